@@ -1,0 +1,3 @@
+#include "cli/Commands.h"
+
+int RunGenerateCommand(const CliContext&) { return cli::UsageError("generate: 尚未提供"); }

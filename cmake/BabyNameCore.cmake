@@ -1,0 +1,21 @@
+# Core libraries keep every string as GBK bytes, the way the program's texts, pages and exports
+# are encoded. Compiling their narrow string literals to GB18030 lets the sources stay in UTF-8
+# while "李" in the code is already the two GBK bytes the rest of the core works with (GB18030 is
+# byte for byte GBK for every GBK character, and can still hold the odd symbol of a system header).
+function(babyname_gbk_literals target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /source-charset:utf-8 /execution-charset:.54936)
+  else()
+    target_compile_options(${target} PRIVATE -finput-charset=UTF-8 -fexec-charset=GB18030)
+  endif()
+endfunction()
+
+# A GoogleTest executable for one core library; its literals are GBK like the library's.
+function(babyname_core_test target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  babyname_gbk_literals(${target})
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
+                       PROPERTIES ENVIRONMENT "BABYNAME_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+endfunction()

@@ -1,0 +1,61 @@
+#include "namedb/NameDatabaseSchema.h"
+
+namespace {
+
+constexpr int kInteger = 3;
+constexpr int kVarChar = 10;
+
+FieldDef Integer(const char* name) { return {name, kInteger, 10, 0, ""}; }
+FieldDef VarChar(const char* name, int length) { return {name, kVarChar, length, 0, ""}; }
+
+std::vector<TableSchema> BuildTables() {
+    std::vector<FieldDef> articleColumns = {Integer("ID"), VarChar("分类ID", 50),
+                                            VarChar("分类标题", 20), VarChar("标题", 100),
+                                            VarChar("内容", 2000)};
+    std::vector<FieldDef> threeTalentColumns = {
+        Integer("Id"),          VarChar("三才", 6),    VarChar("吉凶", 4),
+        VarChar("解释一", 140), VarChar("解释二", 80), VarChar("总论", 92),
+        VarChar("性格", 200)};
+    for (const char* aspect :
+         {"意志", "事业", "家庭", "婚姻", "子女", "社交", "精神", "财运", "健康", "老运"})
+        threeTalentColumns.push_back(VarChar(aspect, 100));
+    threeTalentColumns.push_back(VarChar("对基础运的影响", 100));
+    threeTalentColumns.push_back(VarChar("对成功运的影响", 100));
+    threeTalentColumns.push_back(VarChar("对人际关系的影响", 100));
+    threeTalentColumns.push_back(VarChar("对性格的影响", 150));
+
+    return {
+        {"NB_CNWord",
+         {Integer("Id"), Integer("code"), VarChar("汉字", 2), VarChar("简体", 2),
+          VarChar("繁体", 2), Integer("简体笔画数"), Integer("繁体笔画数"), VarChar("拼音1", 20),
+          VarChar("拼音2", 20), VarChar("声母", 1), VarChar("韵母", 3), VarChar("部首", 1),
+          VarChar("五行属性", 2), VarChar("五笔", 4), VarChar("基本解释", 700),
+          VarChar("详细解释", 700)}},
+        {"NB_三才配置", threeTalentColumns},
+        {"NB_八一灵动数",
+         {Integer("Id"), VarChar("吉凶", 4), VarChar("解释一", 100), VarChar("解释二", 100),
+          VarChar("解释三", 1000), VarChar("基业", 1000), VarChar("家庭", 1000),
+          VarChar("健康", 1000), VarChar("含义", 1000), VarChar("数理暗示", 1000)}},
+        {"NB_EName",
+         {Integer("Id"), VarChar("EIndex", 1), VarChar("EIndex2", 2), VarChar("Name", 20),
+          VarChar("NameLength", 10), Integer("Sex"), VarChar("Cnword", 50),
+          VarChar("Morphology", 20), VarChar("Languag", 20), VarChar("Mean", 20)}},
+        {"NB_Poet",
+         {Integer("Id"), VarChar("Poet", 10), VarChar("PoemCount", 10), Integer("OrderId")}},
+        {"NB_全唐诗",
+         {Integer("Id"), VarChar("标题", 30), VarChar("作者", 10), VarChar("内容", 1000),
+          VarChar("首字母", 400), Integer("内容长度")}},
+        {"NB_育儿百科", articleColumns},
+        {"NB_算命风水", articleColumns},
+        {"NB_百家姓",
+         {Integer("Id"), VarChar("姓", 8), VarChar("姓氏起源", 1000), VarChar("聚集地", 1000),
+          VarChar("历史名人", 1000)}},
+    };
+}
+
+}  // namespace
+
+const std::vector<TableSchema>& NameDatabaseTables() {
+    static const std::vector<TableSchema> tables = BuildTables();
+    return tables;
+}

@@ -1,0 +1,6 @@
+#include "namedb/NameDb.h"
+
+SqliteDatabase& NameDb() {
+    static SqliteDatabase database;
+    return database;
+}
