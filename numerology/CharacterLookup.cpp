@@ -1,0 +1,134 @@
+#include "numerology/CharacterLookup.h"
+
+#include "numerology/NameGrids.h"
+
+namespace {
+
+bool OpensTwoBytePiece(unsigned char byte) { return byte > 122; }
+
+bool IsFullWidthSpace(std::string_view text, std::size_t at) {
+    return at + 1 < text.size() && static_cast<unsigned char>(text[at]) == 0xA1 &&
+           static_cast<unsigned char>(text[at + 1]) == 0xA1;
+}
+
+}  // namespace
+
+void SplitCharactersInto(std::string_view text, std::vector<std::string>& pieces) {
+    std::size_t count = 0;
+    auto append = [&](std::string_view piece) {
+        if (count < pieces.size())
+            pieces[count].assign(piece.data(), piece.size());
+        else
+            pieces.emplace_back(piece);
+        ++count;
+    };
+    std::size_t at = 0;
+    // Half-width spaces never occur inside a GBK character, so they are skipped wherever they
+    // stand; a full-width space is only one when it starts at a character boundary, otherwise
+    // 啊、 (B0 A1 A1 A2) would lose half of each character.
+    auto skipSpaces = [&] {
+        while (at < text.size() && text[at] == ' ') ++at;
+    };
+    skipSpaces();
+    while (at < text.size()) {
+        if (IsFullWidthSpace(text, at)) {
+            at += 2;
+        } else if (OpensTwoBytePiece(static_cast<unsigned char>(text[at]))) {
+            std::size_t next = at + 1;
+            while (next < text.size() && text[next] == ' ') ++next;
+            if (next >= text.size()) break;  // a lead byte without its second byte
+            if (next == at + 1) {
+                append(text.substr(at, 2));
+            } else {
+                const char piece[2] = {text[at], text[next]};
+                append(std::string_view(piece, 2));
+            }
+            at = next + 1;
+        } else {
+            append(text.substr(at, 1));
+            ++at;
+        }
+        skipSpaces();
+    }
+    pieces.resize(count);
+}
+
+std::vector<std::string> SplitCharacters(std::string_view text) {
+    std::vector<std::string> pieces;
+    SplitCharactersInto(text, pieces);
+    return pieces;
+}
+
+CharacterRecord FetchCharacter(SqliteDatabase& db, const std::string& character) {
+    CharacterRecord record;
+    record.character = character;
+    StatementGuard row(
+        db.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text(character)}));
+    std::string element = SqliteDatabase::ColumnText(row, 12);
+    int simplifiedStrokes = SqliteDatabase::ColumnInt(row, 5);
+    if (element.empty() || simplifiedStrokes == 0) return record;
+    record.simplifiedStrokes = simplifiedStrokes;
+    record.traditionalStrokes = SqliteDatabase::ColumnInt(row, 6);
+    record.element = std::move(element);
+    record.pinyin = SqliteDatabase::ColumnText(row, 8);
+    record.traditionalForm = SqliteDatabase::ColumnText(row, 4);
+    return record;
+}
+
+std::optional<CharacterRecord> FindInTable(const CharacterTable& table,
+                                           std::string_view character) {
+    if (const CharacterRecord* found = table.Find(character)) return *found;
+    return std::nullopt;
+}
+
+std::optional<CharacterRecord> FindInTable(const std::vector<CharacterRecord>& table,
+                                           std::string_view character) {
+    for (const CharacterRecord& entry : table)
+        if (entry.character == character) return entry;
+    return std::nullopt;
+}
+
+std::string ElementOfNumber(int number) { return numerology_detail::ElementNameOfNumber(number); }
+
+NumberRecord LookupNumber(SqliteDatabase& db, int number) {
+    StatementGuard row(
+        db.QueryBound("select * from NB_八一灵动数 where Id=?", {SqlValue::Int(number)}));
+    auto text = [&](int column) { return SqliteDatabase::ColumnText(row, column); };
+    NumberRecord record;
+    record.rating = text(1);
+    record.explanation1 = text(2);
+    record.explanation2 = text(3);
+    record.explanation3 = text(4);
+    record.foundation = text(5);
+    record.family = text(6);
+    record.health = text(7);
+    record.meaning = text(8);
+    record.hints = text(9);
+    return record;
+}
+
+ThreeTalentRecord LookupThreeTalents(SqliteDatabase& db, const std::string& key) {
+    StatementGuard row(
+        db.QueryBound("select * from NB_三才配置 where 三才=?", {SqlValue::Text(key)}));
+    auto text = [&](int column) { return SqliteDatabase::ColumnText(row, column); };
+    ThreeTalentRecord record;
+    record.rating = text(2);
+    record.explanation1 = text(3);
+    record.overview = text(5);
+    record.character = text(6);
+    record.will = text(7);
+    record.career = text(8);
+    record.family = text(9);
+    record.marriage = text(10);
+    record.children = text(11);
+    record.social = text(12);
+    record.spirit = text(13);
+    record.wealth = text(14);
+    record.health = text(15);
+    record.oldAge = text(16);
+    record.baseLuck = text(17);
+    record.successLuck = text(18);
+    record.relations = text(19);
+    record.personality = text(20);
+    return record;
+}

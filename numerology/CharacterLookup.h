@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "namedb/SqliteDatabase.h"
+#include "numerology/CharacterRecord.h"
+#include "numerology/CharacterTable.h"
+
+// The characters of a GBK text in order. Half-width spaces and full-width spaces (A1 A1) are
+// dropped; a byte above 122 opens a two-byte piece, any other byte is a piece of its own. A lead
+// byte at the very end has no partner and yields no piece.
+std::vector<std::string> SplitCharacters(std::string_view text);
+// The same into a vector the caller keeps, reusing its strings, so that a loop that splits
+// millions of names does not allocate.
+void SplitCharactersInto(std::string_view text, std::vector<std::string>& pieces);
+
+// The character's row of NB_CNWord, accepted only with a non-empty 五行属性 and a non-zero
+// 简体笔画数; otherwise the record keeps its defaults (character is always set).
+CharacterRecord FetchCharacter(SqliteDatabase& db, const std::string& character);
+
+// The first entry of a generation character table whose character equals the text byte for byte.
+std::optional<CharacterRecord> FindInTable(const CharacterTable& table, std::string_view character);
+std::optional<CharacterRecord> FindInTable(const std::vector<CharacterRecord>& table,
+                                           std::string_view character);
+
+// 1,2 木; 3,4 火; 5,6 土; 7,8 金; 9,0 水 by the last digit; "" for negative numbers.
+std::string ElementOfNumber(int number);
+
+NumberRecord LookupNumber(SqliteDatabase& db, int number);
+ThreeTalentRecord LookupThreeTalents(SqliteDatabase& db, const std::string& key);

@@ -1,0 +1,79 @@
+#include "numerology/RatingTables.h"
+
+#include "numerology/CharacterLookup.h"
+
+namespace {
+constexpr int kElementKinds = 6;  // "" and the five elements
+}
+
+int RatingTables::ElementIndexOfNumber(int number) {
+    static constexpr int kByDigit[10] = {5, 1, 1, 2, 2, 3, 3, 4, 4, 5};
+    int digit = number % 10;
+    return digit < 0 ? 0 : kByDigit[digit];
+}
+
+RatingTables RatingTables::Load(SqliteDatabase& db) {
+    RatingTables tables;
+    tables.m_denseNumbers.assign(kDenseNumbers, std::string());
+    std::vector<bool> seen(kDenseNumbers, false);
+
+    // A lookup by Id answers with the first matching row, so the first row of an Id wins here
+    // too; rows whose Id is not a number can never match a lookup by number.
+    // The leading 1 tells a row from the end of the result.
+    StatementGuard numbers(db.Query(
+        "select 1, Id, 吉凶 from NB_八一灵动数 where typeof(Id)='integer' order by rowid"));
+    for (bool row = SqliteDatabase::ColumnInt(numbers, 0) == 1; row;
+         row = SqliteDatabase::Step(numbers)) {
+        int id = SqliteDatabase::ColumnInt(numbers, 1);
+        std::string rating = SqliteDatabase::ColumnText(numbers, 2);
+        if (id >= 0 && id < kDenseNumbers) {
+            if (!seen[id]) {
+                seen[id] = true;
+                tables.m_denseNumbers[id] = std::move(rating);
+            }
+        } else {
+            tables.m_otherNumbers.try_emplace(id, std::move(rating));
+        }
+    }
+
+    StatementGuard talents(
+        db.Query("select 1, 三才, 吉凶 from NB_三才配置 where 三才 is not null order by rowid"));
+    for (bool row = SqliteDatabase::ColumnInt(talents, 0) == 1; row;
+         row = SqliteDatabase::Step(talents)) {
+        tables.m_threeTalents.try_emplace(SqliteDatabase::ColumnText(talents, 1),
+                                          SqliteDatabase::ColumnText(talents, 2));
+    }
+
+    static const char* const kElements[kElementKinds] = {"", "木", "火", "土", "金", "水"};
+    tables.m_threeTalentsByDigits.resize(kElementKinds * kElementKinds * kElementKinds);
+    for (int heaven = 0; heaven < kElementKinds; ++heaven)
+        for (int person = 0; person < kElementKinds; ++person)
+            for (int earth = 0; earth < kElementKinds; ++earth) {
+                std::string key =
+                    std::string(kElements[heaven]) + kElements[person] + kElements[earth];
+                tables.m_threeTalentsByDigits[(heaven * kElementKinds + person) * kElementKinds +
+                                              earth] = tables.ThreeTalentRating(key);
+            }
+    return tables;
+}
+
+const std::string& RatingTables::NumberRating(int number) const {
+    if (number >= 0 && number < static_cast<int>(m_denseNumbers.size()))
+        return m_denseNumbers[number];
+    auto found = m_otherNumbers.find(number);
+    return found == m_otherNumbers.end() ? m_empty : found->second;
+}
+
+const std::string& RatingTables::ThreeTalentRating(std::string_view key) const {
+    auto found = m_threeTalents.find(std::string(key));
+    return found == m_threeTalents.end() ? m_empty : found->second;
+}
+
+const std::string& RatingTables::ThreeTalentRatingOfDigits(int heaven, int person,
+                                                           int earth) const {
+    if (m_threeTalentsByDigits.empty()) return m_empty;
+    return m_threeTalentsByDigits[(ElementIndexOfNumber(heaven) * kElementKinds +
+                                   ElementIndexOfNumber(person)) *
+                                      kElementKinds +
+                                  ElementIndexOfNumber(earth)];
+}
