@@ -1,0 +1,67 @@
+#include "generation/EnglishNames.h"
+
+#include "namedb/SqliteDatabase.h"
+
+namespace {
+
+// Column positions of NB_CNWord and NB_EName in "select *" results.
+constexpr int kPinyin1 = 7;
+constexpr int kInitial = 9;
+constexpr int kIndex = 1;
+constexpr int kIndex2 = 2;
+constexpr int kName = 3;
+constexpr int kSex = 5;
+constexpr int kChineseReading = 6;
+constexpr int kMeaning = 9;
+
+std::string AsciiLower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// The first character of a GBK text: two bytes when the first byte opens one.
+std::string FirstCharacter(const std::string& text) {
+    if (text.empty()) return "";
+    const size_t length = static_cast<unsigned char>(text[0]) >= 128 ? 2 : 1;
+    return text.substr(0, length);
+}
+
+}  // namespace
+
+std::string LookupChineseInitial(SqliteDatabase& database, const std::string& character) {
+    StatementGuard row(
+        database.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text(character)}));
+    std::string initial = AsciiLower(SqliteDatabase::ColumnText(row, kInitial));
+    if (initial.empty()) initial = FirstCharacter(SqliteDatabase::ColumnText(row, kPinyin1));
+    return initial;
+}
+
+std::string EnglishInitial(const std::string& chineseInitial) {
+    static const struct {
+        const char* chinese;
+        const char* english;
+    } kMapping[] = {{"a", "i"},  {"c", "s"},  {"j", "g"}, {"k", "ch"}, {"o", "a"},
+                    {"q", "ch"}, {"x", "sh"}, {"y", "e"}, {"z", "th"}};
+    for (const auto& entry : kMapping)
+        if (chineseInitial == entry.chinese) return entry.english;
+    return chineseInitial;
+}
+
+std::vector<ResultRow> ListEnglishNames(SqliteDatabase& database, const std::string& initial,
+                                        int sex) {
+    std::vector<ResultRow> rows;
+    // The trailing 1 tells a row from the end of the result, where every column reads as 0.
+    StatementGuard row(database.QueryBound("select *, 1 from NB_EName", {}));
+    constexpr int kRowMark = 10;
+    for (bool hasRow = SqliteDatabase::ColumnInt(row, kRowMark) == 1; hasRow;
+         hasRow = SqliteDatabase::Step(row)) {
+        std::string key = SqliteDatabase::ColumnText(row, kIndex2);
+        if (key.empty()) key = SqliteDatabase::ColumnText(row, kIndex);
+        if (key != initial || SqliteDatabase::ColumnInt(row, kSex) != sex) continue;
+        rows.push_back({std::to_string(rows.size() + 1), SqliteDatabase::ColumnText(row, kName),
+                        SqliteDatabase::ColumnText(row, kChineseReading),
+                        SqliteDatabase::ColumnText(row, kMeaning)});
+    }
+    return rows;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <vector>
+
+#include "generation/GenerationObserver.h"
+
+// Orders the rows by the integer in column 7 (评分), highest first; rows of equal score keep the
+// order in which they were written.
+void SortByScore(std::vector<ResultRow>& rows);
+
+// The end of every scored list: sorted by score and numbered 1, 2, 3 ... in column 0. The rows
+// are the written ones only; unfilled rows never exist in memory.
+void FinishResultList(std::vector<ResultRow>& rows);

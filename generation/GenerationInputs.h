@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class GenerationMode { HighScore, SuperLucky, Poem, Combination, Nickname, English, Classic };
+
+// The fixed generation character (辈份). Second and third count the surname as the first
+// character: secondText becomes the first given-name character, thirdText the last.
+struct GenerationCharacterSetting {
+    bool active = false;
+    bool fixSecond = false;
+    std::string secondText;
+    bool fixThird = false;
+    std::string thirdText;
+
+    bool operator==(const GenerationCharacterSetting&) const = default;
+};
+
+// One 超吉 group check box and the captions of its ticked element boxes, in the order 金木水火土.
+struct ElementFilterGroup {
+    bool checked = false;
+    std::string elements;
+};
+
+struct SuperLuckyFilters {
+    ElementFilterGroup secondCharacter;  // 选择框_第二个字五行限定
+    ElementFilterGroup thirdCharacter;   // 选择框_第三个字五行限定
+    ElementFilterGroup mustHave;         // 选择框_所有字必带五行
+    ElementFilterGroup mustNot;          // 选择框_所有字不能带五行
+};
+
+// The checked pet-name patterns of the 起小名 page.
+struct NicknamePatterns {
+    bool doubled = false;     // AA型
+    bool xiaoPrefix = false;  // 小A型
+    bool erSuffix = false;    // A儿型
+    bool aPrefix = false;     // 阿A型
+};
+
+// Everything a run reads from the window, copied on the window thread when the run starts, so the
+// worker never touches a control and the user may change them while it runs. Texts are GBK.
+struct GenerationInputs {
+    std::string surname;
+    int nameLength = 2;  // 2 for "二字", 1 otherwise
+    std::string sex;     // the selected text, compared with "男" and "女"
+    GenerationMode mode = GenerationMode::HighScore;
+
+    SuperLuckyFilters superLuckyFilters;
+    std::vector<std::string> tickedPoemCharacters;  // captions of the ticked boxes, in poem order
+    std::string combinationText;                    // 编辑框_组合的字
+    NicknamePatterns nicknamePatterns;
+    std::string englishGivenName;  // 编辑框_英文名字
+    int englishSex = 0;            // 1 男性化, 2 女性化, 3 中性化, 0 none checked
+    GenerationCharacterSetting generationCharacter;
+
+    // Fixes the shuffle of the pools for a reproducible run; without it the clock seeds it.
+    std::optional<std::uint64_t> shuffleSeed;
+};
+
+// The name length as the window reads it from 组合框_名字个数.
+inline int NameLengthFromText(const std::string& text) { return text == "二字" ? 2 : 1; }

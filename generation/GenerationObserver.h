@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The lists a run writes into.
+enum class ResultList { HighScore, SuperLucky, Poem, Combination, Nickname, English };
+
+enum class MessageIcon { None, Information, Warning, Error };
+
+// One row of a result list, all cells text: 编号 | 姓名 | 简体笔划 | 繁体笔划 | 五行 | 五格 | 三才
+// | 评分 for the Chinese lists, 编号 | 英文名 | 中文读音 | 相关含义 for the English list.
+using ResultRow = std::vector<std::string>;
+
+// Names of the controls a run enables and disables besides the page buttons.
+inline constexpr const char* kModeSelectionControl = "模式选择";  // toolbar button 0 and menu item
+
+// How a run talks to the window. Every call comes from the worker thread; a window posts the work
+// to its own thread. Once the run is stopped no further call is made, except that a message box
+// already on screen is still waited for.
+class GenerationObserver {
+  public:
+    virtual ~GenerationObserver() = default;
+
+    virtual void ShowWaitingWindow() = 0;
+    virtual void CloseWaitingWindow() = 0;
+    // Shows a message box with an OK button and returns when the user has closed it.
+    virtual void ShowMessage(const std::string& text, const std::string& title,
+                             MessageIcon icon) = 0;
+    virtual void SetControlEnabled(const std::string& controlName, bool enabled) = 0;
+    // Switches a tab control (高级选择夹1, 高级选择夹2) to a page.
+    virtual void SwitchPage(const std::string& tabControlName, int page) = 0;
+    // Rows written since the last call, to be shown after the rows written before them.
+    virtual void RowsWritten(ResultList list, const std::vector<ResultRow>& rows) = 0;
+    // The list as the run leaves it: it replaces whatever the rows written so far showed.
+    virtual void ListFinished(ResultList list, const std::vector<ResultRow>& rows) = 0;
+    virtual void WriteClassicText(const std::string& text) = 0;
+    // Opens a written file with the desktop's program for it; failures go unreported.
+    virtual void OpenDocument(const std::filesystem::path& file) = 0;
+};

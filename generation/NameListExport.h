@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "generation/GenerationObserver.h"
+
+// The export files in the data folder: 按钮_高分导出, 按钮_超吉导出 and 按钮_经典导出.
+inline constexpr const char* kHighScoreExportFile = "NameList.txt";
+inline constexpr const char* kSuperLuckyExportFile = "100NameList.txt";
+inline constexpr const char* kClassicExportFile = "ClassNameList.txt";
+
+// The text of a list export: the header line, then one line per row from the top down, the eight
+// cells as shown separated by four spaces, every line ended by CR LF. The rows stop at the first
+// row whose 编号 is empty, the first row a run has inserted but not yet filled.
+std::string NameListExportText(const std::vector<ResultRow>& rows);
+
+// Writes the list export to file as GBK bytes, replacing the whole earlier file, then asks the
+// window to open it. A failed write is not reported; the open is attempted all the same.
+void ExportNameList(const std::vector<ResultRow>& rows, const std::filesystem::path& file,
+                    GenerationObserver& observer);
+
+// Writes the classic text unchanged to file the same way, then opens it.
+void ExportClassicText(const std::string& classicText, const std::filesystem::path& file,
+                       GenerationObserver& observer);

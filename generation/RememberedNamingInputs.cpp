@@ -1,0 +1,14 @@
+#include "generation/RememberedNamingInputs.h"
+
+bool RememberedNamingInputs::ChangedAndRemember(const GenerationInputs& inputs) {
+    const bool same = m_any && inputs.surname == m_surname && inputs.sex == m_sex &&
+                      inputs.nameLength == m_nameLength &&
+                      inputs.generationCharacter == m_generationCharacter;
+    if (same) return false;
+    m_any = true;
+    m_surname = inputs.surname;
+    m_sex = inputs.sex;
+    m_nameLength = inputs.nameLength;
+    m_generationCharacter = inputs.generationCharacter;
+    return true;
+}

@@ -1,0 +1,425 @@
+#include "generation/RunGeneration.h"
+
+#include <utility>
+
+#include "generation/BuiltinLists.h"
+#include "generation/ClassicText.h"
+#include "generation/EnglishNames.h"
+#include "generation/FinishResultList.h"
+#include "generation/KeepGb2312Hanzi.h"
+#include "generation/ShufflePool.h"
+#include "namedb/SqliteDatabase.h"
+#include "numerology/CharacterLookup.h"
+#include "numerology/GbkTextSearch.h"
+#include "numerology/NameScoring.h"
+
+namespace {
+
+constexpr const char* kTip = "提示";
+constexpr const char* kMainTabs = "高级选择夹1";
+constexpr const char* kPoemTabs = "高级选择夹2";
+constexpr const char* kAllElements = "金木水火土";
+
+// Rows reach the window in batches: the first at once (it closes the waiting window), the rest
+// every so many rows or so much time, whichever comes first.
+constexpr size_t kRowsPerBatch = 2000;
+constexpr auto kBatchInterval = std::chrono::milliseconds(100);
+
+std::string ElementSetOf(const ElementFilterGroup& group) {
+    return group.checked && !group.elements.empty() ? group.elements : kAllElements;
+}
+
+}  // namespace
+
+RunGeneration::RunGeneration(GenerationInputs inputs, GenerationObserver& observer,
+                             SqliteDatabase& database, RunControl& control)
+    : m_inputs(std::move(inputs)), m_observer(observer), m_database(database), m_control(control) {}
+
+void RunGeneration::Execute() {
+    m_waitingWindowOpen = Deliver([&] { m_observer.ShowWaitingWindow(); });
+    SetEnabled(kModeSelectionControl, false);
+    if (m_inputs.surname.empty()) ShowMessage("请输入姓氏", kTip, MessageIcon::None);
+    if (!Checkpoint()) return;
+
+    if (!PrepareMode()) return;
+    m_poolSize = m_pieces.size();
+    m_table.Resize(m_poolSize);
+
+    const GenerationMode mode = m_inputs.mode;
+    bool built = true;
+    if (mode == GenerationMode::HighScore || mode == GenerationMode::Poem ||
+        mode == GenerationMode::Combination)
+        built = BuildStandardCandidates();
+    else if (mode == GenerationMode::SuperLucky)
+        built = BuildSuperLuckyCandidates();
+    else if (mode == GenerationMode::Nickname)
+        built = BuildNicknameCandidates();
+    if (!built) return;
+
+    if (mode == GenerationMode::Poem || mode == GenerationMode::Combination ||
+        mode == GenerationMode::Nickname || mode == GenerationMode::English)
+        CloseWaitingWindow();
+
+    if (mode != GenerationMode::Classic && mode != GenerationMode::English) {
+        m_ratings = RatingTables::Load(m_database);
+        ScoringProfile profile;
+        if (mode == GenerationMode::HighScore) {
+            profile.list = ResultList::HighScore;
+            profile.maximumRows = 10000;
+            profile.pauseButton = "按钮_高分暂停";
+            profile.enabledAfterFinish = {"按钮_再生成一次"};
+            const bool withCharacter = m_inputs.generationCharacter.active;
+            profile.threshold = m_inputs.nameLength == 2 && !withCharacter ? 90 : 0;
+            if (m_inputs.nameLength == 2 && withCharacter)
+                ShowMessage("设定辈份后,产生的名字较少,所以系统将显示全部名字", kTip,
+                            MessageIcon::Warning);
+        } else if (mode == GenerationMode::SuperLucky) {
+            profile.list = ResultList::SuperLucky;
+            profile.maximumRows = 100000;
+            profile.pauseButton = "按钮_超吉暂停";
+            profile.enabledAfterFinish = {"按钮_超吉生成", "按钮_超吉导出"};
+            const std::string rating = HeavenGridRating(m_inputs.surname, m_table, m_ratings);
+            if (rating == "大凶")
+                profile.threshold = 96;
+            else if (rating == "凶")
+                profile.threshold = 98;
+            else if (rating == "中")
+                profile.threshold = 99;
+            else if (rating == "吉" || rating == "大吉")
+                profile.threshold = 100;
+        } else {
+            profile.list = mode == GenerationMode::Poem          ? ResultList::Poem
+                           : mode == GenerationMode::Combination ? ResultList::Combination
+                                                                 : ResultList::Nickname;
+        }
+        if (!ScoreIntoList(profile)) return;
+    }
+    FinishRun();
+}
+
+// ---- mode preparation ----------------------------------------------------------------------
+
+bool RunGeneration::PrepareMode() {
+    switch (m_inputs.mode) {
+        case GenerationMode::HighScore:
+            PrepareHighScore();
+            break;
+        case GenerationMode::Classic:
+            RunClassic();
+            break;
+        case GenerationMode::SuperLucky:
+            PrepareSuperLucky();
+            break;
+        case GenerationMode::Poem:
+            PreparePoem();
+            break;
+        case GenerationMode::Combination:
+            PrepareCombination();
+            break;
+        case GenerationMode::Nickname:
+            PrepareNickname();
+            break;
+        case GenerationMode::English:
+            RunEnglish();
+            break;
+    }
+    return Checkpoint();
+}
+
+void RunGeneration::ShufflePoolEntries(std::vector<std::string>& entries) const {
+    ShufflePool(entries, m_inputs.shuffleSeed ? *m_inputs.shuffleSeed : ClockSeed());
+}
+
+void RunGeneration::AppendPoolCharacters(const std::string& text) {
+    for (std::string& piece : SplitCharacters(text)) m_pieces.push_back(std::move(piece));
+}
+
+// QuickScore finds the surname's strokes in the generation character table, so every scoring mode
+// carries the surname's characters in its pool.
+void RunGeneration::AppendSurnameCharacters() { AppendPoolCharacters(m_inputs.surname); }
+
+void RunGeneration::PrepareHighScore() {
+    for (const char* button : {"按钮_高分暂停", "按钮_再生成一次", "按钮_高分导出"})
+        SetEnabled(button, false);
+    Deliver([&] { m_observer.SwitchPage(kMainTabs, 1); });
+    std::vector<std::string> characters;
+    if (m_inputs.sex == "男")
+        characters = SplitCharacters(MalePool());
+    else if (m_inputs.sex == "女")
+        characters = SplitCharacters(FemalePool());
+    ShufflePoolEntries(characters);
+    const size_t limit = m_inputs.nameLength == 2 ? 400 : 1000;
+    if (characters.size() > limit) characters.resize(limit);
+    m_pieces = std::move(characters);
+    AppendSurnameCharacters();
+}
+
+void RunGeneration::PrepareSuperLucky() {
+    for (const char* button : {"按钮_超吉生成", "按钮_超吉暂停", "按钮_超吉导出"})
+        SetEnabled(button, false);
+    if (m_inputs.sex == "男")
+        m_pieces = SplitCharacters(MalePool());
+    else if (m_inputs.sex == "女")
+        m_pieces = SplitCharacters(FemalePool());
+    ShufflePoolEntries(m_pieces);
+    AppendSurnameCharacters();
+}
+
+void RunGeneration::PreparePoem() {
+    Deliver([&] { m_observer.SwitchPage(kPoemTabs, 2); });
+    std::string text;
+    for (const std::string& caption : m_inputs.tickedPoemCharacters)
+        if (!GbkContains(text, caption)) text += caption;
+    if (!GbkContains(text, m_inputs.surname)) text += m_inputs.surname;
+    AppendPoolCharacters(text);
+}
+
+void RunGeneration::PrepareCombination() {
+    std::string text = m_inputs.combinationText;
+    if (!GbkContains(text, m_inputs.surname)) text += m_inputs.surname;
+    AppendPoolCharacters(KeepGb2312Hanzi(text));
+}
+
+void RunGeneration::PrepareNickname() {
+    std::string text = NeutralPool();
+    if (!GbkContains(text, m_inputs.surname)) text += m_inputs.surname;
+    AppendPoolCharacters(text);
+}
+
+void RunGeneration::RunClassic() {
+    Deliver([&] {
+        m_observer.SwitchPage(kMainTabs, 10);
+        m_observer.WriteClassicText("");
+    });
+    std::vector<std::string> entries = ClassicListEntries(m_inputs.sex, m_inputs.nameLength);
+    ShufflePoolEntries(entries);
+    const std::string text = BuildClassicText(m_inputs.surname, entries, m_inputs.nameLength);
+    Deliver([&] { m_observer.WriteClassicText(text); });
+}
+
+void RunGeneration::RunEnglish() {
+    const std::vector<std::string> characters = SplitCharacters(m_inputs.englishGivenName);
+    if (characters.empty()) return;
+    const std::string initial = EnglishInitial(LookupChineseInitial(m_database, characters[0]));
+    std::vector<ResultRow> rows = ListEnglishNames(m_database, initial, m_inputs.englishSex);
+    Deliver([&] {
+        m_observer.RowsWritten(ResultList::English, rows);
+        m_observer.ListFinished(ResultList::English, rows);
+    });
+}
+
+// ---- candidates ----------------------------------------------------------------------------
+
+std::int32_t RunGeneration::PieceOf(const std::string& text) {
+    for (size_t i = m_poolSize; i < m_pieces.size(); ++i)
+        if (m_pieces[i] == text) return static_cast<std::int32_t>(i);
+    m_pieces.push_back(text);
+    return static_cast<std::int32_t>(m_pieces.size() - 1);
+}
+
+bool RunGeneration::FillTableEntry(size_t index) {
+    // The raw columns are kept even when the row fails the test: QuickScore then still finds the
+    // strokes, exactly as the table is meant to hold them.
+    CharacterRecord record;
+    record.character = m_pieces[index];
+    const CharacterRecord* earlier = m_table.Find(record.character);
+    if (earlier && earlier != &m_table[index]) {
+        record = *earlier;
+    } else {
+        StatementGuard row(m_database.QueryBound("select * from NB_CNWord where 汉字=?",
+                                                 {SqlValue::Text(record.character)}));
+        record.simplifiedStrokes = SqliteDatabase::ColumnInt(row, 5);
+        record.traditionalStrokes = SqliteDatabase::ColumnInt(row, 6);
+        record.element = SqliteDatabase::ColumnText(row, 12);
+    }
+    const bool accepted = !record.element.empty() && record.simplifiedStrokes != 0;
+    m_table.Set(index, std::move(record));
+    return accepted;
+}
+
+bool RunGeneration::BuildStandardCandidates() {
+    const int length = m_inputs.nameLength;
+    const GenerationCharacterSetting& setting = m_inputs.generationCharacter;
+    if (length == 1)
+        ShowMessage("一字名数理得分较低,所以软件自动降低评分标准!", kTip, MessageIcon::Information);
+    const std::int32_t second =
+        length == 2 && setting.active && setting.fixSecond ? PieceOf(setting.secondText) : -1;
+    const std::int32_t third =
+        length == 2 && setting.active && !setting.fixSecond && setting.fixThird
+            ? PieceOf(setting.thirdText)
+            : -1;
+    const auto n = static_cast<std::int32_t>(m_poolSize);
+    for (std::int32_t p = 0; p < n; ++p) {
+        if (FillTableEntry(static_cast<size_t>(p))) {
+            if (length == 2 && !setting.active) {
+                for (std::int32_t q = 0; q < n; ++q) m_candidates.push_back({p, q});
+            } else if (length == 2 && setting.fixSecond) {
+                m_candidates.push_back({second, p});
+            } else if (length == 2 && setting.fixThird) {
+                m_candidates.push_back({p, third});
+            } else if (length == 1) {
+                m_candidates.push_back({p, -1});
+            }
+        }
+        if (!Checkpoint()) return false;
+    }
+    return true;
+}
+
+bool RunGeneration::BuildSuperLuckyCandidates() {
+    const SuperLuckyFilters& filters = m_inputs.superLuckyFilters;
+    const std::string allowedFirst = ElementSetOf(filters.secondCharacter);
+    const std::string allowedSecond = ElementSetOf(filters.thirdCharacter);
+    const std::string mustHave = ElementSetOf(filters.mustHave);
+    const std::string mustNot = filters.mustNot.checked ? filters.mustNot.elements : "";
+    const bool positionFilter = filters.secondCharacter.checked || filters.thirdCharacter.checked;
+    const bool wholeFilter = filters.mustHave.checked || filters.mustNot.checked;
+
+    std::vector<std::int32_t> listA, listB, listC;
+    for (size_t p = 0; p < m_poolSize; ++p) {
+        if (FillTableEntry(p)) {
+            const std::string& element = m_table[p].element;
+            const auto index = static_cast<std::int32_t>(p);
+            if (positionFilter) {
+                if (GbkContains(allowedFirst, element)) listA.push_back(index);
+                if (GbkContains(allowedSecond, element)) listB.push_back(index);
+            }
+            if (wholeFilter && GbkContains(mustHave, element) && !GbkContains(mustNot, element))
+                listC.push_back(index);
+        }
+        if (!Checkpoint()) return false;
+    }
+    m_candidates.reserve(listA.size() * listB.size() + listC.size() * listC.size());
+    if (positionFilter)
+        for (std::int32_t a : listA)
+            for (std::int32_t b : listB) m_candidates.push_back({a, b});
+    if (wholeFilter)
+        for (std::int32_t x : listC)
+            for (std::int32_t y : listC) m_candidates.push_back({x, y});
+    return Checkpoint();
+}
+
+bool RunGeneration::BuildNicknameCandidates() {
+    const NicknamePatterns& patterns = m_inputs.nicknamePatterns;
+    const std::int32_t xiao = PieceOf("小");
+    const std::int32_t er = PieceOf("儿");
+    const std::int32_t a = PieceOf("阿");
+    for (size_t index = 0; index < m_poolSize; ++index) {
+        if (FillTableEntry(index)) {
+            const auto c = static_cast<std::int32_t>(index);
+            if (patterns.doubled) m_candidates.push_back({c, c});
+            if (patterns.xiaoPrefix) m_candidates.push_back({xiao, c});
+            if (patterns.erSuffix) m_candidates.push_back({c, er});
+            if (patterns.aPrefix) m_candidates.push_back({a, c});
+        }
+        if (!Checkpoint()) return false;
+    }
+    SetEnabled("按钮_起小名", false);
+    return true;
+}
+
+std::vector<std::string> RunGeneration::CandidateTexts() const {
+    std::vector<std::string> texts;
+    texts.reserve(m_candidates.size());
+    for (const Candidate& candidate : m_candidates) {
+        std::string text = m_pieces[static_cast<size_t>(candidate.first)];
+        if (candidate.second >= 0) text += m_pieces[static_cast<size_t>(candidate.second)];
+        texts.push_back(std::move(text));
+    }
+    return texts;
+}
+
+// ---- scoring -------------------------------------------------------------------------------
+
+bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
+    m_scoringList = profile.list;
+    m_lastFlush = std::chrono::steady_clock::now();
+    const std::string& surname = m_inputs.surname;
+    bool firstRowDone = false;
+    std::string givenName;
+    for (const Candidate& candidate : m_candidates) {
+        if (!Checkpoint()) return false;
+        givenName = m_pieces[static_cast<size_t>(candidate.first)];
+        if (candidate.second >= 0) givenName += m_pieces[static_cast<size_t>(candidate.second)];
+        if (GbkContains(givenName, surname)) continue;
+        const int score = QuickScore(surname, givenName, m_table, m_ratings, m_evaluation);
+        if (score < profile.threshold) continue;
+        m_rows.push_back(MakeResultRow(static_cast<int>(m_rows.size()) + 1, givenName, score));
+        const auto now = std::chrono::steady_clock::now();
+        if (m_rows.size() == 1 || m_rows.size() - m_deliveredRows >= kRowsPerBatch ||
+            now - m_lastFlush >= kBatchInterval) {
+            FlushRows(profile.list);
+            m_lastFlush = now;
+        }
+        if (!firstRowDone && !profile.pauseButton.empty()) {
+            firstRowDone = true;
+            CloseWaitingWindow();
+            SetEnabled(profile.pauseButton, true);
+        }
+        if (profile.maximumRows > 0 && m_rows.size() >= static_cast<size_t>(profile.maximumRows))
+            break;
+    }
+    if (!Checkpoint()) return false;
+    FlushRows(profile.list);
+    FinishResultList(m_rows);
+    const bool delivered = Deliver([&] {
+        m_observer.ListFinished(profile.list, m_rows);
+        for (const std::string& button : profile.enabledAfterFinish)
+            m_observer.SetControlEnabled(button, true);
+    });
+    return delivered;
+}
+
+ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName, int score) const {
+    const NameEvaluation& e = m_evaluation;
+    std::string grids = std::to_string(e.heavenGrid);
+    for (int grid : {e.personGrid, e.earthGrid, e.totalGrid, e.outerGrid})
+        grids += "," + std::to_string(grid);
+    return {std::to_string(number),
+            m_inputs.surname + givenName,
+            std::to_string(e.simplifiedTotal),
+            std::to_string(e.totalGrid),
+            e.elementText,
+            std::move(grids),
+            e.threeTalents,
+            std::to_string(score)};
+}
+
+void RunGeneration::FlushRows(ResultList list) {
+    if (m_deliveredRows >= m_rows.size()) return;
+    std::vector<ResultRow> batch(m_rows.begin() + static_cast<std::ptrdiff_t>(m_deliveredRows),
+                                 m_rows.end());
+    if (Deliver([&] { m_observer.RowsWritten(list, batch); })) m_deliveredRows = m_rows.size();
+}
+
+void RunGeneration::FinishRun() {
+    Deliver([&] {
+        m_observer.SetControlEnabled(kModeSelectionControl, true);
+        m_observer.SetControlEnabled("按钮_起小名", true);
+        m_observer.SetControlEnabled("按钮_高分导出", true);
+    });
+    CloseWaitingWindow();
+}
+
+// ---- talking to the window -----------------------------------------------------------------
+
+bool RunGeneration::Checkpoint() {
+    if (m_control.IsHoldRequested() && !m_control.IsStopRequested()) FlushRows(m_scoringList);
+    return m_control.Checkpoint();
+}
+
+void RunGeneration::ShowMessage(const std::string& text, const std::string& title,
+                                MessageIcon icon) {
+    // Not under the delivery lock: the box waits for the user, and Stop must not wait for it.
+    if (m_control.IsStopRequested()) return;
+    m_observer.ShowMessage(text, title, icon);
+}
+
+void RunGeneration::SetEnabled(const std::string& control, bool enabled) {
+    Deliver([&] { m_observer.SetControlEnabled(control, enabled); });
+}
+
+void RunGeneration::CloseWaitingWindow() {
+    if (!m_waitingWindowOpen) return;
+    if (Deliver([&] { m_observer.CloseWaitingWindow(); })) m_waitingWindowOpen = false;
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "generation/GenerationInputs.h"
+#include "generation/GenerationObserver.h"
+#include "generation/RunControl.h"
+#include "numerology/CharacterTable.h"
+#include "numerology/NameEvaluation.h"
+#include "numerology/RatingTables.h"
+
+class SqliteDatabase;
+
+// What ScoreIntoList does for one mode.
+struct ScoringProfile {
+    ResultList list = ResultList::HighScore;
+    int threshold = 0;
+    // A full list stops the scoring: 10000 rows for 高分, 100000 for 超吉; 0 means never.
+    int maximumRows = 0;
+    // Closes the waiting window and enables this pause button with the first row ("" = none).
+    std::string pauseButton;
+    // Enabled once the list is finished.
+    std::vector<std::string> enabledAfterFinish;
+};
+
+// One generation run: builds the mode's pool, turns it into candidates, scores them and hands the
+// rows to the observer, all from the inputs taken when the run started. It obeys hold and stop
+// between its steps through the RunControl, and delivers nothing once stopped.
+class RunGeneration {
+  public:
+    RunGeneration(GenerationInputs inputs, GenerationObserver& observer, SqliteDatabase& database,
+                  RunControl& control);
+
+    void Execute();
+
+    // The candidates in the order they were formed, for tests and the benchmark.
+    std::vector<std::string> CandidateTexts() const;
+
+  private:
+    // A candidate given name: one or two pieces, indices into m_pieces (-1 = none). Pool entries
+    // are the first pieces, so a candidate is eight bytes even when a run forms millions.
+    struct Candidate {
+        std::int32_t first;
+        std::int32_t second;
+    };
+
+    bool PrepareMode();
+    void PrepareHighScore();
+    void PrepareSuperLucky();
+    void PreparePoem();
+    void PrepareCombination();
+    void PrepareNickname();
+    void RunClassic();
+    void RunEnglish();
+
+    void AppendPoolCharacters(const std::string& text);
+    void AppendSurnameCharacters();
+    void ShufflePoolEntries(std::vector<std::string>& entries) const;
+    std::int32_t PieceOf(const std::string& text);
+
+    bool FillTableEntry(size_t index);  // true when the entry is accepted
+    bool BuildStandardCandidates();
+    bool BuildSuperLuckyCandidates();
+    bool BuildNicknameCandidates();
+
+    bool ScoreIntoList(const ScoringProfile& profile);
+    ResultRow MakeResultRow(int number, const std::string& givenName, int score) const;
+    void FlushRows(ResultList list);
+    void FinishRun();
+
+    // A step boundary: hands pending rows over before a hold, so a held run shows all it found.
+    bool Checkpoint();
+    bool Deliver(auto&& write) { return m_control.Deliver(write); }
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon);
+    void SetEnabled(const std::string& control, bool enabled);
+    void CloseWaitingWindow();
+
+    GenerationInputs m_inputs;
+    GenerationObserver& m_observer;
+    SqliteDatabase& m_database;
+    RunControl& m_control;
+
+    std::vector<std::string> m_pieces;  // pool entries first, then texts that candidates add
+    size_t m_poolSize = 0;
+    CharacterTable m_table;
+    std::vector<Candidate> m_candidates;
+    RatingTables m_ratings;
+    NameEvaluation m_evaluation;
+
+    std::vector<ResultRow> m_rows;
+    size_t m_deliveredRows = 0;
+    ResultList m_scoringList = ResultList::HighScore;
+    std::chrono::steady_clock::time_point m_lastFlush;
+    bool m_waitingWindowOpen = false;
+};
