@@ -28,7 +28,7 @@ int UsageError(const std::string& gbk) {
 
 namespace {
 class StderrSink : public LoadFailureSink {
-public:
+  public:
     void ShowLoadFailure(const std::string& gbkText) override { PrintError(gbkText); }
 };
 }  // namespace

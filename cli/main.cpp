@@ -22,9 +22,8 @@ struct CommandEntry {
 };
 
 const CommandEntry kCommands[] = {
-    {"score", RunScoreCommand},     {"generate", RunGenerateCommand},
-    {"pillars", RunPillarsCommand}, {"lunar", RunLunarCommand},
-    {"bazi", RunBaziCommand},
+    {"score", RunScoreCommand}, {"generate", RunGenerateCommand}, {"pillars", RunPillarsCommand},
+    {"lunar", RunLunarCommand}, {"bazi", RunBaziCommand},
 };
 
 std::filesystem::path ExecutableDirectory(const char* argv0) {

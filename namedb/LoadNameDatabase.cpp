@@ -24,8 +24,7 @@ bool LoadNameDatabase(SqliteDatabase& db, const std::filesystem::path& databaseF
     }
     db.Begin();
     for (const TableSchema& table : tables) {
-        std::string copy =
-            "insert into " + table.name + " select * from new_db." + table.name;
+        std::string copy = "insert into " + table.name + " select * from new_db." + table.name;
         if (!db.Execute(copy, &error)) {
             db.Rollback();
             db.Close();

@@ -7,7 +7,7 @@
 
 // Where the loader reports a failure; the window shows it as an error box titled "信息：".
 class LoadFailureSink {
-public:
+  public:
     virtual ~LoadFailureSink() = default;
     virtual void ShowLoadFailure(const std::string& gbkText) = 0;
 };

@@ -13,9 +13,8 @@ std::vector<TableSchema> BuildTables() {
                                             VarChar("分类标题", 20), VarChar("标题", 100),
                                             VarChar("内容", 2000)};
     std::vector<FieldDef> threeTalentColumns = {
-        Integer("Id"),          VarChar("三才", 6),    VarChar("吉凶", 4),
-        VarChar("解释一", 140), VarChar("解释二", 80), VarChar("总论", 92),
-        VarChar("性格", 200)};
+        Integer("Id"),         VarChar("三才", 6),  VarChar("吉凶", 4),  VarChar("解释一", 140),
+        VarChar("解释二", 80), VarChar("总论", 92), VarChar("性格", 200)};
     for (const char* aspect :
          {"意志", "事业", "家庭", "婚姻", "子女", "社交", "精神", "财运", "健康", "老运"})
         threeTalentColumns.push_back(VarChar(aspect, 100));

@@ -47,8 +47,8 @@ Statement SqliteDatabase::Prepare(const std::string& sql) {
     if (!m_connection) return nullptr;
     std::string utf8 = GbkToUtf8(sql);
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(m_connection, utf8.c_str(), int(utf8.size()) + 1, &statement,
-                           nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v2(m_connection, utf8.c_str(), int(utf8.size()) + 1, &statement, nullptr) !=
+        SQLITE_OK) {
         sqlite3_finalize(statement);
         return nullptr;
     }
@@ -135,18 +135,30 @@ int SqliteDatabase::ColumnBytes(Statement statement, int column) {
 
 std::string SqliteDatabase::TypeName(int code) {
     switch (code) {
-        case 1: return "Byte";
-        case 2: return "Smallint";
-        case 3: return "Integer";
-        case 4: return "BigInt";
-        case 5: return "Decimal";
-        case 6: return "Double";
-        case 7: return "Bit";
-        case 8: return "DateTime";
-        case 10: return "VarChar";
-        case 11: return "Blob";
-        case 12: return "Text";
-        default: return "";
+        case 1:
+            return "Byte";
+        case 2:
+            return "Smallint";
+        case 3:
+            return "Integer";
+        case 4:
+            return "BigInt";
+        case 5:
+            return "Decimal";
+        case 6:
+            return "Double";
+        case 7:
+            return "Bit";
+        case 8:
+            return "DateTime";
+        case 10:
+            return "VarChar";
+        case 11:
+            return "Blob";
+        case 12:
+            return "Text";
+        default:
+            return "";
     }
 }
 

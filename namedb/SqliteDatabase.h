@@ -27,7 +27,7 @@ struct FieldDef {
 // bound as SQLite text, so they compare equal to the stored UTF-8 columns; binding (instead of
 // quoting into the SQL) keeps a double quote in user input from breaking or changing a query.
 class SqlValue {
-public:
+  public:
     static SqlValue Text(std::string gbk) { return SqlValue(Kind::Text, std::move(gbk), 0); }
     static SqlValue Int(std::int64_t value) { return SqlValue(Kind::Int, {}, value); }
 
@@ -36,7 +36,7 @@ public:
     const std::string& text() const { return m_text; }
     std::int64_t integer() const { return m_integer; }
 
-private:
+  private:
     SqlValue(Kind kind, std::string text, std::int64_t integer)
         : m_kind(kind), m_text(std::move(text)), m_integer(integer) {}
     Kind m_kind;
@@ -49,7 +49,7 @@ private:
 // thread and the generation worker may use one instance at the same time; each caller owns its
 // own statements.
 class SqliteDatabase {
-public:
+  public:
     SqliteDatabase() = default;
     ~SqliteDatabase();
     SqliteDatabase(const SqliteDatabase&) = delete;
@@ -98,7 +98,7 @@ public:
 
     std::string ErrorMessage() const;
 
-private:
+  private:
     Statement Prepare(const std::string& sql);
     static bool Bind(Statement statement, const std::vector<SqlValue>& values);
     sqlite3* m_connection = nullptr;
@@ -106,7 +106,7 @@ private:
 
 // Finalizes a statement when it goes out of scope, for callers that may return early.
 class StatementGuard {
-public:
+  public:
     explicit StatementGuard(Statement statement) : m_statement(statement) {}
     ~StatementGuard() { SqliteDatabase::Finalize(m_statement); }
     StatementGuard(const StatementGuard&) = delete;
@@ -114,6 +114,6 @@ public:
     Statement get() const { return m_statement; }
     operator Statement() const { return m_statement; }
 
-private:
+  private:
     Statement m_statement;
 };

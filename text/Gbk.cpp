@@ -15,7 +15,8 @@ namespace {
 
 std::string Convert(std::string_view input, unsigned fromCodePage, unsigned toCodePage) {
     if (input.empty()) return {};
-    int wideLength = MultiByteToWideChar(fromCodePage, 0, input.data(), int(input.size()), nullptr, 0);
+    int wideLength =
+        MultiByteToWideChar(fromCodePage, 0, input.data(), int(input.size()), nullptr, 0);
     if (wideLength <= 0) return {};
     std::wstring wide(size_t(wideLength), L'\0');
     MultiByteToWideChar(fromCodePage, 0, input.data(), int(input.size()), wide.data(), wideLength);
@@ -38,7 +39,7 @@ std::string Utf8ToGbk(std::string_view utf8) { return Convert(utf8, CP_UTF8, 936
 // One converter per direction and thread: iconv descriptors carry state, and opening one per call
 // would dominate the cost of reading a column.
 class Converter {
-public:
+  public:
     using SkipLength = size_t (*)(const char* bytes, size_t left);
 
     Converter(const char* to, const char* from, SkipLength skip)
@@ -74,7 +75,7 @@ public:
         return out;
     }
 
-private:
+  private:
     iconv_t m_handle;
     SkipLength m_skip;
 };
@@ -91,7 +92,8 @@ size_t GbkSkip(const char* bytes, size_t left) {
 
 size_t Utf8Skip(const char* bytes, size_t left) {
     size_t length = 1;
-    while (length < left && length < 4 && (static_cast<unsigned char>(bytes[length]) & 0xC0) == 0x80)
+    while (length < left && length < 4 &&
+           (static_cast<unsigned char>(bytes[length]) & 0xC0) == 0x80)
         ++length;
     return length;
 }

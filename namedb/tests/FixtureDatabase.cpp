@@ -52,13 +52,13 @@ bool InsertCharacter(SqliteDatabase& db, const std::string& character,
                      const std::string& element, const std::string& pinyin1,
                      const std::string& initial) {
     static std::atomic<int> id{1};
-    return InsertRow(db, "NB_CNWord",
-                     {SqlValue::Int(id++), SqlValue::Int(0), SqlValue::Text(character),
-                      SqlValue::Text(character), SqlValue::Text(traditional),
-                      SqlValue::Int(simplifiedStrokes), SqlValue::Int(traditionalStrokes),
-                      SqlValue::Text(pinyin1), SqlValue::Text(pinyin1), SqlValue::Text(initial),
-                      SqlValue::Text(""), SqlValue::Text(""), SqlValue::Text(element),
-                      SqlValue::Text(""), SqlValue::Text(""), SqlValue::Text("")});
+    return InsertRow(
+        db, "NB_CNWord",
+        {SqlValue::Int(id++), SqlValue::Int(0), SqlValue::Text(character),
+         SqlValue::Text(character), SqlValue::Text(traditional), SqlValue::Int(simplifiedStrokes),
+         SqlValue::Int(traditionalStrokes), SqlValue::Text(pinyin1), SqlValue::Text(pinyin1),
+         SqlValue::Text(initial), SqlValue::Text(""), SqlValue::Text(""), SqlValue::Text(element),
+         SqlValue::Text(""), SqlValue::Text(""), SqlValue::Text("")});
 }
 
 void OpenEmptyNameDatabase(SqliteDatabase& db) {

@@ -7,7 +7,7 @@
 namespace {
 
 class RecordingSink : public LoadFailureSink {
-public:
+  public:
     void ShowLoadFailure(const std::string& text) override { messages.push_back(text); }
     std::vector<std::string> messages;
 };
@@ -20,7 +20,8 @@ std::filesystem::path WriteFixture(const fixture::TempDir& dir, const std::strin
     EXPECT_TRUE(db.Open(file.string(), "", true));
     fixture::CreateNameTables(db, skip, shortTable);
     EXPECT_TRUE(fixture::InsertCharacter(db, "李", "李", 7, 7, "木", "li", "l"));
-    EXPECT_TRUE(fixture::InsertRow(db, "NB_八一灵动数", {SqlValue::Int(1), SqlValue::Text("大吉")}));
+    EXPECT_TRUE(
+        fixture::InsertRow(db, "NB_八一灵动数", {SqlValue::Int(1), SqlValue::Text("大吉")}));
     db.Close();
     return file;
 }
@@ -37,10 +38,12 @@ TEST(LoadNameDatabase, CopiesAllTablesAndIndexes) {
     EXPECT_EQ(SqliteDatabase::ColumnInt(tables, 0), 9);
     StatementGuard indexes(db.Query("select count(*) from sqlite_master where type='index'"));
     EXPECT_EQ(SqliteDatabase::ColumnInt(indexes, 0), 3);
-    StatementGuard li(db.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text("李")}));
+    StatementGuard li(
+        db.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text("李")}));
     EXPECT_EQ(SqliteDatabase::ColumnInt(li, 6), 7);
     EXPECT_EQ(SqliteDatabase::ColumnText(li, 12), "木");
-    StatementGuard missing(db.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text("无")}));
+    StatementGuard missing(
+        db.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text("无")}));
     EXPECT_EQ(SqliteDatabase::ColumnText(missing, 2), "");
     EXPECT_EQ(SqliteDatabase::ColumnInt(missing, 5), 0);
     StatementGuard attached(db.Query("select count(*) from pragma_database_list"));

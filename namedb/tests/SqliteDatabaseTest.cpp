@@ -6,10 +6,11 @@
 namespace {
 
 class SqliteDatabaseTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(db.Open());
-        ASSERT_TRUE(db.Execute("create table T (Id Integer(10), 汉字 VarChar(2), 说明 VarChar(20))"));
+        ASSERT_TRUE(
+            db.Execute("create table T (Id Integer(10), 汉字 VarChar(2), 说明 VarChar(20))"));
         ASSERT_TRUE(db.Execute("insert into T values (1, '李', NULL)"));
         // Written as UTF-8 by the engine itself, as another tool would have stored it.
         ASSERT_TRUE(db.Execute("insert into T values (2, char(0x6D9B), 'a\"b')"));
@@ -77,8 +78,11 @@ TEST_F(SqliteDatabaseTest, ExecuteReportsTheEnginesMessage) {
 
 TEST_F(SqliteDatabaseTest, CreateTableWritesTheColumnList) {
     std::string error;
-    ASSERT_TRUE(db.CreateTable("T2", {{"Id", 3, 10, 0, ""}, {"汉字", 10, 2, 0, ""},
-                                      {"K", 3, 0, 1 | 2 | 4, ""}, {"D", 12, 0, 0, "'x'"}},
+    ASSERT_TRUE(db.CreateTable("T2",
+                               {{"Id", 3, 10, 0, ""},
+                                {"汉字", 10, 2, 0, ""},
+                                {"K", 3, 0, 1 | 2 | 4, ""},
+                                {"D", 12, 0, 0, "'x'"}},
                                &error))
         << error;
     StatementGuard sql(db.Query("select sql from sqlite_master where name='T2'"));
@@ -88,7 +92,7 @@ TEST_F(SqliteDatabaseTest, CreateTableWritesTheColumnList) {
 }
 
 TEST(SqliteDatabaseNames, TypeAndAttributeWords) {
-    const std::pair<int, const char*> types[] = {{1, "Byte"}, {3, "Integer"}, {8, "DateTime"},
+    const std::pair<int, const char*> types[] = {{1, "Byte"}, {3, "Integer"},  {8, "DateTime"},
                                                  {9, ""},     {10, "VarChar"}, {12, "Text"},
                                                  {13, ""}};
     for (auto [code, word] : types) EXPECT_EQ(SqliteDatabase::TypeName(code), word) << code;

@@ -21,12 +21,9 @@ std::string Hex(const std::string& bytes) {
 
 TEST(Gbk, ConvertsBothWays) {
     const RoundTrip cases[] = {
-        {u8"", ""},
-        {u8"abc", "616263"},
-        {u8"李", "C0EE"},
-        {u8"禾朗宝宝起名软件", "BACCC0CAB1A6B1A6C6F0C3FBC8EDBCFE"},
-        {u8"▽", "A88C"},
-        {u8"“吉”", "A1B0BCAAA1B1"},
+        {u8"", ""},       {u8"abc", "616263"},
+        {u8"李", "C0EE"}, {u8"禾朗宝宝起名软件", "BACCC0CAB1A6B1A6C6F0C3FBC8EDBCFE"},
+        {u8"▽", "A88C"},  {u8"“吉”", "A1B0BCAAA1B1"},
     };
     for (const auto& c : cases) {
         std::string gbk = text::Gbk(c.utf8);
@@ -41,10 +38,14 @@ TEST(Gbk, LiteralsOfTheCoreAreGbk) {
 }
 
 TEST(Gbk, DamagedInputBecomesQuestionMarks) {
-    EXPECT_EQ(text::GbkToUtf8("\xC0"), "?");            // lead byte cut off at the end
-    EXPECT_EQ(text::GbkToUtf8("a\xFF" "b"), "a?b");      // byte that starts no character
-    EXPECT_EQ(text::Utf8ToGbk("\xE6\x9D"), "?");         // truncated UTF-8
-    EXPECT_EQ(text::Utf8ToGbk("a\xF0\x9F\x98\x80" "b"), "a?b");   // a character GBK lacks
+    EXPECT_EQ(text::GbkToUtf8("\xC0"), "?");  // lead byte cut off at the end
+    EXPECT_EQ(text::GbkToUtf8("a\xFF"
+                              "b"),
+              "a?b");                             // byte that starts no character
+    EXPECT_EQ(text::Utf8ToGbk("\xE6\x9D"), "?");  // truncated UTF-8
+    EXPECT_EQ(text::Utf8ToGbk("a\xF0\x9F\x98\x80"
+                              "b"),
+              "a?b");  // a character GBK lacks
 }
 
 }  // namespace

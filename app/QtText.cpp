@@ -1,0 +1,7 @@
+#include "app/QtText.h"
+
+#include "text/Gbk.h"
+
+QString FromGbk(const std::string& gbk) { return QString::fromStdString(text::GbkToUtf8(gbk)); }
+
+std::string ToGbk(const QString& text) { return text::Utf8ToGbk(text.toStdString()); }

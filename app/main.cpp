@@ -1,0 +1,22 @@
+#include <QApplication>
+#include <QFont>
+
+#include "app/MainWindow.h"
+#include "app/SingleInstanceGuard.h"
+#include "namedb/ProgramPaths.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    // A second copy of the program ends at once and shows nothing; the first keeps running.
+    SingleInstanceGuard guard;
+    if (!guard.TryAcquire()) return 0;
+
+    SetProgramDirectory(QCoreApplication::applicationDirPath().toStdString());
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("Noto Sans CJK SC"), font.family()});
+    QApplication::setFont(font);
+
+    MainWindow window;
+    window.StartUp();
+    return application.exec();
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what the program needs on Debian 12 and builds the name database.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-multimedia-dev libgl-dev
+  libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
+  python3 nodejs unicode-data opencc fonts-noto-cjk xvfb xauth
+)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
+done
+# npm comes with some nodejs builds and is a package of its own in Debian.
+command -v npm >/dev/null 2>&1 || missing+=(npm)
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The name database: npm inputs, then the builder (quick when the file is up to date).
+if [ -f tools/namedb/prepare.sh ]; then
+  bash tools/namedb/prepare.sh
+else
+  echo "The name database builder is not in this checkout yet; data/namedata.db is missing." >&2
+fi

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Sets everything up, then builds and runs every test: the whole program once normally, the Qt-free
+# core once under AddressSanitizer and UndefinedBehaviorSanitizer (which also proves the core
+# builds without Qt), and the generation run controller under ThreadSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+echo "== Core under AddressSanitizer + UndefinedBehaviorSanitizer, without Qt"
+bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DBABYNAME_WITH_QT=OFF \
+  -DBABYNAME_WITH_BENCH=OFF -DBABYNAME_SANITIZE=address,undefined
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== Whole program"
+bash scripts/build.sh build
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+if [ -f generation/tests/tsan_tests.txt ]; then
+  echo "== Generation run controller under ThreadSanitizer"
+  cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBABYNAME_WITH_QT=OFF \
+    -DBABYNAME_WITH_BENCH=OFF -DBABYNAME_SANITIZE=thread >/dev/null
+  cmake --build build-tsan -j "$jobs" --target $(cat generation/tests/tsan_tests.txt)
+  TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure \
+    -R "$(cat generation/tests/tsan_filter.txt)"
+fi
