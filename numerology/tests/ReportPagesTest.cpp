@@ -1,1 +1,181 @@
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "namedb/tests/FixtureDatabase.h"
+#include "numerology/DetailedEvaluation.h"
+#include "numerology/ReportPages.h"
+#include "numerology/tests/NumerologyFixture.h"
+
+namespace {
+
+std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+int Count(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// A brace followed by a GBK lead byte: a placeholder with a Chinese label left unfilled.
+bool HasUnfilledPlaceholder(const std::string& page) {
+    for (std::size_t at = page.find('{'); at != std::string::npos; at = page.find('{', at + 1))
+        if (at + 1 < page.size() && static_cast<unsigned char>(page[at + 1]) >= 0x81) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(FillTemplateTest, ReplacesEveryOccurrenceOncePerPair) {
+    const struct {
+        std::string pageTemplate;
+        TemplateValues values;
+        std::string page;
+    } cases[] = {
+        {"{甲}-{乙}-{甲}", {{"{甲}", "1"}, {"{乙}", "2"}}, "1-2-1"},
+        {"{甲}{丙}", {{"{甲}", "1"}}, "1{丙}"},
+        {"a { b } {甲}", {{"{乙}", "2"}, {"{甲}", ""}}, "a { b } "},
+        // A value is never searched again, so typed text that looks like a placeholder stays.
+        {"{甲}{乙}", {{"{甲}", "{乙}"}, {"{乙}", "2"}}, "{乙}2"},
+        {"{甲}", {{"{甲}", "<BR>"}}, "<BR>"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FillTemplate(c.pageTemplate, c.values), c.page);
+}
+
+TEST(HtmlEscapeTest, EscapesMarkupAndKeepsGbk) {
+    EXPECT_EQ(HtmlEscape("李<b>&\"'明"), "李&lt;b&gt;&amp;&quot;&#39;明");
+}
+
+class ReportPageTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fixture::OpenEmptyNameDatabase(m_db);
+        ASSERT_TRUE(fixture::InsertCharacter(m_db, "李", "李", 7, 7, "木", "lǐ"));
+        ASSERT_TRUE(fixture::InsertCharacter(m_db, "明", "明", 8, 8, "水", "míng"));
+        ASSERT_TRUE(fixture::InsertCharacter(m_db, "华", "華", 6, 14, "水", "huá"));
+        // 李明华: heaven 8, person 15, earth 22, total 29, outer 15.
+        for (int number : {8, 15, 22, 29})
+            ASSERT_TRUE(numerology_fixture::InsertNumber(m_db, number, "吉"));
+        ASSERT_TRUE(numerology_fixture::InsertThreeTalents(m_db, "金土木", "大吉"));
+    }
+    SqliteDatabase m_db;
+    fixture::TempDir m_dir;
+};
+
+TEST_F(ReportPageTest, ScoreReportOfASingleSurnameLeavesItsSecondRowEmpty) {
+    NameEvaluation evaluation;
+    std::filesystem::path file = m_dir.path() / "temp.html";
+    EXPECT_EQ(DetailedEvaluation(m_db, "李", "明华", evaluation, file), 100);
+    std::string page = ReadFile(file);
+    EXPECT_EQ(page, FillScoreReport(evaluation));
+
+    EXPECT_NE(page.find("charset=gb2312"), std::string::npos);
+    EXPECT_NE(page.find("<title>名字评分</title>"), std::string::npos);
+    EXPECT_FALSE(HasUnfilledPlaceholder(page));
+
+    // Each grid stands in its cell, its analysis heading and its hints row.
+    for (std::string grid : {"天格8", "人格15", "地格22", "总格29", "外格15"}) {
+        EXPECT_EQ(Count(page, grid), 2) << grid;  // the analysis heading and the hints row
+    }
+    EXPECT_EQ(Count(page, "天格-&gt; 8(金)"), 1);
+    EXPECT_EQ(Count(page, "外格-&gt; 15(土)"), 1);
+    EXPECT_NE(page.find("天格8的解析："), std::string::npos);
+    EXPECT_NE(page.find("天格8有以下数理暗示"), std::string::npos);
+
+    // The characters' rows in order: surname 1 filled, surname 2 empty, both given-name rows.
+    std::size_t surname1 = page.find(">李</span>");
+    std::size_t given1 = page.find(">明</span>");
+    std::size_t given2 = page.find(">华</span>");
+    ASSERT_NE(surname1, std::string::npos);
+    ASSERT_NE(given1, std::string::npos);
+    ASSERT_NE(given2, std::string::npos);
+    EXPECT_LT(surname1, given1);
+    EXPECT_LT(given1, given2);
+    std::string secondRow = page.substr(surname1, given1 - surname1);
+    EXPECT_NE(secondRow.find("<span class=\"fontcolor1\"></span>"), std::string::npos);
+    EXPECT_EQ(Count(secondRow, "<td class=\"tdbgcolor\" align=\"center\"></td>"), 3);
+    EXPECT_NE(page.find(">華</font>"), std::string::npos);
+    EXPECT_NE(page.find(">14</td>"), std::string::npos);
+
+    // Database texts carry their markup; "|" of the hints became a line break.
+    EXPECT_NE(page.find("二8<BR>基业:业8"), std::string::npos);
+    EXPECT_NE(page.find("甲15<BR>乙15"), std::string::npos);
+    EXPECT_NE(page.find("您的姓名三才配置为：金土木。"), std::string::npos);
+    EXPECT_NE(page.find("1、总论:金土木5"), std::string::npos);
+    EXPECT_NE(page.find("你的名字取得非常棒"), std::string::npos);
+    EXPECT_NE(page.find(">100</span> 分"), std::string::npos);
+}
+
+TEST_F(ReportPageTest, ScoreReportEscapesTheTypedName) {
+    NameEvaluation evaluation;
+    EvaluateInDetail(m_db, "李", "<明", evaluation);
+    std::string page = FillScoreReport(evaluation);
+    EXPECT_NE(page.find(">&lt;</span>"), std::string::npos);
+    EXPECT_EQ(page.find("<明"), std::string::npos);
+    EXPECT_FALSE(HasUnfilledPlaceholder(page));
+}
+
+TEST_F(ReportPageTest, PageWritesReplaceTheWholeFile) {
+    std::filesystem::path file = m_dir.path() / "temp1.html";
+    ASSERT_TRUE(WritePageFile(file, std::string(5000, 'x')));
+    ASSERT_TRUE(WritePageFile(file, "short"));
+    EXPECT_EQ(ReadFile(file), "short");
+    EXPECT_FALSE(WritePageFile(m_dir.path() / "missing" / "temp.html", "x"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST_F(ReportPageTest, CharacterPageShowsTheRowOrOnlyTheCharacter) {
+    ASSERT_TRUE(fixture::InsertRow(
+        m_db, "NB_CNWord",
+        {SqlValue::Int(99), SqlValue::Int(0), SqlValue::Text("森"), SqlValue::Text("森"),
+         SqlValue::Text("森"), SqlValue::Int(12), SqlValue::Int(12), SqlValue::Text("sen"),
+         SqlValue::Text("sēn"), SqlValue::Text("s"), SqlValue::Text("en"), SqlValue::Text("木"),
+         SqlValue::Text("木"), SqlValue::Text("SSSU"), SqlValue::Text("树木多<BR>众多"),
+         SqlValue::Text("详")}));
+    std::filesystem::path file = m_dir.path() / "temp2.html";
+    ASSERT_TRUE(WriteCharacterPage(m_db, "森", file));
+    std::string page = ReadFile(file);
+    EXPECT_NE(page.find("charset=gb2312"), std::string::npos);
+    EXPECT_NE(page.find("<title>森</title>"), std::string::npos);
+    EXPECT_NE(page.find(">sēn</span>"), std::string::npos);
+    EXPECT_NE(page.find("简体笔划：</td><td>12</td>"), std::string::npos);
+    EXPECT_NE(page.find("部首：</td><td>木</td>"), std::string::npos);
+    EXPECT_NE(page.find("树木多<BR>众多"), std::string::npos);
+    EXPECT_FALSE(HasUnfilledPlaceholder(page));
+
+    std::string unknown = CharacterPage(m_db, "<\"");
+    EXPECT_NE(unknown.find("<title>&lt;&quot;</title>"), std::string::npos);
+    EXPECT_NE(unknown.find("简体笔划：</td><td></td>"), std::string::npos);
+    EXPECT_FALSE(HasUnfilledPlaceholder(unknown));
+}
+
+TEST_F(ReportPageTest, SurnamePageOfAnUnknownSurnameHasEmptySections) {
+    std::filesystem::path file = m_dir.path() / "temp5.html";
+    ASSERT_TRUE(WriteSurnamePage(m_db, "欧阳", file));
+    EXPECT_EQ(ReadFile(file),
+              "<html>\r\n<head>\r\n"
+              "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">\r\n"
+              "<title>百家姓_欧阳</title>\r\n</head>\r\n"
+              "<body topmargin=\"30\" leftmargin=\"30\" rightmargin=\"30\" bottommargin=\"30\" "
+              "bgcolor=\"#FFFFEC\">\r\n"
+              "<font color=red size=5><b>欧阳</b></font><br>\r\n"
+              "<br><b>姓氏起源</b>： <br><br><br><b>分布地域</b>： <br><br><br><b>历史名人</b>： "
+              "<br><br>\r\n"
+              "</body>\r\n</html>\r\n");
+
+    ASSERT_TRUE(
+        fixture::InsertRow(m_db, "NB_百家姓",
+                           {SqlValue::Int(1), SqlValue::Text("李"), SqlValue::Text("源<BR>流"),
+                            SqlValue::Text("陇西"), SqlValue::Text("李白")}));
+    std::string page = SurnamePage(m_db, "李");
+    EXPECT_NE(page.find("<br>源<BR>流<br><br><b>分布地域</b>： <br>陇西<br>"), std::string::npos);
+    EXPECT_NE(page.find("<br>李白<br>"), std::string::npos);
+    EXPECT_EQ(Count(SurnamePage(m_db, "\"<"), "&quot;&lt;"), 2);
+}
