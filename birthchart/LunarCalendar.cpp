@@ -135,9 +135,13 @@ std::string sexagenaryName(int number) {
 
 int sexagenaryNumberOfName(std::string_view name) {
     if (name.size() != 4) return 0;
-    for (int number = 1; number <= 60; ++number)
-        if (sexagenaryName(number) == name) return number;
-    return 0;
+    auto indexIn = [](std::string_view characters, std::string_view character) {
+        for (std::size_t i = 0; i < characters.size(); i += 2)
+            if (characters.substr(i, 2) == character) return static_cast<int>(i / 2) + 1;
+        return 0;
+    };
+    return sexagenaryNumber(indexIn(kStems, name.substr(0, 2)),
+                            indexIn(kBranches, name.substr(2, 2)));
 }
 
 std::string zodiacAnimal(int branch) {
