@@ -67,7 +67,7 @@ TEST(CalendarCrossCheck, LunarDateOfEveryDayFrom1901To2048) {
         start.lunar.leap = leap != 0;
         starts.push_back(start);
     }
-    ASSERT_GT(starts.size(), 1800u);
+    ASSERT_GT(starts.size(), 1800u) << FixtureFile("lunar-month-starts.txt");
     ASSERT_TRUE((starts.front().first == CivilDay{1901, 2, 19}));
 
     std::size_t index = 0;
@@ -99,7 +99,7 @@ TEST(CalendarCrossCheck, LunarDateOfEveryDayFrom1901To2048) {
 
 TEST(CalendarCrossCheck, FourPillarsOfMomentsAwayFromSolarTerms) {
     std::vector<std::string> lines = FixtureLines("pillar-moments.txt");
-    ASSERT_GT(lines.size(), 3000u);
+    ASSERT_GT(lines.size(), 3000u) << FixtureFile("pillar-moments.txt");
     int mismatches = 0;
     for (const std::string& line : lines) {
         CalendarMoment moment;
