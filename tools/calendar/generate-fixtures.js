@@ -2,7 +2,7 @@
 // Writes the cross-check fixtures of the birth-chart tests from lunar-javascript, an independent
 // implementation of the calendar:
 //
-//   cd tools/calendar && npm ci --ignore-scripts && node generate-fixtures.js
+//   cd tools/calendar && npm ci --ignore-scripts && node generate-fixtures.js [output folder]
 //
 // birthchart/tests/data/lunar-month-starts.txt — every lunar month that starts between 1901-02-19
 //   and 2048-12-31: "YYYY-MM-DD lunarYear month leap(0/1)". Every day of the range belongs to the
@@ -16,7 +16,7 @@ const path = require('path');
 const { Solar, LunarYear, LunarUtil } = require('lunar-javascript');
 const { termClockSeconds } = require('./solarTerms');
 
-const OUTPUT_DIR = path.join(__dirname, '..', '..', 'birthchart', 'tests', 'data');
+const OUTPUT_DIR = process.argv[2] || path.join(__dirname, '..', '..', 'birthchart', 'tests', 'data');
 const FIRST_DAY = Date.UTC(1901, 1, 19) / 1000;
 const LAST_DAY = Date.UTC(2048, 11, 31) / 1000;
 const DAY = 86400;

@@ -2,7 +2,7 @@
 // Writes birthchart/CalendarTables.cpp: the moments of the 24 solar terms 1880–2079 in UTC+8 and
 // the lunar years 1901–2049 (leap month and month lengths).
 //
-//   cd tools/calendar && npm ci --ignore-scripts && node generate-tables.js
+//   cd tools/calendar && npm ci --ignore-scripts && node generate-tables.js [output file]
 //
 // The solar terms are the moments when the sun's apparent longitude reaches 285° (小寒) and every
 // further 15°, computed in Terrestrial Time by lunar-javascript's ShouXingUtil.saLonT, turned into
@@ -19,7 +19,7 @@ const FIRST_TERM_YEAR = 1880;
 const LAST_TERM_YEAR = 2079;
 const FIRST_LUNAR_YEAR = 1901;
 const LAST_LUNAR_YEAR = 2049;
-const OUTPUT = path.join(__dirname, '..', '..', 'birthchart', 'CalendarTables.cpp');
+const OUTPUT = process.argv[2] || path.join(__dirname, '..', '..', 'birthchart', 'CalendarTables.cpp');
 
 // Published moments (UTC+8) that the table must reproduce to the second: [year, term 1–24, text].
 const TELLING_ENTRIES = [
