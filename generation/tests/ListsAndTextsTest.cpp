@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "generation/BuiltinLists.h"
+#include "generation/ClassicText.h"
+#include "generation/FinishResultList.h"
+#include "generation/KeepGb2312Hanzi.h"
+#include "generation/RememberedNamingInputs.h"
+#include "generation/ShufflePool.h"
+#include "numerology/CharacterLookup.h"
+#include "text/Gbk.h"
+
+namespace {
+
+size_t Distinct(const std::vector<std::string>& entries) {
+    return std::set<std::string>(entries.begin(), entries.end()).size();
+}
+
+}  // namespace
+
+TEST(BuiltinListsTest, SizesAndOpeningsAreFixed) {
+    struct Case {
+        std::vector<std::string> entries;
+        size_t count, distinct;
+        std::string opening;
+        size_t entryBytes;
+    };
+    auto opening = [](const std::vector<std::string>& entries, size_t n, const char* separator) {
+        std::string text;
+        for (size_t i = 0; i < n; ++i) text += entries[i] + separator;
+        return text;
+    };
+    const std::vector<std::string> male = SplitCharacters(MalePool());
+    const std::vector<std::string> female = SplitCharacters(FemalePool());
+    const std::vector<std::string> neutral = SplitCharacters(NeutralPool());
+    EXPECT_EQ(male.size(), 1854u);
+    EXPECT_EQ(Distinct(male), 1854u);
+    EXPECT_EQ(female.size(), 973u);
+    EXPECT_EQ(Distinct(female), 973u);
+    EXPECT_EQ(neutral.size(), 2827u);
+    EXPECT_EQ(Distinct(neutral), 2124u);
+    EXPECT_EQ(opening(male, 5, ""), "湛子会奥电");
+    EXPECT_EQ(opening(female, 5, ""), "筠柔竹霭凝");
+
+    const Case cases[] = {
+        {ClassicListEntries("男", 2), 2910, 2878, "博涛,鑫磊,靖琪,越泽,浩南,", 4},
+        {ClassicListEntries("女", 2), 2134, 2091, "梦璐,熙雯,莉姿,煜婷,丹华,", 4},
+        {ClassicListEntries("男", 1), 841, 841, "安,岸,昂,翱,傲,", 2},
+        {ClassicListEntries("女", 1), 294, 294, "安,傲,白,柏,碧,", 2},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.entries.size(), c.count);
+        EXPECT_EQ(Distinct(c.entries), c.distinct);
+        EXPECT_EQ(opening(c.entries, 5, ","), c.opening);
+        for (const std::string& entry : c.entries) {
+            ASSERT_EQ(entry.size(), c.entryBytes);
+            // Every byte pair is an ordinary GBK character that survives the round trip.
+            ASSERT_EQ(text::Utf8ToGbk(text::GbkToUtf8(entry)), entry);
+            ASSERT_GE(static_cast<unsigned char>(entry[0]), 0x81);
+        }
+    }
+    EXPECT_EQ(ClassicListText("男", 2).back(), ',');
+    EXPECT_TRUE(ClassicListEntries("", 2).empty());
+}
+
+TEST(ShufflePoolTest, PermutesReproduciblyAndReachesEveryOrder) {
+    std::vector<std::string> one = {"月"};
+    ShufflePool(one, 7);
+    EXPECT_EQ(one, std::vector<std::string>{"月"});
+
+    std::set<std::vector<std::string>> orders;
+    for (std::uint64_t seed = 0; seed < 50; ++seed) {
+        std::vector<std::string> two = {"a", "b"};
+        ShufflePool(two, seed);
+        orders.insert(two);
+    }
+    EXPECT_EQ(orders.size(), 2u);
+
+    std::vector<std::string> pool = SplitCharacters(MalePool());
+    std::vector<std::string> first = pool, second = pool;
+    ShufflePool(first, 42);
+    ShufflePool(second, 42);
+    EXPECT_EQ(first, second);
+    EXPECT_NE(first, pool);
+    std::sort(first.begin(), first.end());
+    std::sort(pool.begin(), pool.end());
+    EXPECT_EQ(first, pool);
+}
+
+TEST(KeepGb2312HanziTest, KeepsOnlyTheChineseRowsOfGb2312) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"a 明1,亮", "明亮"},
+        {"明　亮", "明亮"},      // full-width space
+        {"明，亮。？", "明亮"},  // full-width punctuation
+        {"明亮", "明亮"},
+        {text::Gbk(u8"明\u4E02亮"), "明亮"},  // 丂 is GBK but not GB 2312
+        {"", ""},
+        {"明\xB0", "明"},  // a lone lead byte at the end
+    };
+    for (const auto& [input, kept] : cases) EXPECT_EQ(KeepGb2312Hanzi(input), kept) << input;
+}
+
+TEST(ClassicTextTest, LaysOutLinesOfFourteenOrSixteen) {
+    std::vector<std::string> entries(15, "XY");
+    std::string expected;
+    for (int i = 1; i <= 15; ++i) expected += std::string("李XY  ") + (i == 14 ? "\r\n\r\n" : "");
+    EXPECT_EQ(BuildClassicText("李", entries, 2), expected);
+
+    std::vector<std::string> single(16, "Z");
+    std::string line;
+    for (int i = 0; i < 16; ++i) line += "Z   ";
+    EXPECT_EQ(BuildClassicText("", single, 1), line + "\r\n\r\n");
+}
+
+TEST(FinishResultListTest, SortsStablyByScoreAndRenumbers) {
+    std::vector<ResultRow> rows = {{"1", "a", "", "", "", "", "", "90"},
+                                   {"2", "b", "", "", "", "", "", "95"},
+                                   {"3", "c", "", "", "", "", "", "90"},
+                                   {"4", "d", "", "", "", "", "", "100"},
+                                   {"5", "e", "", "", "", "", "", "95"}};
+    FinishResultList(rows);
+    std::vector<std::string> order;
+    for (const ResultRow& row : rows) order.push_back(row[0] + row[1]);
+    EXPECT_EQ(order, (std::vector<std::string>{"1d", "2b", "3e", "4a", "5c"}));
+}
+
+// 开始起名 in the 高分 and 超吉 modes reuses the earlier list only for the very same question.
+TEST(RememberedNamingInputsTest, AnyChangeOfTheQuestionStartsANewRun) {
+    GenerationInputs base;
+    base.surname = "李";
+    base.sex = "男";
+    base.nameLength = 2;
+    RememberedNamingInputs remembered;
+    EXPECT_TRUE(remembered.ChangedAndRemember(base));
+    EXPECT_FALSE(remembered.ChangedAndRemember(base));
+
+    GenerationInputs changed[4] = {base, base, base, base};
+    changed[0].surname = "王";
+    changed[1].sex = "女";
+    changed[2].nameLength = 1;
+    changed[3].generationCharacter = {true, true, "志", false, ""};
+    for (const GenerationInputs& inputs : changed) {
+        EXPECT_TRUE(remembered.ChangedAndRemember(inputs));
+        EXPECT_FALSE(remembered.ChangedAndRemember(inputs));
+        EXPECT_TRUE(remembered.ChangedAndRemember(base));
+    }
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "generation/GenerationObserver.h"
+
+// Records every call of a run, in order, so a test can check each step without a window. Safe to
+// read from the test thread while a worker writes.
+class RecordingObserver : public GenerationObserver {
+  public:
+    void ShowWaitingWindow() override { Log("wait:show"); }
+    void CloseWaitingWindow() override { Log("wait:close"); }
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
+        Log("message:" + text + "|" + title + "|" + std::to_string(static_cast<int>(icon)));
+    }
+    void SetControlEnabled(const std::string& controlName, bool enabled) override {
+        Log((enabled ? "enable:" : "disable:") + controlName);
+    }
+    void SwitchPage(const std::string& tabControlName, int page) override {
+        Log("page:" + tabControlName + "=" + std::to_string(page));
+    }
+    void RowsWritten(ResultList list, const std::vector<ResultRow>& rows) override {
+        {
+            std::lock_guard lock(m_mutex);
+            auto& written = m_written[list];
+            written.insert(written.end(), rows.begin(), rows.end());
+            m_log.push_back("rows:" + std::to_string(rows.size()));
+        }
+        if (onRowsWritten) onRowsWritten();
+    }
+    void ListFinished(ResultList list, const std::vector<ResultRow>& rows) override {
+        std::lock_guard lock(m_mutex);
+        m_finished[list] = rows;
+        m_log.push_back("finished:" + std::to_string(rows.size()));
+    }
+    void WriteClassicText(const std::string& text) override {
+        std::lock_guard lock(m_mutex);
+        m_classicText = text;
+        m_log.push_back("classic");
+    }
+    void OpenDocument(const std::filesystem::path& file) override {
+        Log("open:" + file.filename().string());
+    }
+
+    // Called on the worker thread after rows were recorded; set before the run starts.
+    std::function<void()> onRowsWritten;
+
+    std::vector<std::string> log() const {
+        std::lock_guard lock(m_mutex);
+        return m_log;
+    }
+    std::vector<ResultRow> written(ResultList list) const {
+        std::lock_guard lock(m_mutex);
+        auto it = m_written.find(list);
+        return it == m_written.end() ? std::vector<ResultRow>{} : it->second;
+    }
+    bool hasFinished(ResultList list) const {
+        std::lock_guard lock(m_mutex);
+        return m_finished.count(list) > 0;
+    }
+    std::vector<ResultRow> finished(ResultList list) const {
+        std::lock_guard lock(m_mutex);
+        auto it = m_finished.find(list);
+        return it == m_finished.end() ? std::vector<ResultRow>{} : it->second;
+    }
+    std::string classicText() const {
+        std::lock_guard lock(m_mutex);
+        return m_classicText;
+    }
+    size_t callCount() const {
+        std::lock_guard lock(m_mutex);
+        return m_log.size();
+    }
+    bool logged(const std::string& entry) const {
+        std::lock_guard lock(m_mutex);
+        for (const std::string& line : m_log)
+            if (line == entry) return true;
+        return false;
+    }
+    // Index of the first log entry starting with prefix, or -1.
+    int indexOf(const std::string& prefix) const {
+        std::lock_guard lock(m_mutex);
+        for (size_t i = 0; i < m_log.size(); ++i)
+            if (m_log[i].rfind(prefix, 0) == 0) return static_cast<int>(i);
+        return -1;
+    }
+
+  private:
+    void Log(std::string entry) {
+        std::lock_guard lock(m_mutex);
+        m_log.push_back(std::move(entry));
+    }
+
+    mutable std::mutex m_mutex;
+    std::vector<std::string> m_log;
+    std::map<ResultList, std::vector<ResultRow>> m_written;
+    std::map<ResultList, std::vector<ResultRow>> m_finished;
+    std::string m_classicText;
+};

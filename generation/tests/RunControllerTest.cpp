@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <future>
+
+#include "generation/BuiltinLists.h"
+#include "generation/NameListExport.h"
+#include "generation/RunController.h"
+#include "generation/tests/GenerationFixture.h"
+#include "generation/tests/RecordingObserver.h"
+#include "namedb/tests/FixtureDatabase.h"
+#include "numerology/CharacterLookup.h"
+
+using namespace generation_fixture;
+
+namespace {
+
+class RunControllerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // Every name scores 100, so a 高分 run writes rows from its first candidates on.
+        fixture::OpenEmptyNameDatabase(db);
+        RateNumbers(db, 1, 120, "吉");
+        RateAllThreeTalents(db, "吉");
+        db.Begin();
+        AddCharacters(db, SplitCharacters(MalePool()), 10, "木");
+        db.Commit();
+        inputs.surname = "赵";
+        inputs.sex = "男";
+        inputs.nameLength = 2;
+        inputs.shuffleSeed = 5;
+    }
+    // Holds the run from the worker thread as soon as the first rows arrive.
+    void HoldOnFirstRows(RecordingObserver& observer) {
+        observer.onRowsWritten = [this] {
+            if (!holdDone.exchange(true)) controller.Hold();
+        };
+    }
+
+    SqliteDatabase db;
+    GenerationInputs inputs;
+    RunController controller;
+    std::atomic<bool> holdDone{false};
+};
+
+}  // namespace
+
+TEST_F(RunControllerTest, HeldRunShowsItsRowsAndContinuesAfterResume) {
+    RecordingObserver observer;
+    HoldOnFirstRows(observer);
+    controller.Start(inputs, observer, db);
+    controller.WaitUntilHeldOrFinished();
+
+    ASSERT_TRUE(controller.IsHeld());
+    EXPECT_TRUE(controller.IsActive());
+    const std::vector<ResultRow> shown = observer.written(ResultList::HighScore);
+    ASSERT_FALSE(shown.empty());
+    EXPECT_FALSE(observer.hasFinished(ResultList::HighScore));
+    // Exporting now writes the header and every row written so far, and nothing more.
+    const std::string exported = NameListExportText(shown);
+    EXPECT_EQ(static_cast<size_t>(std::count(exported.begin(), exported.end(), '\n')),
+              shown.size() + 1);
+    EXPECT_EQ(observer.written(ResultList::HighScore).size(), shown.size());
+
+    controller.Resume();
+    controller.WaitUntilFinished();
+    EXPECT_FALSE(controller.IsActive());
+    EXPECT_EQ(observer.finished(ResultList::HighScore).size(), 10000u);
+    EXPECT_EQ(observer.written(ResultList::HighScore).size(), 10000u);
+    EXPECT_TRUE(observer.logged("enable:模式选择"));
+}
+
+TEST_F(RunControllerTest, StoppedRunWritesNothingMore) {
+    RecordingObserver observer;
+    std::promise<void> firstRows;
+    std::atomic<bool> signalled{false};
+    observer.onRowsWritten = [&] {
+        if (!signalled.exchange(true)) firstRows.set_value();
+    };
+    controller.Start(inputs, observer, db);
+    firstRows.get_future().wait();
+    controller.Stop();
+    const size_t callsAtStop = observer.callCount();
+    EXPECT_FALSE(controller.IsActive());
+
+    controller.WaitUntilFinished();
+    EXPECT_EQ(observer.callCount(), callsAtStop);
+    EXPECT_FALSE(observer.hasFinished(ResultList::HighScore));
+    EXPECT_FALSE(observer.logged("enable:模式选择"));
+}
+
+TEST_F(RunControllerTest, StartingAnotherRunStopsTheHeldOne) {
+    RecordingObserver first;
+    HoldOnFirstRows(first);
+    controller.Start(inputs, first, db);
+    controller.WaitUntilHeldOrFinished();
+    ASSERT_TRUE(controller.IsHeld());
+    const size_t firstCalls = first.callCount();
+
+    RecordingObserver second;
+    inputs.mode = GenerationMode::Classic;
+    controller.Start(inputs, second, db);
+    controller.WaitUntilFinished();
+    EXPECT_FALSE(second.classicText().empty());
+    controller.ShutDown();
+    EXPECT_EQ(first.callCount(), firstCalls);
+    EXPECT_FALSE(first.hasFinished(ResultList::HighScore));
+}
+
+TEST_F(RunControllerTest, ShutDownEndsAHeldRun) {
+    RecordingObserver observer;
+    HoldOnFirstRows(observer);
+    controller.Start(inputs, observer, db);
+    controller.WaitUntilHeldOrFinished();
+    const size_t calls = observer.callCount();
+    controller.ShutDown();
+    EXPECT_FALSE(controller.IsActive());
+    EXPECT_EQ(observer.callCount(), calls);
+}
