@@ -414,9 +414,14 @@ def build_characters(unihan, cedict):
 # ---------------------------------------------------------------- English names
 
 class Cedict:
+    """Words of CC-CEDICT (taken as the common ones) and its transcriptions of English given
+    names: entries glossed "Mary (name)", and the first parts of transcribed full names
+    ("詹姆斯·乔伊斯" glossed "James Joyce ...")."""
+
     def __init__(self):
         self.common_words = set()
-        self.given_names = {}
+        self.glossed = {}
+        self.in_full_names = {}
         path = os.path.join(MODULES, "cc-cedict", "data", "all.js")
         if not os.path.exists(path):
             warn("cc-cedict is not installed; English names use the transliteration table only")
@@ -428,31 +433,66 @@ class Cedict:
         for entry in entries:
             simplified, senses = entry[1], entry[3]
             self.common_words.add(simplified)
+            if not encodes_in_gbk(simplified):
+                continue
+            parts = simplified.split("·")
             for sense in [senses] if isinstance(senses, str) else senses:
                 match = name_sense.match(sense)
-                if match and "·" not in simplified and encodes_in_gbk(simplified):
-                    self.given_names.setdefault(match.group(1), simplified)
+                if match and len(parts) == 1:
+                    self.glossed.setdefault(match.group(1), simplified)
+                words = re.split(r"[,(;]", sense)[0].split()
+                if len(parts) > 1 and len(words) == len(parts) and parts[0] \
+                        and all(w[:1].isupper() for w in words):
+                    votes = self.in_full_names.setdefault(words[0], {})
+                    votes[parts[0]] = votes.get(parts[0], 0) + 1
+
+    def transcription(self, name):
+        """The transcription most used in full names when it is used more than once, else the
+        glossed one, else the single full-name use."""
+        votes = sorted(self.in_full_names.get(name, {}).items(), key=lambda v: (-v[1], v[0]))
+        if votes and votes[0][1] > 1:
+            return votes[0][0]
+        return self.glossed.get(name) or (votes[0][0] if votes else "")
 
 
 class Transliterator:
-    """English spelling -> Chinese characters by the longest matching spelling chunk of
+    """English spelling -> Chinese characters by the longest matching chunk of
     transliteration.tsv; female names prefer the female column where it has one."""
+
+    VOWELS = "aeiouy"
 
     def __init__(self):
         _, rows = read_table_file(tool_path("transliteration.tsv"))
         self.chunks = {r["Spelling"]: (r["Chinese"], r["Female"] or r["Chinese"]) for r in rows}
         self.longest = max(len(k) for k in self.chunks)
 
+    @staticmethod
+    def spelling(name):
+        """The name respelled closer to its sound: ph f, ck k, c s or k, x ks, doubled letters
+        once, a final y/ie/ey read as i, a silent final e dropped."""
+        s = re.sub(r"[^a-z]", "", name.lower())
+        for written, sound in (("tch", "ch"), ("ph", "f"), ("ck", "k"), ("qu", "kw"),
+                               ("x", "ks"), ("wh", "w"), ("gh", "")):
+            s = s.replace(written, sound)
+        s = re.sub(r"c(?=[eiy])", "s", s)
+        s = re.sub(r"c(?!h)", "k", s)
+        s = re.sub(r"(.)\1", r"\1", s)
+        s = re.sub(r"(?<=[^aeiou])(ie|ey|ee|y)$", "i", s)
+        if len(s) > 3 and s.endswith("e") and s[-2] not in Transliterator.VOWELS:
+            s = s[:-1]
+        return s
+
     def __call__(self, name, female):
-        spelling = re.sub(r"(.)\1", r"\1", name.lower())
-        if len(spelling) > 3 and spelling.endswith("e") and spelling[-2] not in "aeiouy":
-            spelling = spelling[:-1]
+        spelling = self.spelling(name)
         out = []
         position = 0
         while position < len(spelling):
             for length in range(min(self.longest, len(spelling) - position), 0, -1):
                 chunk = spelling[position:position + length]
-                if chunk in self.chunks:
+                following = spelling[position + length:position + length + 1]
+                closes = length > 1 and chunk[-1] in "nmlr"
+                if chunk in self.chunks and not (closes and following
+                                                 and following in self.VOWELS):
                     out.append(self.chunks[chunk][1 if female else 0])
                     position += length
                     break
@@ -491,7 +531,7 @@ def build_english_names(cedict):
             sex = 2
         lower = name.lower()
         index2 = lower[:2] if lower[:2] in ("ch", "sh", "th", "ph", "wh") else ""
-        chinese = cedict.given_names.get(name) or transliterate(name, sex == 2)
+        chinese = cedict.transcription(name) or transliterate(name, sex == 2)
         rows.append((index, lower[0], index2, name, str(len(name)), sex, chinese, "", "",
                      meanings.get(name, "")))
     return rows
