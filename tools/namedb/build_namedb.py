@@ -138,7 +138,7 @@ def is_han(ch):
 
 def article_categories():
     _, rows = read_table_file(tool_path("article_categories.tsv"))
-    return [row["Category"] for row in rows]
+    return [(row["Table"], row["Category"]) for row in rows]
 
 
 # ---------------------------------------------------------------- Unihan and OpenCC
@@ -299,7 +299,7 @@ def element_of(radical_element, initial, plain, kangxi):
     return "木木火火土土金金水水"[(kangxi - 1) % 10] if kangxi > 0 else "水"
 
 
-GARBLED = re.compile(r"[◇@∑\ufffd『』Ａ-Ｚａ-ｚ！]|[\u4e00-\u9fff][0-9a-f]{4}")
+GARBLED = re.compile(r"[◇@∑\ufffd『』〔〕Ａ-Ｚａ-ｚ！]|[\u4e00-\u9fff][0-9a-f]{4}")
 
 
 def clean_explanation(word, text):
@@ -325,28 +325,48 @@ def trim(text, limit):
 
 
 class Explanations:
-    """Chinese explanations of a character from the words it starts in cnchar-data, common
-    words (those CC-CEDICT knows, shorter first) before rare ones."""
+    """Chinese explanations of a character from cnchar-data's word explanations: the words that
+    begin with the character, or, for a character without a file of its own, the words of the
+    other files that hold it. Common words (those CC-CEDICT knows, shorter first) come first."""
 
-    def __init__(self, common_words):
-        self.directory = os.path.join(MODULES, "cnchar-data", "explanation")
+    BORROWED_LIMIT = 40
+
+    def __init__(self, common_words, characters):
         self.common = common_words
-        if not os.path.isdir(self.directory):
+        self.own = {}
+        self.borrowed = {}
+        directory = os.path.join(MODULES, "cnchar-data", "explanation")
+        if not os.path.isdir(directory):
             warn("cnchar-data is not installed; characters get English explanations only")
+            return
+        wanted = set(characters)
+        files = sorted(glob.glob(os.path.join(directory, "*.json")))
+        for path in files:
+            key = os.path.basename(path)[:-len(".json")]
+            if key in wanted:
+                self.own[key] = []
+        for path in files:
+            key = os.path.basename(path)[:-len(".json")]
+            try:
+                with open(path, encoding="utf-8") as f:
+                    entries = json.load(f)
+            except (ValueError, UnicodeDecodeError):
+                warn(f"cnchar-data: {os.path.basename(path)} cannot be read; skipped")
+                continue
+            for word, text in entries.items():
+                if not isinstance(text, str) or GARBLED.search(text):
+                    continue
+                if key in self.own and word.startswith(key):
+                    self.own[key].append((word, text))
+                for ch in set(word):
+                    if ch in wanted and ch not in self.own:
+                        found = self.borrowed.setdefault(ch, [])
+                        if len(found) < self.BORROWED_LIMIT:
+                            found.append((word, text))
 
     def words(self, ch):
-        path = os.path.join(self.directory, ch + ".json")
-        if not os.path.exists(path):
-            return []
-        try:
-            with open(path, encoding="utf-8") as f:
-                entries = json.load(f)
-        except (ValueError, UnicodeDecodeError):
-            return []
         words = []
-        for order, (word, text) in enumerate(entries.items()):
-            if not isinstance(text, str) or not word.startswith(ch) or GARBLED.search(text):
-                continue
+        for order, (word, text) in enumerate(self.own.get(ch) or self.borrowed.get(ch, [])):
             text = clean_explanation(word, text)
             if text:
                 words.append((word not in self.common, len(word) > 2, order, word, text))
@@ -382,12 +402,16 @@ class Explanations:
         return text[:EXPLANATION_LIMIT]
 
 
+# Radicals that simplified dictionaries show in their component form.
+RADICAL_SHOWN = {"艸": "艹", "辵": "辶"}
+
+
 def build_characters(unihan, cedict):
     radicals, radical_forms = load_radicals()
     overrides = load_overrides()
     chars = gbk_characters(unihan)
     traditional = opencc("s2t.json", chars)
-    explanations = Explanations(cedict.common_words)
+    explanations = Explanations(cedict.common_words, chars)
     rows = []
     for index, (ch, trad) in enumerate(zip(chars, traditional), 1):
         if len(trad) != 1 or not encodes_in_gbk(trad) or trad not in unihan["kTotalStrokes"]:
@@ -401,6 +425,8 @@ def build_characters(unihan, cedict):
         initial, final = split_syllable(plain)
         number, key, _ = radical_stroke(unihan["kRSUnicode"][ch])
         radical = radical_forms.get(key) or radical_forms.get(str(number), "")
+        if radical != ch:
+            radical = RADICAL_SHOWN.get(radical, radical)
         element = element_of(radicals[number][2], initial, plain, kangxi)
         english = unihan["kDefinition"].get(ch, "")
         fallback = f"{ch}，读音{marked or '未详'}，部首{radical}，{strokes}画。"
@@ -600,7 +626,8 @@ def build_surnames():
 
 def build_articles():
     categories = article_categories()
-    numbers = {title: index for index, title in enumerate(categories, 1)}
+    numbers = {title: index for index, (_, title) in enumerate(categories, 1)}
+    tables = dict((title, table) for table, title in categories)
     parenting, fortune = [], []
     files = sorted(glob.glob(os.path.join(TEXTS_DIR, "articles", "*.txt")))
     if not files:
@@ -615,9 +642,12 @@ def build_articles():
             if line.startswith("@@ "):
                 if block:
                     body = "\n".join(block[2]).strip()
+                    wanted = "NB_算命风水" if target is fortune else "NB_育儿百科"
                     if block[0] not in numbers:
                         warn(f"articles/{name}: unknown category {block[0]!r}")
                         numbers[block[0]] = len(numbers) + 1
+                    elif tables[block[0]] != wanted:
+                        warn(f"articles/{name}: {block[0]} belongs to {tables[block[0]]}")
                     if block[1] and body:
                         target.append([str(numbers[block[0]]), block[0], block[1], body])
                     else:
