@@ -13,11 +13,37 @@ bool IsFullWidthSpace(std::string_view text, std::size_t at) {
 
 }  // namespace
 
+namespace {
+
+// The common case of the scoring loop: no spaces at all. Returns false when the text has a
+// space, so the general walk below decides.
+bool SplitWithoutSpaces(std::string_view text, std::vector<std::string>& pieces) {
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        unsigned char byte = static_cast<unsigned char>(text[at]);
+        if (byte == ' ' || byte == 0xA1) return false;
+        std::size_t length = OpensTwoBytePiece(byte) ? 2 : 1;
+        if (at + length > text.size()) break;  // a lead byte without its second byte
+        if (text[at + length - 1] == ' ') return false;
+        if (count < pieces.size())
+            numerology_detail::SetText(pieces[count], text.substr(at, length));
+        else
+            pieces.emplace_back(text.substr(at, length));
+        ++count;
+        at += length;
+    }
+    if (pieces.size() != count) pieces.resize(count);
+    return true;
+}
+
+}  // namespace
+
 void SplitCharactersInto(std::string_view text, std::vector<std::string>& pieces) {
+    if (SplitWithoutSpaces(text, pieces)) return;
     std::size_t count = 0;
     auto append = [&](std::string_view piece) {
         if (count < pieces.size())
-            pieces[count].assign(piece.data(), piece.size());
+            numerology_detail::SetText(pieces[count], piece);
         else
             pieces.emplace_back(piece);
         ++count;
@@ -50,7 +76,7 @@ void SplitCharactersInto(std::string_view text, std::vector<std::string>& pieces
         }
         skipSpaces();
     }
-    pieces.resize(count);
+    if (pieces.size() != count) pieces.resize(count);
 }
 
 std::vector<std::string> SplitCharacters(std::string_view text) {
@@ -88,7 +114,9 @@ std::optional<CharacterRecord> FindInTable(const std::vector<CharacterRecord>& t
     return std::nullopt;
 }
 
-std::string ElementOfNumber(int number) { return numerology_detail::ElementNameOfNumber(number); }
+std::string ElementOfNumber(int number) {
+    return std::string(numerology_detail::ElementNameOfNumber(number));
+}
 
 NumberRecord LookupNumber(SqliteDatabase& db, int number) {
     StatementGuard row(

@@ -2,11 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-constexpr int kOneByteSlots = 256;
-constexpr int kSlotCount = kOneByteSlots + 65536;
-}  // namespace
-
 CharacterTable::CharacterTable(std::vector<CharacterRecord> entries)
     : m_entries(std::move(entries)) {
     Reindex();
@@ -22,14 +17,6 @@ CharacterTable& CharacterTable::operator=(const CharacterTable& other) {
         Reindex();
     }
     return *this;
-}
-
-int CharacterTable::SlotOf(std::string_view character) {
-    if (character.size() == 1) return static_cast<unsigned char>(character[0]);
-    if (character.size() == 2)
-        return kOneByteSlots + (static_cast<unsigned char>(character[0]) << 8 |
-                                static_cast<unsigned char>(character[1]));
-    return -1;
 }
 
 void CharacterTable::IndexEntry(std::size_t index) {
@@ -91,12 +78,7 @@ void CharacterTable::Clear() {
     m_firstBySlot.reset();
 }
 
-const CharacterRecord* CharacterTable::Find(std::string_view character) const {
-    int slot = SlotOf(character);
-    if (slot >= 0) {
-        if (!m_firstBySlot || m_firstBySlot[slot] == kNone) return nullptr;
-        return &m_entries[static_cast<std::size_t>(m_firstBySlot[slot])];
-    }
+const CharacterRecord* CharacterTable::FindByScan(std::string_view character) const {
     for (const CharacterRecord& entry : m_entries)
         if (entry.character == character) return &entry;
     return nullptr;

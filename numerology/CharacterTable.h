@@ -33,12 +33,26 @@ class CharacterTable {
     const std::vector<CharacterRecord>& entries() const { return m_entries; }
 
     // The first entry whose character equals the given bytes, or nullptr.
-    const CharacterRecord* Find(std::string_view character) const;
+    const CharacterRecord* Find(std::string_view character) const {
+        int slot = SlotOf(character);
+        if (slot < 0) return FindByScan(character);
+        if (!m_firstBySlot || m_firstBySlot[slot] == kNone) return nullptr;
+        return &m_entries[static_cast<std::size_t>(m_firstBySlot[slot])];
+    }
 
   private:
     static constexpr std::int32_t kNone = -1;
+    static constexpr int kOneByteSlots = 256;
+    static constexpr int kSlotCount = kOneByteSlots + 65536;
     // Index slot for a one- or two-byte character; -1 for any other length.
-    static int SlotOf(std::string_view character);
+    static int SlotOf(std::string_view character) {
+        if (character.size() == 2)
+            return kOneByteSlots + (static_cast<unsigned char>(character[0]) << 8 |
+                                    static_cast<unsigned char>(character[1]));
+        if (character.size() == 1) return static_cast<unsigned char>(character[0]);
+        return -1;
+    }
+    const CharacterRecord* FindByScan(std::string_view character) const;
     void IndexEntry(std::size_t index);
     void UnindexEntry(std::size_t index);
     void Reindex();

@@ -106,6 +106,7 @@ int EvaluateInDetail(SqliteDatabase& db, const std::string& surname, const std::
 
     int score = ScoreRatings(evaluation);
     evaluation.comment = ScoreComment(evaluation.score);
+    evaluation.hasExplanations = true;
     return score;
 }
 

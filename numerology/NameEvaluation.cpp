@@ -41,6 +41,10 @@ void NameEvaluation::Clear() {
         grid.detail.clear();
         grid.hints.clear();
     }
-    talents = ThreeTalentExplanation();
+    for (std::string* text :
+         {&talents.rating, &talents.summary, &talents.aspects, &talents.baseLuck,
+          &talents.successLuck, &talents.relations, &talents.personality})
+        text->clear();
     comment.clear();
+    hasExplanations = false;
 }

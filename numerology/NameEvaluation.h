@@ -67,6 +67,10 @@ struct NameEvaluation {
     ThreeTalentExplanation talents;
     std::string comment;
 
+    // Set by the detailed evaluation when it fills pinyin, traditional forms, explanations and
+    // comment; QuickScore, which never fills them, clears them only when this is set.
+    bool hasExplanations = false;
+
     int GridValue(int grid) const;
     // Sets every field to its cleared value, keeping the capacity of the texts and arrays.
     void Clear();

@@ -1,12 +1,47 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "numerology/NameEvaluation.h"
 
 // The formulas both evaluations share. Not part of the library's interface.
 namespace numerology_detail {
 
-// Element name of a number's last digit as a literal, so the scoring loop builds no string.
-const char* ElementNameOfNumber(int number);
+// Replaces target's text. The scoring loop writes texts of the same length candidate after
+// candidate (two-byte characters and elements), so the bytes are written in place and the
+// string is only resized when the length changes.
+inline void SetText(std::string& target, std::string_view text) {
+    if (target.size() != text.size()) target.resize(text.size());
+    char* out = target.data();
+    if (text.size() == 2) {
+        out[0] = text[0];
+        out[1] = text[1];
+    } else {
+        for (std::size_t i = 0; i < text.size(); ++i) out[i] = text[i];
+    }
+}
+
+// Replaces target's text by the parts joined, in the same way.
+template <typename... Parts>
+inline void SetConcatenation(std::string& target, const Parts&... parts) {
+    std::size_t length = (std::string_view(parts).size() + ...);
+    if (target.size() != length) target.resize(length);
+    char* out = target.data();
+    auto append = [&out](std::string_view part) {
+        if (part.size() == 2) {
+            out[0] = part[0];
+            out[1] = part[1];
+        } else {
+            for (std::size_t i = 0; i < part.size(); ++i) out[i] = part[i];
+        }
+        out += part.size();
+    };
+    (append(parts), ...);
+}
+
+// Element name of a number's last digit, without building a string.
+std::string_view ElementNameOfNumber(int number);
 
 // From the cut name and the characters' stroke counts and elements: the five grids, the sum of
 // simplified strokes, the element text, the last digits and the three-talent key.

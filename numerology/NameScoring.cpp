@@ -7,26 +7,11 @@
 
 namespace numerology_detail {
 
-const char* ElementNameOfNumber(int number) {
-    switch (number % 10) {
-        case 1:
-        case 2:
-            return "木";
-        case 3:
-        case 4:
-            return "火";
-        case 5:
-        case 6:
-            return "土";
-        case 7:
-        case 8:
-            return "金";
-        case 9:
-        case 0:
-            return "水";
-        default:
-            return "";
-    }
+std::string_view ElementNameOfNumber(int number) {
+    static constexpr std::string_view kByDigit[10] = {"水", "木", "木", "火", "火",
+                                                      "土", "土", "金", "金", "水"};
+    int digit = number % 10;
+    return digit < 0 ? std::string_view() : kByDigit[digit];
 }
 
 namespace {
@@ -66,18 +51,19 @@ void ComputeGrids(NameEvaluation& evaluation) {
     evaluation.outerGrid = Wrap(outer);
 
     std::int64_t simplified = 0;
-    for (const NameCharacter& character : evaluation.characters) {
+    for (const NameCharacter& character : evaluation.characters)
         simplified += character.simplifiedStrokes;
-        evaluation.elementText += character.element;
-    }
     evaluation.simplifiedTotal = Wrap(simplified);
+    const auto& c = evaluation.characters;
+    SetConcatenation(evaluation.elementText, c[kSurname1].element, c[kSurname2].element,
+                     c[kGiven1].element, c[kGiven2].element);
 
     evaluation.heavenDigit = evaluation.heavenGrid % 10;
     evaluation.personDigit = evaluation.personGrid % 10;
     evaluation.earthDigit = evaluation.earthGrid % 10;
-    evaluation.threeTalents = ElementNameOfNumber(evaluation.heavenDigit);
-    evaluation.threeTalents += ElementNameOfNumber(evaluation.personDigit);
-    evaluation.threeTalents += ElementNameOfNumber(evaluation.earthDigit);
+    SetConcatenation(evaluation.threeTalents, ElementNameOfNumber(evaluation.heavenDigit),
+                     ElementNameOfNumber(evaluation.personDigit),
+                     ElementNameOfNumber(evaluation.earthDigit));
 }
 
 int ScoreRatings(NameEvaluation& evaluation) {
@@ -107,26 +93,33 @@ int RatingWeight(int slot) {
 
 namespace {
 
-void CopyFromTable(const CharacterTable& table, const std::string& character,
-                   NameCharacter& target) {
-    if (const CharacterRecord* found = table.Find(character)) {
+void CopyFromTable(const CharacterTable& table, const std::vector<std::string>& part,
+                   std::size_t index, NameCharacter& target) {
+    const CharacterRecord* found = index < part.size() ? table.Find(part[index]) : nullptr;
+    if (found) {
         target.simplifiedStrokes = found->simplifiedStrokes;
         target.traditionalStrokes = found->traditionalStrokes;
-        target.element = found->element;
+        SetText(target.element, found->element);
+    } else {
+        target.simplifiedStrokes = 0;
+        target.traditionalStrokes = 0;
+        target.element.clear();
     }
 }
 
 void CopyPartFromTable(const CharacterTable& table, const std::vector<std::string>& part,
                        NameCharacter& first, NameCharacter& second) {
-    if (!part.empty()) CopyFromTable(table, part[0], first);
-    if (part.size() >= 2) CopyFromTable(table, part[1], second);
+    CopyFromTable(table, part, 0, first);
+    CopyFromTable(table, part, 1, second);
 }
 
 }  // namespace
 
 int QuickScore(std::string_view surname, std::string_view givenName, const CharacterTable& table,
                const RatingTables& ratings, NameEvaluation& evaluation) {
-    evaluation.Clear();
+    // Every field QuickScore fills is overwritten below; only a record that held a detailed
+    // evaluation has more to clear.
+    if (evaluation.hasExplanations) evaluation.Clear();
     SplitCharactersInto(surname, evaluation.surnameChars);
     SplitCharactersInto(givenName, evaluation.givenChars);
     CopyPartFromTable(table, evaluation.surnameChars, evaluation.characters[kSurname1],
@@ -134,11 +127,23 @@ int QuickScore(std::string_view surname, std::string_view givenName, const Chara
     CopyPartFromTable(table, evaluation.givenChars, evaluation.characters[kGiven1],
                       evaluation.characters[kGiven2]);
     ComputeGrids(evaluation);
-    for (int grid = kHeavenGrid; grid <= kOuterGrid; ++grid)
-        evaluation.ratings[grid] = ratings.NumberRating(evaluation.GridValue(grid));
-    evaluation.ratings[kThreeTalentsRating] = ratings.ThreeTalentRatingOfDigits(
+
+    // The coefficients were worked out from the same texts when the ratings were read, so the
+    // sum is the one ScoreRatings forms from the texts, in the same order and precision.
+    const int grids[5] = {evaluation.heavenGrid, evaluation.personGrid, evaluation.earthGrid,
+                          evaluation.totalGrid, evaluation.outerGrid};
+    float sum = 0.0f;
+    for (int grid = kHeavenGrid; grid <= kOuterGrid; ++grid) {
+        const Rating& rating = ratings.NumberEntry(grids[grid]);
+        SetText(evaluation.ratings[grid], rating.text);
+        sum += rating.coefficient * static_cast<float>(RatingWeight(grid));
+    }
+    const Rating& talents = ratings.ThreeTalentEntryOfDigits(
         evaluation.heavenGrid, evaluation.personGrid, evaluation.earthGrid);
-    return ScoreRatings(evaluation);
+    SetText(evaluation.ratings[kThreeTalentsRating], talents.text);
+    sum += talents.coefficient * static_cast<float>(RatingWeight(kThreeTalentsRating));
+    evaluation.score = sum;
+    return static_cast<int>(sum);
 }
 
 namespace {

@@ -1,20 +1,20 @@
 #include "numerology/RatingTables.h"
 
 #include "numerology/CharacterLookup.h"
+#include "numerology/NameScoring.h"
 
 namespace {
-constexpr int kElementKinds = 6;  // "" and the five elements
+Rating MakeRating(std::string text) {
+    Rating rating;
+    rating.coefficient = RatingCoefficient(text);
+    rating.text = std::move(text);
+    return rating;
 }
-
-int RatingTables::ElementIndexOfNumber(int number) {
-    static constexpr int kByDigit[10] = {5, 1, 1, 2, 2, 3, 3, 4, 4, 5};
-    int digit = number % 10;
-    return digit < 0 ? 0 : kByDigit[digit];
-}
+}  // namespace
 
 RatingTables RatingTables::Load(SqliteDatabase& db) {
     RatingTables tables;
-    tables.m_denseNumbers.assign(kDenseNumbers, std::string());
+    tables.m_denseNumbers.assign(kDenseNumbers, Rating());
     std::vector<bool> seen(kDenseNumbers, false);
 
     // A lookup by Id answers with the first matching row, so the first row of an Id wins here
@@ -25,7 +25,7 @@ RatingTables RatingTables::Load(SqliteDatabase& db) {
     for (bool row = SqliteDatabase::ColumnInt(numbers, 0) == 1; row;
          row = SqliteDatabase::Step(numbers)) {
         int id = SqliteDatabase::ColumnInt(numbers, 1);
-        std::string rating = SqliteDatabase::ColumnText(numbers, 2);
+        Rating rating = MakeRating(SqliteDatabase::ColumnText(numbers, 2));
         if (id >= 0 && id < kDenseNumbers) {
             if (!seen[id]) {
                 seen[id] = true;
@@ -41,7 +41,7 @@ RatingTables RatingTables::Load(SqliteDatabase& db) {
     for (bool row = SqliteDatabase::ColumnInt(talents, 0) == 1; row;
          row = SqliteDatabase::Step(talents)) {
         tables.m_threeTalents.try_emplace(SqliteDatabase::ColumnText(talents, 1),
-                                          SqliteDatabase::ColumnText(talents, 2));
+                                          MakeRating(SqliteDatabase::ColumnText(talents, 2)));
     }
 
     static const char* const kElements[kElementKinds] = {"", "木", "火", "土", "金", "水"};
@@ -52,28 +52,24 @@ RatingTables RatingTables::Load(SqliteDatabase& db) {
                 std::string key =
                     std::string(kElements[heaven]) + kElements[person] + kElements[earth];
                 tables.m_threeTalentsByDigits[(heaven * kElementKinds + person) * kElementKinds +
-                                              earth] = tables.ThreeTalentRating(key);
+                                              earth] = MakeRating(tables.ThreeTalentRating(key));
             }
     return tables;
 }
 
-const std::string& RatingTables::NumberRating(int number) const {
-    if (number >= 0 && number < static_cast<int>(m_denseNumbers.size()))
-        return m_denseNumbers[number];
+const std::string& RatingTables::NumberRating(int number) const { return NumberEntry(number).text; }
+
+const Rating& RatingTables::OtherNumberEntry(int number) const {
     auto found = m_otherNumbers.find(number);
-    return found == m_otherNumbers.end() ? m_empty : found->second;
+    return found == m_otherNumbers.end() ? m_none : found->second;
 }
 
 const std::string& RatingTables::ThreeTalentRating(std::string_view key) const {
     auto found = m_threeTalents.find(std::string(key));
-    return found == m_threeTalents.end() ? m_empty : found->second;
+    return found == m_threeTalents.end() ? m_none.text : found->second.text;
 }
 
 const std::string& RatingTables::ThreeTalentRatingOfDigits(int heaven, int person,
                                                            int earth) const {
-    if (m_threeTalentsByDigits.empty()) return m_empty;
-    return m_threeTalentsByDigits[(ElementIndexOfNumber(heaven) * kElementKinds +
-                                   ElementIndexOfNumber(person)) *
-                                      kElementKinds +
-                                  ElementIndexOfNumber(earth)];
+    return ThreeTalentEntryOfDigits(heaven, person, earth).text;
 }

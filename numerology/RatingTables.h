@@ -7,6 +7,12 @@
 
 #include "namedb/SqliteDatabase.h"
 
+// A rating text with its coefficient in the score.
+struct Rating {
+    std::string text;
+    float coefficient = 0.0f;
+};
+
 // The 吉凶 ratings of NB_八一灵动数 and NB_三才配置, read once so that scoring needs no query.
 // Every answer equals what LookupNumber / LookupThreeTalents would give on the same database.
 class RatingTables {
@@ -20,13 +26,34 @@ class RatingTables {
     // building the key text.
     const std::string& ThreeTalentRatingOfDigits(int heaven, int person, int earth) const;
 
+    // The same with the coefficient already worked out, for the scoring loop.
+    const Rating& NumberEntry(int number) const {
+        if (number >= 0 && number < static_cast<int>(m_denseNumbers.size()))
+            return m_denseNumbers[number];
+        return OtherNumberEntry(number);
+    }
+    const Rating& ThreeTalentEntryOfDigits(int heaven, int person, int earth) const {
+        if (m_threeTalentsByDigits.empty()) return m_none;
+        return m_threeTalentsByDigits[(ElementIndexOfNumber(heaven) * kElementKinds +
+                                       ElementIndexOfNumber(person)) *
+                                          kElementKinds +
+                                      ElementIndexOfNumber(earth)];
+    }
+
   private:
     static constexpr int kDenseNumbers = 1024;
-    static int ElementIndexOfNumber(int number);  // 0 = "", 1..5 = 木火土金水
+    static constexpr int kElementKinds = 6;  // "" and the five elements
+    // 0 for "", 1..5 for 木火土金水.
+    static int ElementIndexOfNumber(int number) {
+        static constexpr int kByDigit[10] = {5, 1, 1, 2, 2, 3, 3, 4, 4, 5};
+        int digit = number % 10;
+        return digit < 0 ? 0 : kByDigit[digit];
+    }
+    const Rating& OtherNumberEntry(int number) const;
 
-    std::vector<std::string> m_denseNumbers;  // ratings of numbers 0..kDenseNumbers-1
-    std::unordered_map<int, std::string> m_otherNumbers;
-    std::unordered_map<std::string, std::string> m_threeTalents;
-    std::vector<std::string> m_threeTalentsByDigits;  // 6 x 6 x 6 element combinations
-    std::string m_empty;
+    std::vector<Rating> m_denseNumbers;  // numbers 0..kDenseNumbers-1
+    std::unordered_map<int, Rating> m_otherNumbers;
+    std::unordered_map<std::string, Rating> m_threeTalents;
+    std::vector<Rating> m_threeTalentsByDigits;  // 6 x 6 x 6 element combinations
+    Rating m_none;
 };
