@@ -565,7 +565,43 @@ def build_english_names(cedict):
 
 # ---------------------------------------------------------------- Tang poems
 
-def build_poems(pool_characters):
+VARIANT_FIELDS = ("kCompatibilityVariant", "kZVariant", "kSemanticVariant",
+                  "kSpecializedSemanticVariant", "kSimplifiedVariant", "kTraditionalVariant")
+
+
+class GbkText:
+    """Makes texts GBK-safe: the program holds every text as GBK, and a character GBK lacks
+    would turn into "?" there, so a poem or poet with one could never be looked up again. Such
+    a character becomes a Unihan variant that GBK has, or "□" when there is none."""
+
+    MISSING = "□"
+
+    def __init__(self, unihan):
+        self.unihan = unihan
+        self.known = {}
+        self.replaced = 0
+
+    def character(self, ch):
+        if ch not in self.known:
+            self.known[ch] = ch if encodes_in_gbk(ch) else self.variant(ch)
+        return self.known[ch]
+
+    def variant(self, ch):
+        for field in VARIANT_FIELDS:
+            for value in self.unihan[field].get(ch, "").split():
+                other = chr(int(value.split("<")[0][2:], 16))
+                if encodes_in_gbk(other):
+                    return other
+        return self.MISSING
+
+    def __call__(self, text):
+        out = "".join(self.character(ch) for ch in text)
+        if out != text:
+            self.replaced += 1
+        return out
+
+
+def build_poems(pool_characters, gbk_text):
     directory = os.path.join(MODULES, "chinese-poetry", "dist", "quantangshi")
     files = glob.glob(os.path.join(directory, "poet.tang.*.json"))
     if not files:
@@ -585,10 +621,13 @@ def build_poems(pool_characters):
     poem_rows = []
     counts = {}
     for index in range(len(poems)):
-        title, author, text = converted[3 * index:3 * index + 3]
+        title, author, text = (gbk_text(field) for field in converted[3 * index:3 * index + 3])
         marks = "".join(dict.fromkeys(ch for ch in text if ch in pool_characters))
         poem_rows.append((index + 1, title, author, text, marks, len(text)))
         counts[author] = counts.get(author, 0) + 1
+    if gbk_text.replaced:
+        print(f"{gbk_text.replaced} poem texts, titles or authors had characters GBK lacks; "
+              "replaced by variants or " + GbkText.MISSING)
     poets = sorted(counts, key=lambda poet: (-counts[poet], poet))
     poet_rows = [(order, poet, str(counts[poet]), order) for order, poet in enumerate(poets, 1)]
     return poet_rows, poem_rows
@@ -681,6 +720,15 @@ def up_to_date():
     return all(os.path.getmtime(p) <= built for p in inputs())
 
 
+def warn_non_gbk(name, rows):
+    """Our own texts are written to be shown as GBK; say where one would come out as "?"."""
+    for row in rows:
+        for cell in row:
+            if isinstance(cell, str) and not encodes_in_gbk(cell):
+                bad = "".join(sorted({ch for ch in cell if not encodes_in_gbk(ch)}))
+                warn(f"{name}: {row[1]!r}… holds characters GBK lacks: {bad}")
+
+
 def write_database(tables):
     os.makedirs(os.path.dirname(OUTPUT), exist_ok=True)
     handle, temporary = tempfile.mkstemp(prefix=".namedata-", suffix=".db",
@@ -715,15 +763,18 @@ def main():
     pool = set(read_character_file(os.path.join(LISTS_DIR, "male_pool.txt")))
     pool |= set(read_character_file(os.path.join(LISTS_DIR, "female_pool.txt")))
     unihan = load_unihan(["kTotalStrokes", "kRSUnicode", "kRSKangXi", "kMandarin",
-                          "kHanyuPinyin", "kXHC1983", "kTGHZ2013", "kDefinition"])
+                          "kHanyuPinyin", "kXHC1983", "kTGHZ2013", "kDefinition"]
+                         + list(VARIANT_FIELDS))
     cedict = Cedict()
     tables = {"NB_CNWord": build_characters(unihan, cedict)}
-    tables["NB_Poet"], tables["NB_全唐诗"] = build_poems(pool)
+    tables["NB_Poet"], tables["NB_全唐诗"] = build_poems(pool, GbkText(unihan))
     tables["NB_EName"] = build_english_names(cedict)
     tables["NB_八一灵动数"] = build_numbers()
     tables["NB_三才配置"] = build_three_talents()
     tables["NB_百家姓"] = build_surnames()
     tables["NB_育儿百科"], tables["NB_算命风水"] = build_articles()
+    for name in ("NB_八一灵动数", "NB_三才配置", "NB_百家姓", "NB_EName", "NB_育儿百科", "NB_算命风水"):
+        warn_non_gbk(name, tables[name])
     write_database(tables)
     for name in TABLES:
         print(f"{name}: {len(tables[name])} rows")
