@@ -1,3 +1,210 @@
-#include "cli/Commands.h"
+#include <cstdlib>
+#include <map>
+#include <optional>
 
-int RunGenerateCommand(const CliContext&) { return cli::UsageError("generate: 尚未提供"); }
+#include "cli/Commands.h"
+#include "generation/NameListExport.h"
+#include "generation/RunControl.h"
+#include "generation/RunGeneration.h"
+#include "namedb/NameDb.h"
+#include "numerology/CharacterLookup.h"
+#include "text/Gbk.h"
+
+namespace {
+
+// The window's default text of 编辑框_组合的字.
+constexpr const char* kDefaultCombinationText = "圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇";
+
+// Prints what the run would show in the window: message boxes on standard error, the finished
+// list (or the classic text) on standard output.
+class CliObserver : public GenerationObserver {
+  public:
+    void ShowWaitingWindow() override {}
+    void CloseWaitingWindow() override {}
+    void ShowMessage(const std::string& text, const std::string&, MessageIcon) override {
+        cli::PrintError(text);
+    }
+    void SetControlEnabled(const std::string&, bool) override {}
+    void SwitchPage(const std::string&, int) override {}
+    void RowsWritten(ResultList, const std::vector<ResultRow>&) override {}
+    void ListFinished(ResultList, const std::vector<ResultRow>& rows) override {
+        finishedRows = rows;
+    }
+    void WriteClassicText(const std::string& text) override { classicText = text; }
+    void OpenDocument(const std::filesystem::path&) override {}
+
+    std::vector<ResultRow> finishedRows;
+    std::string classicText;
+};
+
+std::optional<GenerationMode> ModeFromText(const std::string& text) {
+    static const std::map<std::string, GenerationMode> kModes = {
+        {"高分", GenerationMode::HighScore},  {"超吉", GenerationMode::SuperLucky},
+        {"诗词", GenerationMode::Poem},       {"组合", GenerationMode::Combination},
+        {"起小名", GenerationMode::Nickname}, {"起英文名", GenerationMode::English},
+        {"经典", GenerationMode::Classic}};
+    auto it = kModes.find(text);
+    if (it == kModes.end()) return std::nullopt;
+    return it->second;
+}
+
+// The ticked element boxes of a 超吉 group, as the window joins their captions: in the order
+// 金木水火土 whatever order they were typed in.
+std::optional<std::string> ElementSet(const std::string& text) {
+    std::vector<std::string> typed = SplitCharacters(text);
+    std::string set;
+    for (const char* element : {"金", "木", "水", "火", "土"}) {
+        for (const std::string& character : typed)
+            if (character == element) {
+                set += element;
+                break;
+            }
+    }
+    for (const std::string& character : typed)
+        if (set.find(character) == std::string::npos) return std::nullopt;
+    return set;
+}
+
+bool SetNicknamePatterns(const std::string& text, NicknamePatterns& patterns) {
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t comma = text.find(',', start);
+        if (comma == std::string::npos) comma = text.size();
+        const std::string pattern = text.substr(start, comma - start);
+        if (pattern == "AA")
+            patterns.doubled = true;
+        else if (pattern == "小A")
+            patterns.xiaoPrefix = true;
+        else if (pattern == "A儿")
+            patterns.erSuffix = true;
+        else if (pattern == "阿A")
+            patterns.aPrefix = true;
+        else if (!pattern.empty())
+            return false;
+        start = comma + 1;
+    }
+    return true;
+}
+
+std::optional<std::uint64_t> ParseSeed(const std::string& text) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return std::strtoull(text.c_str(), nullptr, 10);
+}
+
+std::string JoinCells(const ResultRow& row) {
+    std::string line;
+    for (size_t i = 0; i < row.size(); ++i) line += (i ? "\t" : "") + row[i];
+    return line;
+}
+
+}  // namespace
+
+int RunGenerateCommand(const CliContext& context) {
+    GenerationInputs inputs;
+    inputs.sex = "男";
+    inputs.nameLength = 2;
+    bool haveMode = false;
+    std::optional<std::string> chars;
+    std::optional<std::filesystem::path> exportFile;
+    const std::vector<std::string>& args = context.args;
+
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (i + 1 >= args.size()) return cli::UsageError("generate: " + option + " 需要一个值");
+        const std::string& value = args[++i];
+        if (option == "--mode") {
+            std::optional<GenerationMode> mode = ModeFromText(value);
+            if (!mode)
+                return cli::UsageError(
+                    "generate: --mode 须为 高分|超吉|诗词|组合|起小名|起英文名|经典");
+            inputs.mode = *mode;
+            haveMode = true;
+        } else if (option == "--surname") {
+            inputs.surname = value;
+        } else if (option == "--sex") {
+            if (value != "男" && value != "女")
+                return cli::UsageError("generate: --sex 须为 男|女");
+            inputs.sex = value;
+        } else if (option == "--length") {
+            if (value != "1" && value != "2") return cli::UsageError("generate: --length 须为 1|2");
+            inputs.nameLength = value == "2" ? 2 : 1;
+        } else if (option == "--chars") {
+            chars = value;
+        } else if (option == "--nickname") {
+            if (!SetNicknamePatterns(value, inputs.nicknamePatterns))
+                return cli::UsageError("generate: --nickname 的样式须为 AA,小A,A儿,阿A");
+        } else if (option == "--second" || option == "--third" || option == "--must" ||
+                   option == "--must-not") {
+            std::optional<std::string> set = ElementSet(value);
+            if (!set) return cli::UsageError("generate: " + option + " 只能含 金木水火土");
+            SuperLuckyFilters& filters = inputs.superLuckyFilters;
+            ElementFilterGroup& group = option == "--second"  ? filters.secondCharacter
+                                        : option == "--third" ? filters.thirdCharacter
+                                        : option == "--must"  ? filters.mustHave
+                                                              : filters.mustNot;
+            group = {true, *set};
+        } else if (option == "--fix-second" || option == "--fix-third") {
+            if (value.empty()) return cli::UsageError("generate: " + option + " 需要一个字");
+            GenerationCharacterSetting& setting = inputs.generationCharacter;
+            if (setting.active) return cli::UsageError("generate: 辈份只能设定一个位置");
+            setting.active = true;
+            if (option == "--fix-second") {
+                setting.fixSecond = true;
+                setting.secondText = value;
+            } else {
+                setting.fixThird = true;
+                setting.thirdText = value;
+            }
+        } else if (option == "--english-given") {
+            inputs.englishGivenName = value;
+        } else if (option == "--english-sex") {
+            if (value != "1" && value != "2" && value != "3")
+                return cli::UsageError("generate: --english-sex 须为 1|2|3");
+            inputs.englishSex = value[0] - '0';
+        } else if (option == "--seed") {
+            inputs.shuffleSeed = ParseSeed(value);
+            if (!inputs.shuffleSeed) return cli::UsageError("generate: --seed 须为非负整数");
+        } else if (option == "--export") {
+            exportFile = std::filesystem::u8path(text::GbkToUtf8(value));
+        } else {
+            return cli::UsageError("generate: 未知选项 " + option);
+        }
+    }
+    if (!haveMode) return cli::UsageError("generate: 缺少 --mode");
+    const GenerationMode mode = inputs.mode;
+    if (exportFile && mode != GenerationMode::HighScore && mode != GenerationMode::SuperLucky &&
+        mode != GenerationMode::Classic)
+        return cli::UsageError("generate: --export 只用于 高分、超吉 和 经典");
+    if (mode == GenerationMode::Poem && chars)
+        inputs.tickedPoemCharacters = SplitCharacters(*chars);
+    if (mode == GenerationMode::Combination)
+        inputs.combinationText = chars ? *chars : kDefaultCombinationText;
+
+    if (!cli::LoadDatabase(context)) return cli::kExitFailure;
+
+    // The 生成 button of the English page checks its two boxes before any run.
+    if (mode == GenerationMode::English) {
+        if (inputs.surname.empty()) {
+            cli::PrintError("请输入姓氏");
+            return cli::kExitOk;
+        }
+        if (inputs.englishGivenName.empty()) {
+            cli::PrintError("请输入名字");
+            return cli::kExitOk;
+        }
+    }
+
+    CliObserver observer;
+    RunControl control;
+    RunGeneration(inputs, observer, NameDb(), control).Execute();
+
+    if (mode == GenerationMode::Classic) {
+        cli::Print(observer.classicText, false);
+        if (exportFile) ExportClassicText(observer.classicText, *exportFile, observer);
+    } else {
+        for (const ResultRow& row : observer.finishedRows) cli::Print(JoinCells(row));
+        if (exportFile) ExportNameList(observer.finishedRows, *exportFile, observer);
+    }
+    return cli::kExitOk;
+}

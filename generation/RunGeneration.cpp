@@ -373,8 +373,10 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
 ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName, int score) const {
     const NameEvaluation& e = m_evaluation;
     std::string grids = std::to_string(e.heavenGrid);
-    for (int grid : {e.personGrid, e.earthGrid, e.totalGrid, e.outerGrid})
-        grids += "," + std::to_string(grid);
+    for (int grid : {e.personGrid, e.earthGrid, e.totalGrid, e.outerGrid}) {
+        grids += ',';
+        grids += std::to_string(grid);
+    }
     return {std::to_string(number),
             m_inputs.surname + givenName,
             std::to_string(e.simplifiedTotal),

@@ -270,36 +270,37 @@ class SuperLuckyFilterTest : public GenerationTest {
 };
 
 TEST_F(SuperLuckyFilterTest, FiltersByPositionAndWholeName) {
+    // Each group: nullptr leaves it unchecked, a text checks it with those element boxes ticked.
     struct Case {
         const char* what;
-        SuperLuckyFilters filters;
+        const char* second;
+        const char* third;
+        const char* must;
+        const char* mustNot;
         size_t rows;
-        std::string firstAllowed, secondAllowed;
+        const char* firstAllowed;
+        const char* secondAllowed;
     };
-    const ElementFilterGroup off{false, ""};
     const Case cases[] = {
-        {"second 金", {{true, "金"}, off, off, off}, 4 * 10, "金", "金木水火土"},
-        {"third 水火", {off, {true, "水火"}, off, off}, 10 * 3, "金木水火土", "水火"},
-        {"position group with no box",
-         {{true, ""}, off, off, off},
-         100,
-         "金木水火土",
+        {"second 金", "金", nullptr, nullptr, nullptr, 4 * 10, "金", "金木水火土"},
+        {"third 水火", nullptr, "水火", nullptr, nullptr, 10 * 3, "金木水火土", "水火"},
+        {"position group with no box", "", nullptr, nullptr, nullptr, 100, "金木水火土",
          "金木水火土"},
         // The surname's own 火 is not tested against mustNot.
-        {"whole 金木火 not 木火", {off, off, {true, "金木火"}, {true, "木火"}}, 16, "金", "金"},
-        {"mustNot checked empty", {off, off, off, {true, ""}}, 100, "金木水火土", "金木水火土"},
-        {"both",
-         {{true, "金"}, off, {true, "金木火"}, {true, "木火"}},
-         40 + 16,
-         "金",
-         "金木水火土"},
-        {"none", {off, off, off, off}, 0, "", ""},
+        {"whole 金木火 not 木火", nullptr, nullptr, "金木火", "木火", 16, "金", "金"},
+        {"mustNot checked empty", nullptr, nullptr, nullptr, "", 100, "金木水火土", "金木水火土"},
+        {"both", "金", nullptr, "金木火", "木火", 40 + 16, "金", "金木水火土"},
+        {"none", nullptr, nullptr, nullptr, nullptr, 0, "", ""},
+    };
+    auto group = [](const char* elements) {
+        return elements ? ElementFilterGroup{true, elements} : ElementFilterGroup{};
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         RecordingObserver recorder;
         GenerationInputs inputs = Inputs(GenerationMode::SuperLucky, "赵", "女", 1);
-        inputs.superLuckyFilters = c.filters;
+        inputs.superLuckyFilters = {group(c.second), group(c.third), group(c.must),
+                                    group(c.mustNot)};
         Generate(db, inputs, recorder);
         std::vector<ResultRow> rows = recorder.finished(ResultList::SuperLucky);
         EXPECT_EQ(rows.size(), c.rows);
