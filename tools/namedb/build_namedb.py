@@ -406,7 +406,7 @@ class Explanations:
 RADICAL_SHOWN = {"艸": "艹", "辵": "辶"}
 
 
-def build_characters(unihan, cedict):
+def build_characters(unihan, cedict, gbk_text):
     radicals, radical_forms = load_radicals()
     overrides = load_overrides()
     chars = gbk_characters(unihan)
@@ -423,6 +423,8 @@ def build_characters(unihan, cedict):
         marked = reading(ch, unihan)
         plain = toneless(marked)
         initial, final = split_syllable(plain)
+        if not encodes_in_gbk(marked):
+            marked = plain  # GBK has the tone marks of the vowels, not of ḿ
         number, key, _ = radical_stroke(unihan["kRSUnicode"][ch])
         radical = radical_forms.get(key) or radical_forms.get(str(number), "")
         if radical != ch:
@@ -430,7 +432,7 @@ def build_characters(unihan, cedict):
         element = element_of(radicals[number][2], initial, plain, kangxi)
         english = unihan["kDefinition"].get(ch, "")
         fallback = f"{ch}，读音{marked or '未详'}，部首{radical}，{strokes}画。"
-        basic, detailed = explanations.build(ch, english, fallback)
+        basic, detailed = (gbk_text(text) for text in explanations.build(ch, english, fallback))
         code = int.from_bytes(ch.encode("gbk"), "big")
         rows.append((index, code, ch, ch, trad, strokes, kangxi, plain, marked, initial, final,
                      radical, element, "", basic, detailed))
@@ -587,6 +589,8 @@ class GbkText:
         return self.known[ch]
 
     def variant(self, ch):
+        if encodes_in_gbk(unicodedata.normalize("NFKC", ch)):
+            return unicodedata.normalize("NFKC", ch)
         for field in VARIANT_FIELDS:
             for value in self.unihan[field].get(ch, "").split():
                 other = chr(int(value.split("<")[0][2:], 16))
@@ -766,7 +770,7 @@ def main():
                           "kHanyuPinyin", "kXHC1983", "kTGHZ2013", "kDefinition"]
                          + list(VARIANT_FIELDS))
     cedict = Cedict()
-    tables = {"NB_CNWord": build_characters(unihan, cedict)}
+    tables = {"NB_CNWord": build_characters(unihan, cedict, GbkText(unihan))}
     tables["NB_Poet"], tables["NB_全唐诗"] = build_poems(pool, GbkText(unihan))
     tables["NB_EName"] = build_english_names(cedict)
     tables["NB_八一灵动数"] = build_numbers()
