@@ -217,24 +217,35 @@ std::int32_t RunGeneration::PieceOf(const std::string& text) {
     return static_cast<std::int32_t>(m_pieces.size() - 1);
 }
 
-bool RunGeneration::FillTableEntry(size_t index) {
+CharacterRecord RunGeneration::RawCharacter(const std::string& character) const {
     // The raw columns are kept even when the row fails the test: QuickScore then still finds the
     // strokes, exactly as the table is meant to hold them.
     CharacterRecord record;
-    record.character = m_pieces[index];
-    const CharacterRecord* earlier = m_table.Find(record.character);
-    if (earlier && earlier != &m_table[index]) {
+    record.character = character;
+    if (const CharacterRecord* earlier = m_table.Find(character)) {
         record = *earlier;
-    } else {
-        StatementGuard row(m_database.QueryBound("select * from NB_CNWord where 汉字=?",
-                                                 {SqlValue::Text(record.character)}));
-        record.simplifiedStrokes = SqliteDatabase::ColumnInt(row, 5);
-        record.traditionalStrokes = SqliteDatabase::ColumnInt(row, 6);
-        record.element = SqliteDatabase::ColumnText(row, 12);
+        return record;
     }
+    StatementGuard row(
+        m_database.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text(character)}));
+    record.simplifiedStrokes = SqliteDatabase::ColumnInt(row, 5);
+    record.traditionalStrokes = SqliteDatabase::ColumnInt(row, 6);
+    record.element = SqliteDatabase::ColumnText(row, 12);
+    return record;
+}
+
+bool RunGeneration::FillTableEntry(size_t index) {
+    CharacterRecord record = RawCharacter(m_pieces[index]);
     const bool accepted = !record.element.empty() && record.simplifiedStrokes != 0;
     m_table.Set(index, std::move(record));
     return accepted;
+}
+
+// A fixed generation character is part of every name, so QuickScore must find its strokes; it is
+// kept behind the pool, where it scores but never becomes a candidate character of its own.
+void RunGeneration::AddScoringCharacters(const std::string& text) {
+    for (const std::string& character : SplitCharacters(text))
+        m_table.Append(RawCharacter(character));
 }
 
 bool RunGeneration::BuildStandardCandidates() {
@@ -248,6 +259,8 @@ bool RunGeneration::BuildStandardCandidates() {
         length == 2 && setting.active && !setting.fixSecond && setting.fixThird
             ? PieceOf(setting.thirdText)
             : -1;
+    if (second >= 0) AddScoringCharacters(setting.secondText);
+    if (third >= 0) AddScoringCharacters(setting.thirdText);
     const auto n = static_cast<std::int32_t>(m_poolSize);
     for (std::int32_t p = 0; p < n; ++p) {
         if (FillTableEntry(static_cast<size_t>(p))) {

@@ -61,7 +61,9 @@ class RunGeneration {
     void ShufflePoolEntries(std::vector<std::string>& entries) const;
     std::int32_t PieceOf(const std::string& text);
 
+    CharacterRecord RawCharacter(const std::string& character) const;
     bool FillTableEntry(size_t index);  // true when the entry is accepted
+    void AddScoringCharacters(const std::string& text);
     bool BuildStandardCandidates();
     bool BuildSuperLuckyCandidates();
     bool BuildNicknameCandidates();

@@ -143,7 +143,10 @@ TEST_F(GenerationTest, HighScoreWithNothingAboveThresholdEndsEmptyWithoutFirstRo
 }
 
 TEST_F(GenerationTest, HighScoreWithGenerationCharacterListsEveryScore) {
-    AddCharacters(db, SampledMaleCharacters(), 10, "木");
+    std::vector<std::string> sample = SampledMaleCharacters();
+    ASSERT_EQ(std::count(sample.begin(), sample.end(), "志"), 0);  // not a pool character
+    AddCharacters(db, sample, 10, "木");
+    AddCharacter(db, "志", 7, "火");
     AddCharacter(db, "赵", 9, "火");
     GenerationInputs inputs = Inputs(GenerationMode::HighScore, "赵", "男", 2);
     inputs.generationCharacter = {true, true, "志", false, ""};
@@ -155,6 +158,9 @@ TEST_F(GenerationTest, HighScoreWithGenerationCharacterListsEveryScore) {
         EXPECT_EQ(row[1].substr(0, 4), "赵志");
         EXPECT_EQ(row[1].size(), 6u);
         EXPECT_EQ(row[7], "0");
+        // 志 scores with its own strokes although it is no pool character.
+        EXPECT_EQ(row[5].substr(0, 6), "10,16,");
+        EXPECT_EQ(row[4].substr(0, 4), "火火");
     }
     const int message =
         observer.indexOf("message:设定辈份后,产生的名字较少,所以系统将显示全部名字|提示|2");
