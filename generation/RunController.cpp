@@ -6,8 +6,9 @@ RunController::~RunController() { ShutDown(true); }
 
 void RunController::Start(GenerationInputs inputs, GenerationObserver& observer,
                           SqliteDatabase& database) {
+    // The old run is stopped before the new one exists, so their writes never interleave.
+    Stop();
     std::lock_guard lock(m_mutex);
-    if (m_current) m_current->Stop();
     ReapFinishedWorkers();
     auto control = std::make_shared<RunControl>();
     m_current = control;
@@ -19,55 +20,49 @@ void RunController::Start(GenerationInputs inputs, GenerationObserver& observer,
     m_workers.push_back({control, std::move(thread)});
 }
 
-void RunController::Hold() {
+// The controller's lock is never held while a run's switches are thrown: Stop waits for a write
+// in progress, and that write may itself call back into the controller.
+std::shared_ptr<RunControl> RunController::Current() const {
     std::lock_guard lock(m_mutex);
-    if (m_current) m_current->Hold();
+    return m_current;
+}
+
+void RunController::Hold() {
+    if (auto control = Current()) control->Hold();
 }
 
 void RunController::Resume() {
-    std::lock_guard lock(m_mutex);
-    if (m_current) m_current->Resume();
+    if (auto control = Current()) control->Resume();
 }
 
 void RunController::Stop() {
-    std::lock_guard lock(m_mutex);
-    if (m_current) m_current->Stop();
+    if (auto control = Current()) control->Stop();
 }
 
 bool RunController::IsActive() const {
-    std::lock_guard lock(m_mutex);
-    return m_current && !m_current->IsStopRequested() && !m_current->IsFinished();
+    auto control = Current();
+    return control && !control->IsStopRequested() && !control->IsFinished();
 }
 
 bool RunController::IsHeld() const {
-    std::lock_guard lock(m_mutex);
-    return m_current && m_current->IsHoldRequested() && !m_current->IsFinished();
+    auto control = Current();
+    return control && control->IsHoldRequested() && !control->IsFinished();
 }
 
 void RunController::WaitUntilFinished() {
-    std::shared_ptr<RunControl> control;
-    {
-        std::lock_guard lock(m_mutex);
-        control = m_current;
-    }
-    if (control) control->WaitUntilFinished();
+    if (auto control = Current()) control->WaitUntilFinished();
 }
 
 void RunController::WaitUntilHeldOrFinished() {
-    std::shared_ptr<RunControl> control;
-    {
-        std::lock_guard lock(m_mutex);
-        control = m_current;
-    }
-    if (control) control->WaitUntilHeldOrFinished();
+    if (auto control = Current()) control->WaitUntilHeldOrFinished();
 }
 
 void RunController::ShutDown(bool wait) {
+    Stop();
+    if (!wait) return;
     std::vector<Worker> workers;
     {
         std::lock_guard lock(m_mutex);
-        if (m_current) m_current->Stop();
-        if (!wait) return;
         workers = std::move(m_workers);
         m_workers.clear();
     }

@@ -45,6 +45,7 @@ class RunController {
         std::shared_ptr<RunControl> control;
         std::thread thread;
     };
+    std::shared_ptr<RunControl> Current() const;
     void ReapFinishedWorkers();
 
     mutable std::mutex m_mutex;
