@@ -646,14 +646,19 @@ def build_numbers():
         if not row[0].isdigit():
             warn(f"texts/numbers81.tsv: Id {row[0]!r} is not a number; row skipped")
             continue
+        if row[1] not in RATINGS:
+            warn(f"texts/numbers81.tsv: number {row[0]} has the rating {row[1]!r}")
         rows.append([int(row[0])] + row[1:])
     return sorted(rows)
 
 
 def build_three_talents():
     columns = [c for c, _ in TABLES["NB_三才配置"]][1:]
-    return [[index] + row for index, row in
-            enumerate(read_text_rows("three_talents.tsv", columns), 1)]
+    rows = read_text_rows("three_talents.tsv", columns)
+    for key, rating, *_ in rows:
+        if len(key) != 3 or any(ch not in ELEMENTS for ch in key) or rating not in RATINGS:
+            warn(f"texts/three_talents.tsv: {key!r} rated {rating!r}")
+    return [[index] + row for index, row in enumerate(rows, 1)]
 
 
 def build_surnames():
