@@ -43,7 +43,7 @@ void SplitCharactersInto(std::string_view text, std::vector<std::string>& pieces
     std::size_t count = 0;
     auto append = [&](std::string_view piece) {
         if (count < pieces.size())
-            numerology_detail::SetText(pieces[count], piece);
+            pieces[count] = std::string(piece);
         else
             pieces.emplace_back(piece);
         ++count;
@@ -63,12 +63,10 @@ void SplitCharactersInto(std::string_view text, std::vector<std::string>& pieces
             std::size_t next = at + 1;
             while (next < text.size() && text[next] == ' ') ++next;
             if (next >= text.size()) break;  // a lead byte without its second byte
-            if (next == at + 1) {
-                append(text.substr(at, 2));
-            } else {
-                const char piece[2] = {text[at], text[next]};
-                append(std::string_view(piece, 2));
-            }
+            // Spaces are removed before the walk, so the lead byte pairs with the next byte that
+            // is not one.
+            append(text.substr(at, 1));
+            pieces[count - 1] += text[next];
             at = next + 1;
         } else {
             append(text.substr(at, 1));

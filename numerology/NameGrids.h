@@ -12,7 +12,10 @@ namespace numerology_detail {
 // candidate (two-byte characters and elements), so the bytes are written in place and the
 // string is only resized when the length changes.
 inline void SetText(std::string& target, std::string_view text) {
-    if (target.size() != text.size()) target.resize(text.size());
+    if (target.size() != text.size()) {
+        target.assign(text.data(), text.size());
+        return;
+    }
     char* out = target.data();
     if (text.size() == 2) {
         out[0] = text[0];
@@ -40,7 +43,12 @@ inline void SetConcatenation(std::string& target, const Parts&... parts) {
     (append(parts), ...);
 }
 
-// Element name of a number's last digit, without building a string.
+// Element name of a last digit (number % 10, so -9..9), without building a string.
+inline std::string_view ElementNameOfDigit(int digit) {
+    static constexpr std::string_view kByDigit[10] = {"水", "木", "木", "火", "火",
+                                                      "土", "土", "金", "金", "水"};
+    return digit < 0 ? std::string_view() : kByDigit[digit];
+}
 std::string_view ElementNameOfNumber(int number);
 
 // From the cut name and the characters' stroke counts and elements: the five grids, the sum of

@@ -7,12 +7,7 @@
 
 namespace numerology_detail {
 
-std::string_view ElementNameOfNumber(int number) {
-    static constexpr std::string_view kByDigit[10] = {"水", "木", "木", "火", "火",
-                                                      "土", "土", "金", "金", "水"};
-    int digit = number % 10;
-    return digit < 0 ? std::string_view() : kByDigit[digit];
-}
+std::string_view ElementNameOfNumber(int number) { return ElementNameOfDigit(number % 10); }
 
 namespace {
 // Stroke counts come from data, so the sums are formed wide and wrapped back instead of
@@ -61,9 +56,9 @@ void ComputeGrids(NameEvaluation& evaluation) {
     evaluation.heavenDigit = evaluation.heavenGrid % 10;
     evaluation.personDigit = evaluation.personGrid % 10;
     evaluation.earthDigit = evaluation.earthGrid % 10;
-    SetConcatenation(evaluation.threeTalents, ElementNameOfNumber(evaluation.heavenDigit),
-                     ElementNameOfNumber(evaluation.personDigit),
-                     ElementNameOfNumber(evaluation.earthDigit));
+    SetConcatenation(evaluation.threeTalents, ElementNameOfDigit(evaluation.heavenDigit),
+                     ElementNameOfDigit(evaluation.personDigit),
+                     ElementNameOfDigit(evaluation.earthDigit));
 }
 
 int ScoreRatings(NameEvaluation& evaluation) {
@@ -93,6 +88,19 @@ int RatingWeight(int slot) {
 
 namespace {
 
+// Whether pieces are what SplitCharactersInto makes of a text of one or two two-byte characters.
+bool HoldsSplitOf(const std::vector<std::string>& pieces, std::string_view text) {
+    if (text.size() == 2 && pieces.size() == 1)
+        return static_cast<unsigned char>(text[0]) > 122 && text[0] != '\xA1' && text[1] != ' ' &&
+               pieces[0] == text;
+    if (text.size() == 4 && pieces.size() == 2)
+        return static_cast<unsigned char>(text[0]) > 122 &&
+               static_cast<unsigned char>(text[2]) > 122 && text[0] != '\xA1' &&
+               text[2] != '\xA1' && text[1] != ' ' && text[3] != ' ' &&
+               pieces[0] == text.substr(0, 2) && pieces[1] == text.substr(2, 2);
+    return false;
+}
+
 void CopyFromTable(const CharacterTable& table, const std::vector<std::string>& part,
                    std::size_t index, NameCharacter& target) {
     const CharacterRecord* found = index < part.size() ? table.Find(part[index]) : nullptr;
@@ -120,7 +128,10 @@ int QuickScore(std::string_view surname, std::string_view givenName, const Chara
     // Every field QuickScore fills is overwritten below; only a record that held a detailed
     // evaluation has more to clear.
     if (evaluation.hasExplanations) evaluation.Clear();
-    SplitCharactersInto(surname, evaluation.surnameChars);
+    // A run scores every candidate with one surname: when the record already holds its split,
+    // splitting it again would give the same pieces.
+    if (!HoldsSplitOf(evaluation.surnameChars, surname))
+        SplitCharactersInto(surname, evaluation.surnameChars);
     SplitCharactersInto(givenName, evaluation.givenChars);
     CopyPartFromTable(table, evaluation.surnameChars, evaluation.characters[kSurname1],
                       evaluation.characters[kSurname2]);
@@ -138,8 +149,8 @@ int QuickScore(std::string_view surname, std::string_view givenName, const Chara
         SetText(evaluation.ratings[grid], rating.text);
         sum += rating.coefficient * static_cast<float>(RatingWeight(grid));
     }
-    const Rating& talents = ratings.ThreeTalentEntryOfDigits(
-        evaluation.heavenGrid, evaluation.personGrid, evaluation.earthGrid);
+    const Rating& talents = ratings.ThreeTalentEntryOfLastDigits(
+        evaluation.heavenDigit, evaluation.personDigit, evaluation.earthDigit);
     SetText(evaluation.ratings[kThreeTalentsRating], talents.text);
     sum += talents.coefficient * static_cast<float>(RatingWeight(kThreeTalentsRating));
     evaluation.score = sum;

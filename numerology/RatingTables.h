@@ -33,20 +33,23 @@ class RatingTables {
         return OtherNumberEntry(number);
     }
     const Rating& ThreeTalentEntryOfDigits(int heaven, int person, int earth) const {
+        return ThreeTalentEntryOfLastDigits(heaven % 10, person % 10, earth % 10);
+    }
+    // The same for last digits already taken (number % 10, so -9..9).
+    const Rating& ThreeTalentEntryOfLastDigits(int heaven, int person, int earth) const {
         if (m_threeTalentsByDigits.empty()) return m_none;
-        return m_threeTalentsByDigits[(ElementIndexOfNumber(heaven) * kElementKinds +
-                                       ElementIndexOfNumber(person)) *
+        return m_threeTalentsByDigits[(ElementIndexOfDigit(heaven) * kElementKinds +
+                                       ElementIndexOfDigit(person)) *
                                           kElementKinds +
-                                      ElementIndexOfNumber(earth)];
+                                      ElementIndexOfDigit(earth)];
     }
 
   private:
     static constexpr int kDenseNumbers = 1024;
     static constexpr int kElementKinds = 6;  // "" and the five elements
     // 0 for "", 1..5 for 木火土金水.
-    static int ElementIndexOfNumber(int number) {
+    static int ElementIndexOfDigit(int digit) {
         static constexpr int kByDigit[10] = {5, 1, 1, 2, 2, 3, 3, 4, 4, 5};
-        int digit = number % 10;
         return digit < 0 ? 0 : kByDigit[digit];
     }
     const Rating& OtherNumberEntry(int number) const;
