@@ -207,3 +207,42 @@ TEST_F(ScoredDatabaseTest, HeavenGridRatingOfTheSurname) {
         EXPECT_EQ(HeavenGridRating(m_db, surname, table), rating) << surname;
     }
 }
+
+TEST_F(ScoredDatabaseTest, QuickScoreAgreesWithTheDetailedEvaluation) {
+    static const char* const kRatings[] = {"大吉", "吉", "中", "凶", "大凶", "", "半吉"};
+    for (int number = 1; number <= 90; ++number)
+        if (number % 11 != 0) InsertNumber(m_db, number, kRatings[number % 7]);
+    static const char* const kElements[] = {"木", "火", "土", "金", "水"};
+    int next = 0;
+    for (const char* heaven : kElements)
+        for (const char* person : kElements)
+            for (const char* earth : kElements)
+                InsertThreeTalents(m_db, std::string(heaven) + person + earth,
+                                   kRatings[next++ % 7]);
+    CharacterTable table(kCharacters);
+    RatingTables ratings = RatingTables::Load(m_db);
+
+    // 于 is left out: only the detailed evaluation counts it by its simplified strokes.
+    const std::vector<std::string> characters = {"七", "九", "八", "十", "玖", "拾",
+                                                 "廿", "李", "明", "华", "没"};
+    NameEvaluation quick;
+    NameEvaluation detailed;
+    EvaluateInDetail(m_db, "李", "明", quick);  // QuickScore must drop what this leaves
+    for (const std::string& surname : {std::string("李"), std::string("七九"), std::string("没")})
+        for (const std::string& first : characters)
+            for (const std::string& second : {std::string(), std::string("华"), first}) {
+                std::string given = first + second;
+                int score = QuickScore(surname, given, table, ratings, quick);
+                ASSERT_EQ(score, EvaluateInDetail(m_db, surname, given, detailed))
+                    << surname << given;
+                EXPECT_EQ(quick.score, detailed.score);
+                EXPECT_EQ(quick.ratings, detailed.ratings);
+                EXPECT_EQ(quick.threeTalents, detailed.threeTalents);
+                EXPECT_EQ(quick.elementText, detailed.elementText);
+                EXPECT_EQ(quick.simplifiedTotal, detailed.simplifiedTotal);
+                EXPECT_EQ(quick.outerGrid, detailed.outerGrid);
+                EXPECT_EQ(quick.comment, "");
+                EXPECT_EQ(quick.grids[kHeavenGrid].summary, "");
+                EXPECT_EQ(quick.characters[kSurname1].pinyin, "");
+            }
+}
