@@ -106,7 +106,7 @@ int RunGenerateCommand(const CliContext& context) {
     inputs.nameLength = 2;
     bool haveMode = false;
     std::optional<std::string> chars;
-    std::optional<std::filesystem::path> exportFile;
+    std::optional<std::string> exportFile;  // GBK, as typed
     const std::vector<std::string>& args = context.args;
 
     for (size_t i = 0; i < args.size(); ++i) {
@@ -166,7 +166,7 @@ int RunGenerateCommand(const CliContext& context) {
             inputs.shuffleSeed = ParseSeed(value);
             if (!inputs.shuffleSeed) return cli::UsageError("generate: --seed 须为非负整数");
         } else if (option == "--export") {
-            exportFile = std::filesystem::u8path(text::GbkToUtf8(value));
+            exportFile = value;
         } else {
             return cli::UsageError("generate: 未知选项 " + option);
         }
@@ -201,10 +201,18 @@ int RunGenerateCommand(const CliContext& context) {
 
     if (mode == GenerationMode::Classic) {
         cli::Print(observer.classicText, false);
-        if (exportFile) ExportClassicText(observer.classicText, *exportFile, observer);
     } else {
         for (const ResultRow& row : observer.finishedRows) cli::Print(JoinCells(row));
-        if (exportFile) ExportNameList(observer.finishedRows, *exportFile, observer);
+    }
+    if (exportFile) {
+        const std::filesystem::path file = std::filesystem::u8path(text::GbkToUtf8(*exportFile));
+        const bool written = mode == GenerationMode::Classic
+                                 ? ExportClassicText(observer.classicText, file, observer)
+                                 : ExportNameList(observer.finishedRows, file, observer);
+        if (!written) {
+            cli::PrintError("无法写入导出文件: " + *exportFile);
+            return cli::kExitFailure;
+        }
     }
     return cli::kExitOk;
 }

@@ -7,9 +7,11 @@ namespace {
 constexpr const char* kSeparator = "    ";
 constexpr const char* kLineEnd = "\r\n";
 
-void WriteWholeFile(const std::filesystem::path& file, const std::string& bytes) {
+bool WriteWholeFile(const std::filesystem::path& file, const std::string& bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
 }
 
 }  // namespace
@@ -28,14 +30,16 @@ std::string NameListExportText(const std::vector<ResultRow>& rows) {
     return text;
 }
 
-void ExportNameList(const std::vector<ResultRow>& rows, const std::filesystem::path& file,
+bool ExportNameList(const std::vector<ResultRow>& rows, const std::filesystem::path& file,
                     GenerationObserver& observer) {
-    WriteWholeFile(file, NameListExportText(rows));
+    const bool written = WriteWholeFile(file, NameListExportText(rows));
     observer.OpenDocument(file);
+    return written;
 }
 
-void ExportClassicText(const std::string& classicText, const std::filesystem::path& file,
+bool ExportClassicText(const std::string& classicText, const std::filesystem::path& file,
                        GenerationObserver& observer) {
-    WriteWholeFile(file, classicText);
+    const bool written = WriteWholeFile(file, classicText);
     observer.OpenDocument(file);
+    return written;
 }

@@ -17,10 +17,11 @@ inline constexpr const char* kClassicExportFile = "ClassNameList.txt";
 std::string NameListExportText(const std::vector<ResultRow>& rows);
 
 // Writes the list export to file as GBK bytes, replacing the whole earlier file, then asks the
-// window to open it. A failed write is not reported; the open is attempted all the same.
-void ExportNameList(const std::vector<ResultRow>& rows, const std::filesystem::path& file,
+// window to open it; the open is attempted even when the write failed. Returns whether the file
+// was written, so the caller can tell the user instead of leaving an old or missing file.
+bool ExportNameList(const std::vector<ResultRow>& rows, const std::filesystem::path& file,
                     GenerationObserver& observer);
 
 // Writes the classic text unchanged to file the same way, then opens it.
-void ExportClassicText(const std::string& classicText, const std::filesystem::path& file,
+bool ExportClassicText(const std::string& classicText, const std::filesystem::path& file,
                        GenerationObserver& observer);

@@ -32,7 +32,7 @@ TEST(NameListExportTest, WritesGbkLinesWithFourSpacesAndCrLf) {
         {"1", "李月光", "17", "17", "木木火", "8,15,9,15,2", "金土水", "100"},
         {"2", "李光月", "17", "17", "木火木", "8,13,11,17,5", "金火木", "95"}};
     RecordingObserver observer;
-    ExportNameList(rows, file, observer);
+    EXPECT_TRUE(ExportNameList(rows, file, observer));
 
     // 李月光 in GBK is C0 EE D4 C2 B9 E2; the five grids keep their commas.
     const std::string expected =
@@ -64,4 +64,11 @@ TEST(NameListExportTest, ClassicTextIsWrittenUnchanged) {
     EXPECT_EQ(ReadBytes(file), text);
     ExportClassicText("", file, observer);
     EXPECT_EQ(ReadBytes(file), "");
+
+    // A missing folder fails the write; the open is still attempted, as the window expects.
+    RecordingObserver failing;
+    EXPECT_FALSE(ExportClassicText(text, dir.path() / "missing" / kClassicExportFile, failing));
+    EXPECT_FALSE(ExportNameList({}, dir.path() / "missing" / kHighScoreExportFile, failing));
+    EXPECT_EQ(failing.log(),
+              (std::vector<std::string>{"open:ClassNameList.txt", "open:NameList.txt"}));
 }
