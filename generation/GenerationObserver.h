@@ -16,9 +16,12 @@ using ResultRow = std::vector<std::string>;
 // Names of the controls a run enables and disables besides the page buttons.
 inline constexpr const char* kModeSelectionControl = "模式选择";  // toolbar button 0 and menu item
 
-// How a run talks to the window. Every call comes from the worker thread; a window posts the work
-// to its own thread. Once the run is stopped no further call is made, except that a message box
-// already on screen is still waited for.
+// How a run talks to the window. Every call comes from the worker thread. Apart from ShowMessage,
+// a window must not wait for its own thread inside a call (it posts the work there instead): the
+// window thread's Stop waits for a call in progress. Once Stop has returned no further call is
+// made, except that a message box already on screen is still waited for; the window closes the
+// waiting window of a run it stops, and drops work it posted before the stop if it empties the
+// list after it.
 class GenerationObserver {
   public:
     virtual ~GenerationObserver() = default;
