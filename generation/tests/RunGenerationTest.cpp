@@ -177,6 +177,19 @@ TEST_F(GenerationTest, HighScoreWithGenerationCharacterListsEveryScore) {
         EXPECT_EQ(row[1].size(), 4u);
 }
 
+// The limit of 1000 one-character names takes the whole shorter female pool.
+TEST_F(GenerationTest, HighScoreOneCharacterGirlNamesUseTheWholeFemalePool) {
+    AllLucky(db, FemalePool());
+    AddCharacter(db, "赵", 9, "火");
+    RunControl control;
+    RunGeneration run(Inputs(GenerationMode::HighScore, "赵", "女", 1), observer, db, control);
+    run.Execute();
+
+    EXPECT_EQ(run.CandidateTexts().size(), 974u);
+    EXPECT_EQ(observer.finished(ResultList::HighScore).size(), 973u);
+    EXPECT_GE(observer.indexOf("message:一字名数理得分较低"), 0);
+}
+
 TEST_F(GenerationTest, PoemCombinesTheTickedCharactersWithoutTheSurname) {
     AddCharacter(db, "李", 7, "木");
     AddCharacter(db, "月", 4, "木");
