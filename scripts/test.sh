@@ -19,11 +19,8 @@ echo "== Whole program"
 bash scripts/build.sh build
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-if [ -f generation/tests/tsan_tests.txt ]; then
-  echo "== Generation run controller under ThreadSanitizer"
-  cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBABYNAME_WITH_QT=OFF \
-    -DBABYNAME_WITH_BENCH=OFF -DBABYNAME_SANITIZE=thread >/dev/null
-  cmake --build build-tsan -j "$jobs" --target $(cat generation/tests/tsan_tests.txt)
-  TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure \
-    -R "$(cat generation/tests/tsan_filter.txt)"
-fi
+echo "== Generation run controller under ThreadSanitizer"
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBABYNAME_WITH_QT=OFF \
+  -DBABYNAME_WITH_BENCH=OFF -DBABYNAME_SANITIZE=thread >/dev/null
+cmake --build build-tsan -j "$jobs" --target generation_controller_tests
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -R RunControllerTest
