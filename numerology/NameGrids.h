@@ -2,18 +2,22 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "numerology/NameEvaluation.h"
 
 // The formulas both evaluations share. Not part of the library's interface.
 namespace numerology_detail {
 
+// Replaces a text whose length changes; kept out of line so that SetText stays small.
+void ResizeText(std::string& target, std::string_view text);
+
 // Replaces target's text. The scoring loop writes texts of the same length candidate after
 // candidate (two-byte characters and elements), so the bytes are written in place and the
-// string is only resized when the length changes.
+// string is only rebuilt when the length changes.
 inline void SetText(std::string& target, std::string_view text) {
     if (target.size() != text.size()) {
-        target.assign(text.data(), text.size());
+        ResizeText(target, text);
         return;
     }
     char* out = target.data();
@@ -23,6 +27,24 @@ inline void SetText(std::string& target, std::string_view text) {
     } else {
         for (std::size_t i = 0; i < text.size(); ++i) out[i] = text[i];
     }
+}
+
+// Cuts a name of one or two two-byte characters without spaces into pieces the way
+// SplitCharactersInto does, writing in place; returns false, having changed nothing, for any
+// other text or when the pieces have other lengths.
+inline bool SplitTwoByteNameInPlace(std::string_view text, std::vector<std::string>& pieces) {
+    std::size_t count = text.size() / 2;
+    if ((text.size() != 2 && text.size() != 4) || pieces.size() != count) return false;
+    for (std::size_t i = 0; i < count; ++i) {
+        unsigned char lead = static_cast<unsigned char>(text[2 * i]);
+        if (lead <= 122 || lead == 0xA1 || text[2 * i + 1] == ' ' || pieces[i].size() != 2)
+            return false;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        pieces[i][0] = text[2 * i];
+        pieces[i][1] = text[2 * i + 1];
+    }
+    return true;
 }
 
 // Replaces target's text by the parts joined, in the same way.

@@ -7,6 +7,10 @@
 
 namespace numerology_detail {
 
+void ResizeText(std::string& target, std::string_view text) {
+    target.assign(text.data(), text.size());
+}
+
 std::string_view ElementNameOfNumber(int number) { return ElementNameOfDigit(number % 10); }
 
 namespace {
@@ -88,19 +92,6 @@ int RatingWeight(int slot) {
 
 namespace {
 
-// Whether pieces are what SplitCharactersInto makes of a text of one or two two-byte characters.
-bool HoldsSplitOf(const std::vector<std::string>& pieces, std::string_view text) {
-    if (text.size() == 2 && pieces.size() == 1)
-        return static_cast<unsigned char>(text[0]) > 122 && text[0] != '\xA1' && text[1] != ' ' &&
-               pieces[0] == text;
-    if (text.size() == 4 && pieces.size() == 2)
-        return static_cast<unsigned char>(text[0]) > 122 &&
-               static_cast<unsigned char>(text[2]) > 122 && text[0] != '\xA1' &&
-               text[2] != '\xA1' && text[1] != ' ' && text[3] != ' ' &&
-               pieces[0] == text.substr(0, 2) && pieces[1] == text.substr(2, 2);
-    return false;
-}
-
 void CopyFromTable(const CharacterTable& table, const std::vector<std::string>& part,
                    std::size_t index, NameCharacter& target) {
     const CharacterRecord* found = index < part.size() ? table.Find(part[index]) : nullptr;
@@ -128,11 +119,11 @@ int QuickScore(std::string_view surname, std::string_view givenName, const Chara
     // Every field QuickScore fills is overwritten below; only a record that held a detailed
     // evaluation has more to clear.
     if (evaluation.hasExplanations) evaluation.Clear();
-    // A run scores every candidate with one surname: when the record already holds its split,
-    // splitting it again would give the same pieces.
-    if (!HoldsSplitOf(evaluation.surnameChars, surname))
+    // Names of two-byte characters are cut in place, into the pieces of the previous candidate.
+    if (!SplitTwoByteNameInPlace(surname, evaluation.surnameChars))
         SplitCharactersInto(surname, evaluation.surnameChars);
-    SplitCharactersInto(givenName, evaluation.givenChars);
+    if (!SplitTwoByteNameInPlace(givenName, evaluation.givenChars))
+        SplitCharactersInto(givenName, evaluation.givenChars);
     CopyPartFromTable(table, evaluation.surnameChars, evaluation.characters[kSurname1],
                       evaluation.characters[kSurname2]);
     CopyPartFromTable(table, evaluation.givenChars, evaluation.characters[kGiven1],
