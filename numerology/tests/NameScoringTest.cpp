@@ -246,3 +246,19 @@ TEST_F(ScoredDatabaseTest, QuickScoreAgreesWithTheDetailedEvaluation) {
                 EXPECT_EQ(quick.characters[kSurname1].pinyin, "");
             }
 }
+
+TEST(QuickScoreTest, CutsEachNameAsSplitCharactersDoes) {
+    CharacterTable table(kCharacters);
+    RatingTables noRatings;
+    NameEvaluation evaluation;
+    // In order, so each name is cut into the pieces the one before left behind.
+    const std::pair<std::string, std::string> names[] = {
+        {"李", "明华"}, {"七九", "明"},  {"李", "明 华"}, {"李　", "a明"}, {"\xC0", "明\xC0"},
+        {"李", "华明"}, {"七 九", "{a"}, {"", ""},        {"李", "明华"},
+    };
+    for (const auto& [surname, given] : names) {
+        QuickScore(surname, given, table, noRatings, evaluation);
+        EXPECT_EQ(evaluation.surnameChars, SplitCharacters(surname)) << surname << given;
+        EXPECT_EQ(evaluation.givenChars, SplitCharacters(given)) << surname << given;
+    }
+}
