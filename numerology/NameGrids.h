@@ -10,14 +10,14 @@
 namespace numerology_detail {
 
 // Replaces a text whose length changes; kept out of line so that SetText stays small.
-void ResizeText(std::string& target, std::string_view text);
+void AssignText(std::string& target, std::string_view text);
 
 // Replaces target's text. The scoring loop writes texts of the same length candidate after
 // candidate (two-byte characters and elements), so the bytes are written in place and the
 // string is only rebuilt when the length changes.
 inline void SetText(std::string& target, std::string_view text) {
     if (target.size() != text.size()) {
-        ResizeText(target, text);
+        AssignText(target, text);
         return;
     }
     char* out = target.data();

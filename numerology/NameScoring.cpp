@@ -7,7 +7,7 @@
 
 namespace numerology_detail {
 
-void ResizeText(std::string& target, std::string_view text) {
+void AssignText(std::string& target, std::string_view text) {
     target.assign(text.data(), text.size());
 }
 
