@@ -61,15 +61,42 @@ QStringList Numbers(int from, int to) {
     return items;
 }
 
+// A caption followed by its text box.
+QLineEdit* AddLabeledEdit(QHBoxLayout* row, const QString& caption, const QString& name,
+                          int width) {
+    row->addWidget(new QLabel(caption));
+    auto* edit = Named(new QLineEdit, name);
+    edit->setFixedWidth(width);
+    row->addWidget(edit);
+    return edit;
+}
+
+// Radio buttons given as {objectName, caption} pairs; the first one starts checked.
+void AddRadioButtons(QHBoxLayout* row,
+                     std::initializer_list<std::pair<const char*, const char*>> radios) {
+    bool first = true;
+    for (const auto& [name, caption] : radios) {
+        auto* radio = Named(new QRadioButton(QString::fromUtf8(caption)), QString::fromUtf8(name));
+        radio->setChecked(first);
+        first = false;
+        row->addWidget(radio);
+    }
+}
+
+// Date selectors given as {objectName, unit} pairs, each followed by its unit (年, 月, ...).
+void AddDateBoxes(QHBoxLayout* row,
+                  std::initializer_list<std::pair<const char*, const char*>> boxes) {
+    for (const auto& [name, unit] : boxes) {
+        row->addWidget(Combo(QString::fromUtf8(name)));
+        row->addWidget(new QLabel(QString::fromUtf8(unit)));
+    }
+}
+
 QWidget* ModeSelectionPage() {
     auto* page = new QWidget;
     auto* group = Named(new QGroupBox(QStringLiteral("宝宝信息：")), "分组框1");
     auto* row = new QHBoxLayout(group);
-    row->addWidget(new QLabel(QStringLiteral("姓氏:")));
-    auto* surname = Named(new QLineEdit, "编辑框_姓氏");
-    surname->setMaxLength(4);
-    surname->setFixedWidth(48);
-    row->addWidget(surname);
+    AddLabeledEdit(row, QStringLiteral("姓氏:"), "编辑框_姓氏", 48)->setMaxLength(2);
     row->addWidget(new QLabel(QStringLiteral("性别:")));
     row->addWidget(Combo("组合框_性别", {QStringLiteral("男"), QStringLiteral("女")}));
     row->addWidget(new QLabel(QStringLiteral("名字个数:")));
@@ -81,15 +108,11 @@ QWidget* ModeSelectionPage() {
     row->addWidget(generationMark);
     row->addSpacing(6);
     row->addWidget(new QLabel(QStringLiteral("出生日期(公历):")));
-    const char* dateBoxes[][2] = {{"组合框_年份", "年"},
-                                  {"组合框_月份", "月"},
-                                  {"组合框_日子", "日"},
-                                  {"组合框_时间", "时"},
-                                  {"组合框_分钟", "分"}};
-    for (auto& box : dateBoxes) {
-        row->addWidget(Combo(QString::fromUtf8(box[0])));
-        row->addWidget(new QLabel(QString::fromUtf8(box[1])));
-    }
+    AddDateBoxes(row, {{"组合框_年份", "年"},
+                       {"组合框_月份", "月"},
+                       {"组合框_日子", "日"},
+                       {"组合框_时间", "时"},
+                       {"组合框_分钟", "分"}});
     row->addStretch();
 
     auto* area = Named(new QLabel, "透明标签11");
@@ -193,16 +216,10 @@ QWidget* CombinationPage() {
 QWidget* NicknamePage() {
     auto* page = new QWidget;
     auto* row = new QHBoxLayout;
-    const char* styles[][2] = {{"单选框_AA型", "AA型"},
-                               {"单选框_小A型", "小A型"},
-                               {"单选框_A儿型", "A儿型"},
-                               {"单选框_阿A型", "阿A型"}};
-    for (auto& style : styles) {
-        auto* radio =
-            Named(new QRadioButton(QString::fromUtf8(style[1])), QString::fromUtf8(style[0]));
-        radio->setChecked(row->count() == 0);
-        row->addWidget(radio);
-    }
+    AddRadioButtons(row, {{"单选框_AA型", "AA型"},
+                          {"单选框_小A型", "小A型"},
+                          {"单选框_A儿型", "A儿型"},
+                          {"单选框_阿A型", "阿A型"}});
     row->addStretch();
     row->addWidget(Button("按钮_起小名", QStringLiteral("点击生成")));
     auto* layout = new QVBoxLayout(page);
@@ -214,22 +231,11 @@ QWidget* NicknamePage() {
 QWidget* EnglishNamePage() {
     auto* page = new QWidget;
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("中文姓:")));
-    auto* surname = Named(new QLineEdit, "编辑框_英文姓氏");
-    surname->setFixedWidth(48);
-    row->addWidget(surname);
-    row->addWidget(new QLabel(QStringLiteral("中文名:")));
-    auto* given = Named(new QLineEdit, "编辑框_英文名字");
-    given->setFixedWidth(64);
-    row->addWidget(given);
-    const char* sexes[][2] = {
-        {"单选框_男性化", "男性化"}, {"单选框_女性化", "女性化"}, {"单选框_中性化", "中性化"}};
-    for (int i = 0; i < 3; ++i) {
-        auto* radio =
-            Named(new QRadioButton(QString::fromUtf8(sexes[i][1])), QString::fromUtf8(sexes[i][0]));
-        radio->setChecked(i == 0);
-        row->addWidget(radio);
-    }
+    AddLabeledEdit(row, QStringLiteral("中文姓:"), "编辑框_英文姓氏", 48);
+    AddLabeledEdit(row, QStringLiteral("中文名:"), "编辑框_英文名字", 64);
+    AddRadioButtons(
+        row,
+        {{"单选框_男性化", "男性化"}, {"单选框_女性化", "女性化"}, {"单选框_中性化", "中性化"}});
     row->addWidget(new QLabel(QStringLiteral("名字长度:")));
     row->addWidget(Combo("组合框_日子1", Numbers(3, 20)));
     row->addWidget(new QLabel(QStringLiteral("-")));
@@ -275,23 +281,13 @@ QWidget* BirthChartPage() {
 QWidget* ScorePage() {
     auto* page = new QWidget;
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("姓氏:")));
-    auto* surname = Named(new QLineEdit, "编辑框_评分姓氏");
-    surname->setFixedWidth(48);
-    row->addWidget(surname);
-    row->addWidget(new QLabel(QStringLiteral("名字:")));
-    auto* given = Named(new QLineEdit, "编辑框_评分名字");
-    given->setFixedWidth(64);
-    row->addWidget(given);
-    const char* boxes[][2] = {{"组合框_评分年份", "年"},
-                              {"组合框_评分月份", "月"},
-                              {"组合框_评分日子", "日"},
-                              {"组合框_评分时间", "时"},
-                              {"组合框_评分分钟", "分"}};
-    for (auto& box : boxes) {
-        row->addWidget(Combo(QString::fromUtf8(box[0])));
-        row->addWidget(new QLabel(QString::fromUtf8(box[1])));
-    }
+    AddLabeledEdit(row, QStringLiteral("姓氏:"), "编辑框_评分姓氏", 48);
+    AddLabeledEdit(row, QStringLiteral("名字:"), "编辑框_评分名字", 64);
+    AddDateBoxes(row, {{"组合框_评分年份", "年"},
+                       {"组合框_评分月份", "月"},
+                       {"组合框_评分日子", "日"},
+                       {"组合框_评分时间", "时"},
+                       {"组合框_评分分钟", "分"}});
     row->addStretch();
     row->addWidget(Button("按钮_评分", QStringLiteral("评分")));
     auto* layout = new QVBoxLayout(page);
