@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "namedb/LoadNameDatabase.h"
 #include "namedb/NameDb.h"
+#include "namedb/OpenNameDatabaseFile.h"
 #include "text/Gbk.h"
 
 namespace cli {
@@ -35,7 +35,7 @@ class StderrSink : public LoadFailureSink {
 
 bool LoadDatabase(const CliContext& context) {
     StderrSink sink;
-    return LoadNameDatabase(NameDb(), context.databaseFile, sink);
+    return OpenNameDatabaseFile(NameDb(), context.databaseFile, sink);
 }
 
 }  // namespace cli

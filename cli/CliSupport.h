@@ -24,7 +24,9 @@ void PrintError(const std::string& gbk);
 // Prints the one-line message of a usage error and returns the usage exit code.
 int UsageError(const std::string& gbk);
 
-// Loads the name database into NameDb(); prints the failure and returns false when it cannot.
+// Opens the name database file for NameDb() (read in place: a command runs once, so the copy
+// into memory that the window program makes would only cost time); prints the failure and
+// returns false when it cannot.
 bool LoadDatabase(const CliContext& context);
 
 }  // namespace cli

@@ -24,6 +24,19 @@ bool SqliteDatabase::Open(const std::string& fileName, const std::string& passwo
     return true;
 }
 
+bool SqliteDatabase::OpenReadOnly(const std::filesystem::path& file) {
+    auto u8 = file.u8string();
+    std::string utf8(reinterpret_cast<const char*>(u8.data()), u8.size());
+    sqlite3* connection = nullptr;
+    if (sqlite3_open_v2(utf8.c_str(), &connection, SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX,
+                        nullptr) != SQLITE_OK) {
+        sqlite3_close(connection);
+        return false;
+    }
+    m_connection = connection;
+    return true;
+}
+
 bool SqliteDatabase::Close() {
     if (!m_connection) return false;
     int result = sqlite3_close_v2(m_connection);
@@ -131,6 +144,10 @@ int SqliteDatabase::ColumnInt(Statement statement, int column) {
 
 int SqliteDatabase::ColumnBytes(Statement statement, int column) {
     return statement ? sqlite3_column_bytes(statement, column) : 0;
+}
+
+int SqliteDatabase::ColumnCount(Statement statement) {
+    return statement ? sqlite3_column_count(statement) : 0;
 }
 
 std::string SqliteDatabase::TypeName(int code) {

@@ -59,6 +59,8 @@ class SqliteDatabase {
     // a missing file is not created. A password is handed to sqlite3_key when the engine has one.
     bool Open(const std::string& fileName = "", const std::string& password = "",
               bool create = false);
+    // Opens an existing database file for reading only, as a tool that reads it in place does.
+    bool OpenReadOnly(const std::filesystem::path& file);
     bool Close();
     bool IsOpen() const { return m_connection != nullptr; }
 
@@ -81,6 +83,7 @@ class SqliteDatabase {
     static std::string ColumnText(Statement statement, int column);
     static int ColumnInt(Statement statement, int column);
     static int ColumnBytes(Statement statement, int column);
+    static int ColumnCount(Statement statement);
 
     bool CreateTable(const std::string& tableName, const std::vector<FieldDef>& fields,
                      std::string* errorText = nullptr);

@@ -2,6 +2,7 @@
 
 #include "namedb/LoadNameDatabase.h"
 #include "namedb/NameDatabaseSchema.h"
+#include "namedb/OpenNameDatabaseFile.h"
 #include "namedb/tests/FixtureDatabase.h"
 
 namespace {
@@ -75,6 +76,46 @@ TEST(LoadNameDatabase, FailuresLeaveTheDatabaseClosed) {
         EXPECT_EQ(sink.messages[0], c.message);
         EXPECT_FALSE(db.IsOpen());
         EXPECT_EQ(std::filesystem::exists(file), c.fileExists);  // never created
+    }
+}
+
+TEST(OpenNameDatabaseFile, ReadsTheFileInPlace) {
+    fixture::TempDir dir;
+    auto file = WriteFixture(dir);
+    SqliteDatabase db;
+    RecordingSink sink;
+    ASSERT_TRUE(OpenNameDatabaseFile(db, file, sink));
+    EXPECT_TRUE(sink.messages.empty());
+    StatementGuard li(
+        db.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text("李")}));
+    EXPECT_EQ(SqliteDatabase::ColumnInt(li, 6), 7);
+    EXPECT_FALSE(db.Execute("delete from NB_CNWord"));  // read-only: the file stays as built
+}
+
+TEST(OpenNameDatabaseFile, DamagedFilesAreRefused) {
+    struct Case {
+        const char* name;
+        const char* skip;
+        const char* shortTable;
+        bool fileExists;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"missing file", "", "", false, "无法打开名字数据库文件: "},
+        {"missing table", "NB_百家姓", "", true, "no such table: NB_百家姓"},
+        {"column short", "", "NB_EName", true, "table NB_EName has 9 columns but 10 were expected"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fixture::TempDir dir;
+        auto file = c.fileExists ? WriteFixture(dir, c.skip, c.shortTable) : dir.path() / "none.db";
+        SqliteDatabase db;
+        RecordingSink sink;
+        EXPECT_FALSE(OpenNameDatabaseFile(db, file, sink));
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_EQ(sink.messages[0].substr(0, std::string(c.message).size()), c.message);
+        EXPECT_FALSE(db.IsOpen());
+        EXPECT_EQ(std::filesystem::exists(file), c.fileExists);
     }
 }
 

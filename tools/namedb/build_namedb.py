@@ -750,6 +750,11 @@ def write_database(tables):
                                + ", ".join(f"{c} {t}" for c, t in columns) + ")")
             marks = ", ".join("?" * len(columns))
             connection.executemany(f"insert into {name} values ({marks})", tables[name])
+        # The same lookup indexes the program builds in memory, so that tools which read the
+        # file in place (babyname-cli) find a character without scanning the whole table.
+        connection.execute("create index NewIndex1 on NB_CNWord(汉字 ASC)")
+        connection.execute("create index NumberIndex on NB_八一灵动数(Id ASC)")
+        connection.execute("create index ThreeTalentIndex on NB_三才配置(三才 ASC)")
         connection.commit()
         connection.execute("vacuum")
         connection.close()
