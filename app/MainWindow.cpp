@@ -20,7 +20,6 @@
 #include <QUrl>
 
 #include "app/AboutWindow.h"
-#include "app/GenerationRunControl.h"
 #include "app/MainPages.h"
 #include "app/MessageBoxes.h"
 #include "app/Skins.h"
@@ -314,12 +313,12 @@ void MainWindow::OnPauseClicked(bool superLuckyPage) {
     auto* exportButton = Control<QPushButton>(superLuckyPage ? QStringLiteral("按钮_超吉导出")
                                                              : QStringLiteral("按钮_高分导出"));
     if (pause->text() == QStringLiteral("暂停")) {
-        if (m_runControl) m_runControl->Hold();
+        m_generationRuns.Hold();
         m_toolbar->actions().first()->setEnabled(true);
         exportButton->setEnabled(true);
         pause->setText(QStringLiteral("继续"));
     } else {
-        if (m_runControl) m_runControl->Resume();
+        m_generationRuns.Resume();
         pause->setText(QStringLiteral("暂停"));
         const QString ownMode =
             superLuckyPage ? QStringLiteral("单选框_超吉起名") : QStringLiteral("单选框_高分起名");
@@ -345,7 +344,9 @@ void MainWindow::OpenAbout() { (new AboutWindow)->show(); }
 void MainWindow::ShutDown() {
     if (m_shutDown) return;
     m_shutDown = true;
-    if (m_runControl && m_runControl->IsActive()) m_runControl->StopAndWait();
+    // A run still going (held or not) is stopped; it ends at its next step and its unfinished
+    // results are dropped.
+    m_generationRuns.ShutDown(true);
     // The loading thread writes into the database; it must be done before the database closes.
     m_loading->Wait();
     NameDb().Close();

@@ -4,13 +4,13 @@
 #include <memory>
 
 #include "app/DatabaseLoading.h"
+#include "generation/RunController.h"
 
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
-class GenerationRunControl;
 
 // The main window: menus, toolbar, the eleven pages, the status bar, page navigation, the
 // five-element filter rules, the pause buttons, skins and the orderly exit.
@@ -30,7 +30,8 @@ class MainWindow : public QMainWindow {
     // Stops a running generation, closes the database and ends the program's work.
     void ShutDown();
 
-    void SetRunControl(GenerationRunControl* control) { m_runControl = control; }
+    // The holder of the naming runs: at most one runs, on a worker thread of its own.
+    RunController& generationRuns() { return m_generationRuns; }
     QTabWidget* pages() const { return m_pages; }
     QToolBar* toolbar() const { return m_toolbar; }
     DatabaseLoading& databaseLoading() { return *m_loading; }
@@ -64,7 +65,7 @@ class MainWindow : public QMainWindow {
     int m_statusIconIndex = 0;
     int m_skinNumber = 1;
     bool m_shutDown = false;
-    GenerationRunControl* m_runControl = nullptr;
+    RunController m_generationRuns;
     DatabaseLoading::LoadFunction m_loadDatabase;
     DatabaseLoading* m_loading = nullptr;
 };

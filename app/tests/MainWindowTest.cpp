@@ -14,11 +14,32 @@
 
 #include "app/MainWindow.h"
 #include "app/MessageBoxes.h"
+#include "app/QtText.h"
 #include "app/SingleInstanceGuard.h"
 #include "app/Skins.h"
 #include "app/TextTableModel.h"
+#include "generation/GenerationObserver.h"
+#include "generation/tests/GenerationFixture.h"
+#include "namedb/tests/FixtureDatabase.h"
 
 namespace {
+
+// Lets the test decide when the run's first rows arrive, so a hold can be requested while the
+// run is certainly still going.
+class GatedObserver : public GenerationObserver {
+  public:
+    void ShowWaitingWindow() override {}
+    void CloseWaitingWindow() override {}
+    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
+    void SetControlEnabled(const std::string&, bool) override {}
+    void SwitchPage(const std::string&, int) override {}
+    void RowsWritten(ResultList, const std::vector<ResultRow>&) override { firstRows.wait(); }
+    void ListFinished(ResultList, const std::vector<ResultRow>&) override {}
+    void WriteClassicText(const std::string&) override {}
+    void OpenDocument(const std::filesystem::path&) override {}
+    std::shared_future<void> firstRows;
+};
+
 // A loader that touches no database: the shell tests do not need data.
 DatabaseLoading::LoadFunction NoDatabase() {
     return [](const std::function<void(const std::string&)>&) {};
@@ -141,6 +162,30 @@ class MainWindowTest : public QObject {
         }
     }
 
+    void pauseButtonsHoldAndResumeTheRunAndExitStopsIt() {
+        SqliteDatabase db;
+        fixture::OpenEmptyNameDatabase(db);
+        generation_fixture::BuildFullPoolDatabase(db);
+        std::promise<void> release;
+        GatedObserver observer;
+        observer.firstRows = release.get_future().share();
+        GenerationInputs inputs;
+        inputs.surname = ToGbk(QStringLiteral("李"));
+        inputs.sex = ToGbk(QStringLiteral("男"));
+        inputs.mode = GenerationMode::SuperLucky;
+        RunController& runs = m_window->generationRuns();
+        runs.Start(inputs, observer, db);
+
+        Button("按钮_超吉暂停")->click();
+        release.set_value();
+        runs.WaitUntilHeldOrFinished();
+        QVERIFY(runs.IsHeld());
+        Button("按钮_超吉暂停")->click();
+        QVERIFY(!runs.IsHeld());
+        m_window->close();  // stops the run and waits for it before the database goes
+        QVERIFY(!runs.IsActive());
+    }
+
     void skinChangesStepThroughFortyOneOnce() {
         for (int use = 1; use <= 41; ++use) {
             m_window->ChangeSkin();
@@ -208,6 +253,7 @@ class MainWindowTest : public QObject {
     }
     QCheckBox* Master(const QString& name) { return Check(name); }
     QPushButton* Button(const QString& name) { return m_window->Control<QPushButton>(name); }
+    QPushButton* Button(const char* name) { return Button(QString::fromUtf8(name)); }
 
     std::unique_ptr<MainWindow> m_window;
     QList<QStringList> m_messages;
