@@ -51,6 +51,8 @@ std::string EnglishInitial(const std::string& chineseInitial) {
 std::vector<ResultRow> ListEnglishNames(SqliteDatabase& database, const std::string& initial,
                                         int sex) {
     std::vector<ResultRow> rows;
+    // A character the dictionary lacks has no syllable, and no name may be filed under nothing.
+    if (initial.empty()) return rows;
     // The trailing 1 tells a row from the end of the result, where every column reads as 0.
     StatementGuard row(database.QueryBound("select *, 1 from NB_EName", {}));
     constexpr int kRowMark = 10;

@@ -17,6 +17,6 @@ std::string EnglishInitial(const std::string& chineseInitial);
 
 // The rows of 超级列表框_英文列表 for an initial and a sex code (1 男性化, 2 女性化, 3 中性化), in
 // table order and numbered from 1: 编号, Name, Cnword, Mean. A name is filed under its EIndex2, or
-// under its EIndex when EIndex2 is empty.
+// under its EIndex when EIndex2 is empty. An empty initial lists nothing.
 std::vector<ResultRow> ListEnglishNames(SqliteDatabase& database, const std::string& initial,
                                         int sex);

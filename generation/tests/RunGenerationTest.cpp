@@ -382,6 +382,7 @@ TEST_F(GenerationTest, EnglishNamesFollowTheInitialMapping) {
     name(5, "z", "", "Zack", 1);
     name(6, "i", "", "Ivan", 1);
     name(7, "c", "ch", "Charles", 1);
+    name(8, "", "", "Nobody", 1);  // filed under no initial: never matches an unknown character
     struct Case {
         const char* given;
         int sex;
