@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -8,6 +9,7 @@
 #include "generation/RunGeneration.h"
 #include "namedb/NameDb.h"
 #include "numerology/CharacterLookup.h"
+#include "numerology/GbkTextSearch.h"
 #include "text/Gbk.h"
 
 namespace {
@@ -61,7 +63,7 @@ std::optional<std::string> ElementSet(const std::string& text) {
             }
     }
     for (const std::string& character : typed)
-        if (set.find(character) == std::string::npos) return std::nullopt;
+        if (!GbkContains(set, character)) return std::nullopt;
     return set;
 }
 
@@ -89,7 +91,11 @@ bool SetNicknamePatterns(const std::string& text, NicknamePatterns& patterns) {
 std::optional<std::uint64_t> ParseSeed(const std::string& text) {
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
-    return std::strtoull(text.c_str(), nullptr, 10);
+    errno = 0;
+    const unsigned long long seed = std::strtoull(text.c_str(), nullptr, 10);
+    // A seed too large for the generator would otherwise be clamped silently to the largest one.
+    if (errno == ERANGE) return std::nullopt;
+    return seed;
 }
 
 std::string JoinCells(const ResultRow& row) {
@@ -145,16 +151,20 @@ int RunGenerateCommand(const CliContext& context) {
                                                               : filters.mustNot;
             group = {true, *set};
         } else if (option == "--fix-second" || option == "--fix-third") {
-            if (value.empty()) return cli::UsageError("generate: " + option + " 需要一个字");
+            // Names are scored on two given-name characters: a longer 辈份 would list names
+            // whose score ignores a character.
+            const std::vector<std::string> character = SplitCharacters(value);
+            if (character.size() != 1)
+                return cli::UsageError("generate: " + option + " 需要一个字");
             GenerationCharacterSetting& setting = inputs.generationCharacter;
             if (setting.active) return cli::UsageError("generate: 辈份只能设定一个位置");
             setting.active = true;
             if (option == "--fix-second") {
                 setting.fixSecond = true;
-                setting.secondText = value;
+                setting.secondText = character[0];
             } else {
                 setting.fixThird = true;
-                setting.thirdText = value;
+                setting.thirdText = character[0];
             }
         } else if (option == "--english-given") {
             inputs.englishGivenName = value;
