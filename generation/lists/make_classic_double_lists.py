@@ -15,6 +15,8 @@ HERE = Path(__file__).resolve().parent
 MALE = dict(
     file="classic_male_double.txt", total=2910, distinct=2878, seed=1854,
     openings="博涛 鑫磊 靖琪 越泽 浩南",
+    # Pairings that parents know as popular girls' names have no place in the boys' list.
+    excluded="雨涵 雨熙 思涵 思琪 梓涵 梓琪 子琪 嘉琪 安琪 文琪 英琪 雨琪 佳琪",
     first="博鑫靖越浩子梓俊宇睿明志文嘉思天晨泽昊皓峻鹏伟建家承弘海瑞鸿立国正永德振骏逸煜凯哲"
           "翰彦景晟旭铭宏毅锦荣庆乐安诚新云斌修致远鹤雨展英",
     second="涛磊琪泽南轩宇杰航然辰豪博阳林峰鹏铭宁远祥翔瑞凯彬哲伟华强明辉洋宏斌文成鑫霖川昊"
@@ -23,6 +25,7 @@ MALE = dict(
 FEMALE = dict(
     file="classic_female_double.txt", total=2134, distinct=2091, seed=973,
     openings="梦璐 熙雯 莉姿 煜婷 丹华",
+    excluded="",
     first="梦熙莉煜丹雨欣佳诗思雅静晓婉紫可梓若语心嘉美怡淑慧丽秀婷琳雪月采书依灵梅兰芷安晴"
           "馨琪沐玉春悦晨婧瑾芊清初",
     second="璐雯姿婷华涵萱怡琪妍彤琳菲瑶颖雪蕾晴薇洁欣丹月佳慧宁敏霞静悦茹璇茜岚蓉萍娜莹楠"
@@ -40,6 +43,7 @@ def build(spec):
     pairs = [a + b for a in unique(spec["first"]) for b in unique(spec["second"]) if a != b]
     pairs = [p for p in pairs if p not in openings]
     rng.shuffle(pairs)
+    pairs = [p for p in pairs if p not in spec["excluded"].split()]
     names = openings + pairs[: spec["distinct"] - len(openings)]
     assert len(set(names)) == spec["distinct"], (spec["file"], len(set(names)))
     # Popular names appear more than once in collected lists; repeat some at later places.

@@ -64,6 +64,15 @@ TEST(BuiltinListsTest, SizesAndOpeningsAreFixed) {
     EXPECT_TRUE(ClassicListEntries("", 2).empty());
 }
 
+// Parents of a boy must not be offered the names most given to girls.
+TEST(BuiltinListsTest, BoysClassicListHoldsNoPopularGirlsName) {
+    const std::vector<std::string> boys = ClassicListEntries("男", 2);
+    const std::set<std::string> listed(boys.begin(), boys.end());
+    for (const char* girlsName : {"雨涵", "梓涵", "思涵", "雨熙", "梓琪", "子琪", "嘉琪", "安琪",
+                                  "思琪", "文琪", "佳琪", "梦瑶", "欣怡", "诗涵"})
+        EXPECT_EQ(listed.count(girlsName), 0u) << text::GbkToUtf8(girlsName);
+}
+
 TEST(ShufflePoolTest, PermutesReproduciblyAndReachesEveryOrder) {
     std::vector<std::string> one = {"月"};
     ShufflePool(one, 7);
