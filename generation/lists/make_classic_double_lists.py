@@ -37,23 +37,23 @@ def unique(chars):
     return list(dict.fromkeys(chars))
 
 
-def build(spec):
-    openings = spec["openings"].split()
-    rng = random.Random(spec["seed"])
-    pairs = [a + b for a in unique(spec["first"]) for b in unique(spec["second"]) if a != b]
+def build(config):
+    openings = config["openings"].split()
+    rng = random.Random(config["seed"])
+    pairs = [a + b for a in unique(config["first"]) for b in unique(config["second"]) if a != b]
     pairs = [p for p in pairs if p not in openings]
     rng.shuffle(pairs)
-    pairs = [p for p in pairs if p not in spec["excluded"].split()]
-    names = openings + pairs[: spec["distinct"] - len(openings)]
-    assert len(set(names)) == spec["distinct"], (spec["file"], len(set(names)))
+    pairs = [p for p in pairs if p not in config["excluded"].split()]
+    names = openings + pairs[: config["distinct"] - len(openings)]
+    assert len(set(names)) == config["distinct"], (config["file"], len(set(names)))
     # Popular names appear more than once in collected lists; repeat some at later places.
-    repeats = rng.sample(names[5:], spec["total"] - spec["distinct"])
+    repeats = rng.sample(names[5:], config["total"] - config["distinct"])
     for name in repeats:
         names.insert(rng.randrange(len(names) // 2, len(names) + 1), name)
-    assert len(names) == spec["total"] and names[:5] == openings
+    assert len(names) == config["total"] and names[:5] == openings
     for ch in "".join(names):
         ch.encode("gbk")
-    (HERE / spec["file"]).write_text(",".join(names) + ",\n", encoding="utf-8")
+    (HERE / config["file"]).write_text(",".join(names) + ",\n", encoding="utf-8")
 
 
 if __name__ == "__main__":
