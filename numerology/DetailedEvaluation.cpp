@@ -2,6 +2,7 @@
 
 #include "namedb/ProgramPaths.h"
 #include "numerology/CharacterLookup.h"
+#include "numerology/GbkTextSearch.h"
 #include "numerology/NameGrids.h"
 #include "numerology/NameScoring.h"
 #include "numerology/ReportPages.h"
@@ -25,15 +26,6 @@ void CopyPartFromDatabase(SqliteDatabase& db, const std::vector<std::string>& pa
     if (part.size() >= 2) CopyFromDatabase(db, part[1], second);
 }
 
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-    std::size_t at = 0;
-    while ((at = text.find(from, at)) != std::string::npos) {
-        text.replace(at, from.size(), to);
-        at += to.size();
-    }
-    return text;
-}
-
 void ExplainGrid(SqliteDatabase& db, int value, GridExplanation& grid) {
     NumberRecord number = LookupNumber(db, value);
     grid.element = ElementOfNumber(value);
@@ -42,7 +34,7 @@ void ExplainGrid(SqliteDatabase& db, int value, GridExplanation& grid) {
     grid.detail = number.explanation2 + "<BR>基业:" + number.foundation +
                   "<BR>家庭:" + number.family + "<BR>健康:" + number.health +
                   "<BR>含义:" + number.meaning;
-    grid.hints = ReplaceAll(number.hints, "|", "<BR>");
+    grid.hints = GbkReplaceAll(number.hints, "|", "<BR>");
 }
 
 void ExplainThreeTalents(SqliteDatabase& db, const std::string& key,

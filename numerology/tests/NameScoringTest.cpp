@@ -164,6 +164,10 @@ TEST_F(ScoredDatabaseTest, DetailedEvaluationFillsEveryCharacterAndClearsTheRest
 
 TEST_F(ScoredDatabaseTest, DetailedEvaluationGathersTheExplanations) {
     InsertNumber(m_db, 8, "吉");
+    std::vector<SqlValue> nine = {SqlValue::Int(9)};
+    for (int column = 1; column <= 8; ++column) nine.push_back(SqlValue::Text(""));
+    nine.push_back(SqlValue::Text("晐|晐"));
+    ASSERT_TRUE(fixture::InsertRow(m_db, "NB_八一灵动数", nine));
     InsertThreeTalents(m_db, "金土水", "中");
     NameEvaluation evaluation;
     EvaluateInDetail(m_db, "七", "八", evaluation);  // heaven 8, person 15, earth 9
@@ -174,6 +178,9 @@ TEST_F(ScoredDatabaseTest, DetailedEvaluationGathersTheExplanations) {
     EXPECT_EQ(heaven.summary, "一8(三8)");
     EXPECT_EQ(heaven.detail, "二8<BR>基业:业8<BR>家庭:家8<BR>健康:康8<BR>含义:义8");
     EXPECT_EQ(heaven.hints, "甲8<BR>乙8");
+
+    // The "|" inside 晐 (95 7C) is half of a character, not a separator.
+    EXPECT_EQ(evaluation.grids[kEarthGrid].hints, "晐<BR>晐");
 
     const GridExplanation& person = evaluation.grids[kPersonGrid];
     EXPECT_EQ(person.element, "土");
