@@ -18,10 +18,11 @@ RatingTables RatingTables::Load(SqliteDatabase& db) {
     std::vector<bool> seen(kDenseNumbers, false);
 
     // A lookup by Id answers with the first matching row, so the first row of an Id wins here
-    // too; rows whose Id is not a number can never match a lookup by number.
-    // The leading 1 tells a row from the end of the result.
-    StatementGuard numbers(db.Query(
-        "select 1, Id, 吉凶 from NB_八一灵动数 where typeof(Id)='integer' order by rowid"));
+    // too; rows whose Id is not a number, or does not fit a grid's 32 bits, can never match a
+    // lookup by number. The leading 1 tells a row from the end of the result.
+    StatementGuard numbers(
+        db.Query("select 1, Id, 吉凶 from NB_八一灵动数 where typeof(Id)='integer' and "
+                 "Id between -2147483648 and 2147483647 order by rowid"));
     for (bool row = SqliteDatabase::ColumnInt(numbers, 0) == 1; row;
          row = SqliteDatabase::Step(numbers)) {
         int id = SqliteDatabase::ColumnInt(numbers, 1);

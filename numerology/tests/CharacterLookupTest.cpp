@@ -126,6 +126,12 @@ TEST_F(DatabaseLookupTest, LookupThreeTalentsReadsEveryTextColumn) {
 }
 
 TEST_F(DatabaseLookupTest, RatingTablesAnswerAsTheLookupsDo) {
+    // An Id beyond 32 bits shares its low bits with 8; no lookup by number can reach it.
+    ASSERT_TRUE(fixture::InsertRow(
+        m_db, "NB_八一灵动数",
+        {SqlValue::Int((std::int64_t{1} << 32) + 8), SqlValue::Text("大凶"), SqlValue::Text(""),
+         SqlValue::Text(""), SqlValue::Text(""), SqlValue::Text(""), SqlValue::Text(""),
+         SqlValue::Text(""), SqlValue::Text(""), SqlValue::Text("")}));
     for (int number = 1; number <= 81; ++number)
         ASSERT_TRUE(InsertNumber(m_db, number, number % 3 == 0 ? "吉" : "凶"));
     ASSERT_TRUE(InsertNumber(m_db, 5000, "中"));
@@ -136,7 +142,7 @@ TEST_F(DatabaseLookupTest, RatingTablesAnswerAsTheLookupsDo) {
     ASSERT_TRUE(InsertThreeTalents(m_db, "木火", "中"));  // a key made with a negative grid
 
     RatingTables tables = RatingTables::Load(m_db);
-    for (int number : {-7, -1, 0, 1, 9, 42, 81, 82, 1023, 1024, 5000, 5001})
+    for (int number : {-7, -1, 0, 1, 8, 9, 42, 81, 82, 1023, 1024, 5000, 5001})
         EXPECT_EQ(tables.NumberRating(number), LookupNumber(m_db, number).rating) << number;
     for (int heaven = -3; heaven <= 10; ++heaven)
         for (int person = -1; person <= 10; ++person)
@@ -211,4 +217,16 @@ TEST(GbkFindTest, MatchesOnlyAtCharacterBoundaries) {
         EXPECT_EQ(GbkFind(c.text, c.needle), c.position) << c.text << " / " << c.needle;
         EXPECT_EQ(GbkContains(c.text, c.needle), c.position >= 0);
     }
+}
+
+TEST(GbkReplaceAllTest, ReplacesWholeCharactersOnly) {
+    // 晐 is 95 7C: its second byte is the "|" that the hints use as a line separator.
+    const struct {
+        std::string text, replaced;
+    } cases[] = {
+        {"甲|乙", "甲<BR>乙"}, {"||", "<BR><BR>"}, {"晐", "晐"},
+        {"晐|晐", "晐<BR>晐"}, {"", ""},           {"a|", "a<BR>"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(GbkReplaceAll(c.text, "|", "<BR>"), c.replaced) << c.text;
+    EXPECT_EQ(GbkReplaceAll("李", "", "x"), "李");
 }
