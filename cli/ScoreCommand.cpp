@@ -10,16 +10,18 @@
 
 namespace {
 
-// A surname or given name must cut into one or two characters, as on the score page.
-bool IsNamePart(const std::string& text) {
-    std::size_t count = SplitCharacters(text).size();
-    return count == 1 || count == 2;
-}
-
-std::string JoinedCharacters(const std::string& text) {
-    std::string joined;
-    for (const std::string& piece : SplitCharacters(text)) joined += piece;
-    return joined;
+// The characters of a surname or given name: one or two Chinese characters, as the score page
+// expects. A Latin letter, or a sign that GBK lacks and that became "?", has no stroke count and
+// would only score as a missing character, so such a part is refused.
+bool CutNamePart(const std::string& text, std::string& joined) {
+    std::vector<std::string> pieces = SplitCharacters(text);
+    if (pieces.empty() || pieces.size() > 2) return false;
+    joined.clear();
+    for (const std::string& piece : pieces) {
+        if (piece.size() != 2 || static_cast<unsigned char>(piece[0]) < 0x81) return false;
+        joined += piece;
+    }
+    return true;
 }
 
 }  // namespace
@@ -42,21 +44,22 @@ int RunScoreCommand(const CliContext& context) {
         }
     }
     if (names.size() != 2) return cli::UsageError("score: 用法 score 姓氏 名字 [--report 文件]");
-    if (!IsNamePart(names[0])) return cli::UsageError("score: 姓氏应为一到两个字");
-    if (!IsNamePart(names[1])) return cli::UsageError("score: 名字应为一到两个字");
+    std::string surname, givenName;
+    if (!CutNamePart(names[0], surname)) return cli::UsageError("score: 姓氏应为一到两个汉字");
+    if (!CutNamePart(names[1], givenName)) return cli::UsageError("score: 名字应为一到两个汉字");
 
     if (!cli::LoadDatabase(context)) return cli::kExitFailure;
 
     NameEvaluation evaluation;
-    int score = EvaluateInDetail(NameDb(), names[0], names[1], evaluation);
+    int score = EvaluateInDetail(NameDb(), surname, givenName, evaluation);
 
     auto number = [](int value) { return std::to_string(value); };
-    cli::Print(JoinedCharacters(names[0]) + JoinedCharacters(names[1]) + "\t" +
-               number(evaluation.simplifiedTotal) + "\t" + number(evaluation.totalGrid) + "\t" +
-               evaluation.elementText + "\t" + number(evaluation.heavenGrid) + "," +
-               number(evaluation.personGrid) + "," + number(evaluation.earthGrid) + "," +
-               number(evaluation.totalGrid) + "," + number(evaluation.outerGrid) + "\t" +
-               evaluation.threeTalents + "\t" + number(score));
+    cli::Print(surname + givenName + "\t" + number(evaluation.simplifiedTotal) + "\t" +
+               number(evaluation.totalGrid) + "\t" + evaluation.elementText + "\t" +
+               number(evaluation.heavenGrid) + "," + number(evaluation.personGrid) + "," +
+               number(evaluation.earthGrid) + "," + number(evaluation.totalGrid) + "," +
+               number(evaluation.outerGrid) + "\t" + evaluation.threeTalents + "\t" +
+               number(score));
 
     if (wantsReport && !WritePageFile(std::filesystem::u8path(text::GbkToUtf8(reportFile)),
                                       FillScoreReport(evaluation))) {
