@@ -1,4 +1,5 @@
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "birthchart/BirthChartQuery.h"
@@ -7,47 +8,50 @@
 
 namespace {
 
-// Reads text laid out like layout, where each 'd' stands for one digit and every other character
-// must appear as it is; the digit runs become numbers in order.
-bool ReadNumbers(const std::string& text, const std::string& layout, std::vector<int>& numbers) {
-    if (text.size() != layout.size()) return false;
+// Reads numbers joined by the given separators, e.g. "2013-1-1 0" with separators "- " gives
+// 2013 1 1 0. The year has four digits; every later field one or two, so that "2013-01-01 0" and
+// "2013-1-1 00" mean the same while nothing ambiguous gets through.
+bool ReadNumbers(std::string_view text, std::string_view separators, std::vector<int>& numbers) {
     numbers.clear();
-    bool inNumber = false;
-    for (std::size_t i = 0; i < layout.size(); ++i) {
-        if (layout[i] != 'd') {
-            if (text[i] != layout[i]) return false;
-            inNumber = false;
-            continue;
+    std::size_t position = 0;
+    for (std::size_t field = 0; field <= separators.size(); ++field) {
+        std::size_t start = position;
+        int value = 0;
+        while (position < text.size() && text[position] >= '0' && text[position] <= '9')
+            value = value * 10 + (text[position++] - '0');
+        std::size_t digits = position - start;
+        if (field == 0 ? digits != 4 : (digits < 1 || digits > 2)) return false;
+        numbers.push_back(value);
+        if (field < separators.size()) {
+            if (position >= text.size() || text[position] != separators[field]) return false;
+            ++position;
         }
-        if (text[i] < '0' || text[i] > '9') return false;
-        if (!inNumber) numbers.push_back(0);
-        numbers.back() = numbers.back() * 10 + (text[i] - '0');
-        inNumber = true;
     }
-    return true;
+    return position == text.size();
 }
 
-bool ReadSingleArgument(const CliContext& context, const std::string& layout,
-                        std::vector<int>& numbers) {
-    return context.args.size() == 1 && ReadNumbers(context.args[0], layout, numbers);
+// The date and the time may come as one quoted argument or as two.
+std::string JoinedArguments(const CliContext& context) {
+    if (context.args.size() == 1) return context.args[0];
+    if (context.args.size() == 2) return context.args[0] + " " + context.args[1];
+    return {};
 }
 
 }  // namespace
 
 int RunPillarsCommand(const CliContext& context) {
+    std::string argument = JoinedArguments(context);
     std::vector<int> n;
-    if (!ReadSingleArgument(context, "dddd-dd-dd dd:dd:dd", n))
-        return cli::UsageError("pillars: 用法 pillars \"YYYY-MM-DD HH:MM:SS\"");
+    // Seconds may be left out; they are then 0.
+    if (!ReadNumbers(argument, "-- ::", n) && !ReadNumbers(argument, "-- :", n))
+        return cli::UsageError("pillars: 用法 pillars \"YYYY-MM-DD HH:MM[:SS]\"");
+    n.resize(6);
     birthchart::FourPillars pillars;
-    if (!birthchart::computeFourPillars({n[0], n[1], n[2], n[3], n[4], n[5]}, pillars)) {
-        cli::PrintError("pillars: 日期无效或不晚于1900年: " + context.args[0]);
-        return cli::kExitFailure;
-    }
-    // Outside 1901-02-19 … 2048-12-31 the names are empty and the line stays empty.
-    if (pillars.year == 0) {
-        cli::Print("");
-        return cli::kExitOk;
-    }
+    if (!birthchart::computeFourPillars({n[0], n[1], n[2], n[3], n[4], n[5]}, pillars))
+        return cli::UsageError("pillars: 日期时间无效或不晚于1900年: " + argument);
+    // Before 1901-02-19 and after 2048-12-31 the calendar has no pillars, only empty names.
+    if (pillars.year == 0)
+        return cli::UsageError("pillars: 日期不在1901-02-19至2048-12-31之间: " + argument);
     cli::Print(pillars.yearName + " " + pillars.monthName + " " + pillars.dayName + " " +
                pillars.hourName);
     return cli::kExitOk;
@@ -55,13 +59,12 @@ int RunPillarsCommand(const CliContext& context) {
 
 int RunLunarCommand(const CliContext& context) {
     std::vector<int> n;
-    if (!ReadSingleArgument(context, "dddd-dd-dd", n))
+    if (context.args.size() != 1 || !ReadNumbers(context.args[0], "--", n))
         return cli::UsageError("lunar: 用法 lunar YYYY-MM-DD");
     birthchart::LunarDate lunar;
-    if (!birthchart::gregorianToLunar(n[0], n[1], n[2], lunar)) {
-        cli::PrintError("lunar: 日期无效或不在1901-02-19至2048-12-31之间: " + context.args[0]);
-        return cli::kExitFailure;
-    }
+    if (!birthchart::gregorianToLunar(n[0], n[1], n[2], lunar))
+        return cli::UsageError("lunar: 日期无效或不在1901-02-19至2048-12-31之间: " +
+                               context.args[0]);
     cli::Print(std::to_string(lunar.year) + " " + std::to_string(lunar.month) + " " +
                std::to_string(lunar.day) + " " + (lunar.leap ? "1" : "0"));
     return cli::kExitOk;
@@ -69,17 +72,14 @@ int RunLunarCommand(const CliContext& context) {
 
 int RunBaziCommand(const CliContext& context) {
     std::vector<int> n;
-    if (!ReadSingleArgument(context, "dddd-dd-dd dd", n))
-        return cli::UsageError("bazi: 用法 bazi \"YYYY-MM-DD HH\"");
+    if (!ReadNumbers(JoinedArguments(context), "-- ", n))
+        return cli::UsageError("bazi: 用法 bazi \"YYYY-MM-DD HH\"（时为 0 至 23）");
     // The page's selectors hold their numbers without leading zeros, and the report shows them so.
     birthchart::ChartDateTexts date{std::to_string(n[0]), std::to_string(n[1]),
                                     std::to_string(n[2]), std::to_string(n[3])};
     birthchart::ChartState state;
     birthchart::ChartQueryResult result = birthchart::queryBirthChart(date, state);
-    if (!result.ok) {
-        cli::PrintError("bazi: " + result.message);
-        return cli::kExitFailure;
-    }
+    if (!result.ok) return cli::UsageError("bazi: " + result.message);
     cli::Print(state.report);
     return cli::kExitOk;
 }
