@@ -11,12 +11,8 @@ bool IsFullWidthSpace(std::string_view text, std::size_t at) {
            static_cast<unsigned char>(text[at + 1]) == 0xA1;
 }
 
-}  // namespace
-
-namespace {
-
-// The common case of the scoring loop: no spaces at all. Returns false when the text has a
-// space, so the general walk below decides.
+// The common case of the scoring loop: no spaces at all. Returns false, leaving the general walk
+// to decide, as soon as the text may hold a half- or full-width space.
 bool SplitWithoutSpaces(std::string_view text, std::vector<std::string>& pieces) {
     std::size_t count = 0;
     for (std::size_t at = 0; at < text.size();) {
@@ -40,39 +36,27 @@ bool SplitWithoutSpaces(std::string_view text, std::vector<std::string>& pieces)
 
 void SplitCharactersInto(std::string_view text, std::vector<std::string>& pieces) {
     if (SplitWithoutSpaces(text, pieces)) return;
+    // Half-width spaces go first, wherever they stand, so a lead byte pairs with the next byte
+    // that is not one. A full-width space is only dropped where a character starts: 啊、
+    // (B0 A1 A1 A2) holds the pair A1 A1 across its two characters.
+    std::string compact;
+    compact.reserve(text.size());
+    for (char byte : text)
+        if (byte != ' ') compact += byte;
     std::size_t count = 0;
-    auto append = [&](std::string_view piece) {
-        if (count < pieces.size())
-            pieces[count] = std::string(piece);
-        else
-            pieces.emplace_back(piece);
-        ++count;
-    };
-    std::size_t at = 0;
-    // Half-width spaces never occur inside a GBK character, so they are skipped wherever they
-    // stand; a full-width space is only one when it starts at a character boundary, otherwise
-    // 啊、 (B0 A1 A1 A2) would lose half of each character.
-    auto skipSpaces = [&] {
-        while (at < text.size() && text[at] == ' ') ++at;
-    };
-    skipSpaces();
-    while (at < text.size()) {
-        if (IsFullWidthSpace(text, at)) {
+    for (std::size_t at = 0; at < compact.size();) {
+        if (IsFullWidthSpace(compact, at)) {
             at += 2;
-        } else if (OpensTwoBytePiece(static_cast<unsigned char>(text[at]))) {
-            std::size_t next = at + 1;
-            while (next < text.size() && text[next] == ' ') ++next;
-            if (next >= text.size()) break;  // a lead byte without its second byte
-            // Spaces are removed before the walk, so the lead byte pairs with the next byte that
-            // is not one.
-            append(text.substr(at, 1));
-            pieces[count - 1] += text[next];
-            at = next + 1;
-        } else {
-            append(text.substr(at, 1));
-            ++at;
+            continue;
         }
-        skipSpaces();
+        std::size_t length = OpensTwoBytePiece(static_cast<unsigned char>(compact[at])) ? 2 : 1;
+        if (at + length > compact.size()) break;  // a lead byte without its second byte
+        if (count < pieces.size())
+            pieces[count] = compact.substr(at, length);
+        else
+            pieces.push_back(compact.substr(at, length));
+        ++count;
+        at += length;
     }
     if (pieces.size() != count) pieces.resize(count);
 }

@@ -29,6 +29,9 @@ TEST(SplitCharactersTest, CutsCharactersAndDropsSpaces) {
         // A trail byte A1 followed by a lead byte A1 is not a full-width space.
         {"啊、", {"啊", "、"}},
         {"李\xC0", {"李"}},
+        // Half-width spaces go before full-width ones are looked for.
+        {"李\xA1 \xA1明", {"李", "明"}},
+        {"\xC0 \xEE", {"\xC0\xEE"}},
     };
     for (const Case& c : cases) EXPECT_EQ(SplitCharacters(c.text), c.pieces) << c.text;
 }
