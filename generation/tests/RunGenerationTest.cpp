@@ -242,6 +242,36 @@ TEST_F(GenerationTest, CombinationKeepsOnlyChineseCharactersOfTheText) {
               (std::set<std::string>{"李明明", "李明亮", "李亮明", "李亮亮"}));
 }
 
+// Only accepted characters open a name; any pool entry may follow one. A fixed generation
+// character takes the first or the last given-name place.
+TEST_F(GenerationTest, StandardCandidatesFollowAcceptanceAndTheGenerationCharacter) {
+    AddCharacters(db, {"李", "明"}, 8, "火");
+    fixture::InsertCharacter(db, "亮", "亮", 0, 9, "火");  // no simplified strokes
+    fixture::InsertCharacter(db, "光", "光", 6, 6, "");    // no element; 鑫 is missing
+    struct Case {
+        GenerationCharacterSetting setting;
+        std::vector<std::string> candidates;
+    };
+    const Case cases[] = {
+        {{}, {"明明", "明亮", "明光", "明鑫", "明李", "李明", "李亮", "李光", "李鑫", "李李"}},
+        {{true, true, "志", false, ""}, {"志明", "志李"}},
+        {{true, false, "", true, "志"}, {"明志", "李志"}},
+        // 取消 leaves the flags but clears active: the character plays no part.
+        {{false, true, "志", false, ""},
+         {"明明", "明亮", "明光", "明鑫", "明李", "李明", "李亮", "李光", "李鑫", "李李"}},
+    };
+    for (const Case& c : cases) {
+        RecordingObserver recorder;
+        GenerationInputs inputs = Inputs(GenerationMode::Combination, "李", "男", 2);
+        inputs.combinationText = "明亮光鑫";
+        inputs.generationCharacter = c.setting;
+        RunControl control;
+        RunGeneration run(inputs, recorder, db, control);
+        run.Execute();
+        EXPECT_EQ(run.CandidateTexts(), c.candidates);
+    }
+}
+
 TEST_F(GenerationTest, NicknamePatterns) {
     // 月 is in both pools and so gives its pet name twice; 光 is in the male pool only.
     AddCharacters(db, {"林", "月", "光"}, 4, "木");
