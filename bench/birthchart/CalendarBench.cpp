@@ -8,7 +8,7 @@ namespace {
 
 using birthchart::CalendarMoment;
 
-// The last day of each month, where the walk back to the month's term is longest.
+// Late in each month, after its terms, and at 23:30, where the day pillar moves on.
 void BM_ComputeFourPillars(benchmark::State& state) {
     int month = 1;
     for (auto _ : state) {

@@ -11,7 +11,7 @@
 //
 // Each knot sits in the middle of the range of corrections for which the almanac's published
 // moments of that year come out to the second (see TELLING_ENTRIES in generate-tables.js, which
-// checks them on every run). Years are Julian-epoch years of TT, the package's own measure:
+// checks them on every run). Years are TT years as the package counts them for its ΔT:
 // 2000 + days since J2000 / 365.2425.
 const { ShouXingUtil } = require('lunar-javascript');
 
