@@ -164,7 +164,7 @@ td { font-size: 14px; line-height: 160%; }
 <div class="divh"></div>
 <table width="760" border="0" align="center" cellpadding="6" cellspacing="1" class="tablebgcolor">
   <tr>
-    <td class="tdbgcolor" width="60%"><span class="fontcolor1">总评及建议：</span><br />&nbsp;&nbsp;{总分建议}</td>
+    <td class="tdbgcolor" width="60%">总评及建议：<br />&nbsp;&nbsp;{总分建议}</td>
     <td class="tdbgcolor" width="40%" align="center">姓名五格评分：<span class="score">{评分总分}</span> 分</td>
   </tr>
 </table>

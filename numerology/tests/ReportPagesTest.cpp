@@ -111,6 +111,69 @@ TEST_F(ReportPageTest, ScoreReportOfASingleSurnameLeavesItsSecondRowEmpty) {
     EXPECT_NE(page.find(">100</span> 分"), std::string::npos);
 }
 
+TEST_F(ReportPageTest, ScoreReportKeepsItsSectionsLabelsAndTextsInOrder) {
+    NameEvaluation evaluation;
+    EvaluateInDetail(m_db, "李", "明华", evaluation);
+    const std::string page = FillScoreReport(evaluation);
+    const char* const inOrder[] = {
+        "<title>名字评分</title>",
+        "繁体",
+        "拼音",
+        "简体笔划",
+        "康熙笔划",
+        "字意五行",
+        "天格-&gt; 8(金)",
+        "人格-&gt; 15(土)",
+        "地格-&gt; 22(木)",
+        "外格-&gt; 15(土)",
+        "总格-&gt; 29(水)",
+        "说明：五格剖象法所用字的笔划以《康熙字典》为准,不能按简体字的笔画数去计算。",
+        "本方法测命理只供参考,切勿影响生活!",
+        "<span class=\"sy\">[ 结果来源于： 沐禾宝宝取名软件 ]</span>",
+        "天格8的解析：",
+        "天格数是先祖留传下来的，其数理对人影响不大。（由于姓是固定的，所以天格也是固定的，不论凶吉"
+        "都"
+        "无法改)",
+        "一8(三8)（<font color=red>吉</font>）",
+        " → 详细解释：<br />二8<BR>基业:业8",
+        "人格15的解析：",
+        "人格数又称主运，是整个姓名的中心点，影响人的一生命运。",
+        "地格22的解析：",
+        "地格数又称前运，影响人中年（36岁）以前的活动力。",
+        "总格29的解析：",
+        "总格又称后运，影响人中年（36岁）以后的命运。",
+        "外格15的解析：",
+        "外格又称变格，影响人的社交能力、智慧等，其数理不用重点去看。",
+        "对三才数理的影响：",
+        "您的姓名三才配置为：金土木。它具有如下数理诱导力，据此会对人生产生一定的影响。",
+        "金土木3（<font color=red>大吉</font>）",
+        " → 详细解释：<br />",
+        "1、总论:金土木5",
+        "对基础运的影响",
+        "金土木17",
+        "对成功运的影响",
+        "金土木18",
+        "对人际关系的影响",
+        "金土木19",
+        "对性格的影响",
+        "金土木20",
+        "天格8有以下数理暗示",
+        "人格15有以下数理暗示",
+        "地格22有以下数理暗示",
+        "总格29有以下数理暗示",
+        "外格15有以下数理暗示",
+        "总评及建议：<br />&nbsp;&nbsp;你的名字取得非常棒",
+        "姓名五格评分：",
+        ">100</span> 分",
+    };
+    std::size_t at = 0;
+    for (const char* part : inOrder) {
+        std::size_t found = page.find(part, at);
+        ASSERT_NE(found, std::string::npos) << part;
+        at = found + std::string_view(part).size();
+    }
+}
+
 TEST_F(ReportPageTest, ScoreReportEscapesTheTypedName) {
     NameEvaluation evaluation;
     EvaluateInDetail(m_db, "李", "<明", evaluation);
