@@ -4,6 +4,7 @@
 #include "numerology/CharacterLookup.h"
 #include "numerology/DetailedEvaluation.h"
 #include "numerology/NameScoring.h"
+#include "numerology/ReportPages.h"
 #include "numerology/tests/NumerologyFixture.h"
 
 using numerology_fixture::InsertNumber;
@@ -231,14 +232,18 @@ TEST_F(ScoredDatabaseTest, QuickScoreAgreesWithTheDetailedEvaluation) {
 
     // 于 is left out: only the detailed evaluation counts it by its simplified strokes.
     const std::vector<std::string> characters = {"七", "九", "八", "十", "玖", "拾",
-                                                 "廿", "李", "明", "华", "没"};
+                                                 "廿", "李", "明", "华", "没", ""};
     NameEvaluation quick;
     NameEvaluation detailed;
     EvaluateInDetail(m_db, "李", "明", quick);  // QuickScore must drop what this leaves
-    for (const std::string& surname : {std::string("李"), std::string("七九"), std::string("没")})
+    // Parts without a character or with three lie outside what callers pass, but must still give
+    // one defined record.
+    for (const std::string& surname : {std::string("李"), std::string("七九"), std::string("没"),
+                                       std::string(), std::string("七九李")})
         for (const std::string& first : characters)
-            for (const std::string& second : {std::string(), std::string("华"), first}) {
-                std::string given = first + second;
+            for (const std::string& rest :
+                 {std::string(), std::string("华"), first, std::string("华十")}) {
+                std::string given = first + rest;
                 int score = QuickScore(surname, given, table, ratings, quick);
                 ASSERT_EQ(score, EvaluateInDetail(m_db, surname, given, detailed))
                     << surname << given;
@@ -251,6 +256,8 @@ TEST_F(ScoredDatabaseTest, QuickScoreAgreesWithTheDetailedEvaluation) {
                 EXPECT_EQ(quick.comment, "");
                 EXPECT_EQ(quick.grids[kHeavenGrid].summary, "");
                 EXPECT_EQ(quick.characters[kSurname1].pinyin, "");
+                EXPECT_NE(FillScoreReport(detailed).find("<title>名字评分</title>"),
+                          std::string::npos);
             }
 }
 
