@@ -361,6 +361,19 @@ TEST_F(SuperLuckyFilterTest, FiltersByPositionAndWholeName) {
     }
 }
 
+TEST_F(GenerationTest, SuperLuckyStopsAtOneHundredThousandRows) {
+    AllLucky(db, MalePool());
+    GenerationInputs inputs = Inputs(GenerationMode::SuperLucky, "王", "男", 2);
+    inputs.superLuckyFilters.mustHave.checked = true;
+    Generate(db, inputs, observer);
+
+    std::vector<ResultRow> rows = observer.finished(ResultList::SuperLucky);
+    ASSERT_EQ(rows.size(), 100000u);
+    EXPECT_EQ(rows.back()[0], "100000");
+    EXPECT_TRUE(observer.logged("enable:按钮_超吉暂停"));
+    EXPECT_TRUE(observer.logged("enable:按钮_超吉导出"));
+}
+
 // The surname 赵 (9) has the heaven grid 10. Given names ending in a 10-stroke character score
 // 95 + 5 x the heaven coefficient; ending in a 12-stroke character, 1.5 less (outer 13 is 中).
 TEST_F(GenerationTest, SuperLuckyThresholdFollowsTheSurnameHeavenGrid) {
