@@ -226,6 +226,11 @@ def load_overrides():
     return {r["汉字"]: (r["繁体"], int(r["繁体笔画数"])) for r in rows}
 
 
+def load_readings():
+    _, rows = read_table_file(tool_path("readings.tsv"))
+    return {r["汉字"]: r["拼音"] for r in rows}
+
+
 def first_value(value):
     return value.split()[0] if value else ""
 
@@ -238,7 +243,10 @@ def radical_stroke(value):
 
 def kangxi_strokes(traditional, unihan, radicals):
     """The stroke count of numerology: the full form of the Kangxi radical plus the residual
-    strokes. A character that is its radical counts its own strokes (王 4, not 玉 5)."""
+    strokes. A character that is its radical counts its own strokes (王 4, not 玉 5).
+    Unihan's residual counts a few components one short of its own total (紫 120.5 but 12
+    strokes, 興 134.9 but 16), and an abbreviated radical only ever lowers the total, so the
+    count is never below the character's total strokes."""
     value = unihan["kRSKangXi"].get(traditional)
     total = int(first_value(unihan["kTotalStrokes"].get(traditional, "0")))
     if not value:
@@ -246,7 +254,7 @@ def kangxi_strokes(traditional, unihan, radicals):
     number, _, residual = radical_stroke(value)
     if residual <= 0:
         return total
-    return radicals[number][1] + residual
+    return max(radicals[number][1] + residual, total)
 
 
 def reading(ch, unihan):
@@ -402,13 +410,16 @@ class Explanations:
         return text[:EXPLANATION_LIMIT]
 
 
-# Radicals that simplified dictionaries show in their component form.
-RADICAL_SHOWN = {"艸": "艹", "辵": "辶"}
+# Radicals that simplified dictionaries show in their component form (邦 and 阳 under 阝,
+# 胡 under 月, 敏 under 攵, 罗 under 罒) or in their mainland glyph (户, 青).
+RADICAL_SHOWN = {"艸": "艹", "辵": "辶", "邑": "阝", "阜": "阝", "肉": "月", "攴": "攵",
+                 "网": "罒", "戶": "户", "靑": "青"}
 
 
 def build_characters(unihan, cedict, gbk_text):
     radicals, radical_forms = load_radicals()
     overrides = load_overrides()
+    readings = load_readings()
     chars = gbk_characters(unihan)
     traditional = opencc("s2t.json", chars)
     explanations = Explanations(cedict.common_words, chars)
@@ -420,7 +431,7 @@ def build_characters(unihan, cedict, gbk_text):
         kangxi = kangxi_strokes(trad, unihan, radicals)
         if ch in overrides:
             trad, kangxi = overrides[ch]
-        marked = reading(ch, unihan)
+        marked = readings.get(ch) or reading(ch, unihan)
         plain = toneless(marked)
         initial, final = split_syllable(plain)
         if not encodes_in_gbk(marked):

@@ -18,10 +18,31 @@ RATINGS = {"大吉", "吉", "中", "凶", "大凶"}
 COLUMN_COUNTS = {"NB_CNWord": 16, "NB_三才配置": 21, "NB_八一灵动数": 10, "NB_EName": 10,
                  "NB_Poet": 4, "NB_全唐诗": 6, "NB_育儿百科": 5, "NB_算命风水": 5, "NB_百家姓": 5}
 
-# Kangxi stroke counts of common surnames and name characters, as name numerology counts them.
-KANGXI_STROKES = ("李7 王4 张11 刘15 陈16 杨13 黄12 赵14 吴7 周8 徐10 孙10 马10 胡11 郭15 罗20 "
-                  "郑19 谢17 韩17 邓19 萧18 魏18 苏22 钟17 顾21 龚22 涛18 浩11 轩10 欧15 阳17 "
-                  "于3 余7 一1 四4 五5 九9 十10")
+# Kangxi stroke counts of common surnames and name characters, as name numerology counts them:
+# full-form radicals (氵 4, 扌 4, 忄 4, 艹 6, 阝 8 / 7, 王 5, 礻 5, 衤 6, 月 6, 辶 7, 犭 4, 纟 6,
+# 鱼 11, 鸟 11), numbers by their value, and the traditional form that names use.
+KANGXI_STROKES = """
+    李7 王4 张11 刘15 陈16 杨13 黄12 赵14 吴7 周8 徐10 孙10 马10 胡11 郭15 罗20 郑19 谢17
+    韩17 邓19 萧18 魏18 苏22 钟17 顾21 龚22 涛18 浩11 轩10 欧15 阳17 于3 余7 范11 后6 岳8
+    郁13 干3 鲁15 鲍16 子3 梓11 涵12 宇6 欣8 怡9 诗13 雨8 晨11 泽17 睿14 博12 文4 明8
+    华14 伟11 芳10 娜10 静16 丽19 强12 磊15 军9 洋10 勇9 艳24 杰12 娟10 超12 秀7 霞17 平5
+    刚10 桂10 思9 嘉14 瑞14 琪13 欢22 乐15 安6 佳8 慧15 婷12 雪11 琳13 晶12 妍9 蕾19 紫12
+    萱15 悦11 梦14 瑶15 馨20 俊9 鑫24 宏7 毅15 彬11 辰7 铭14 昊8 皓12 鹏19 飞9 龙16 凯12
+    鸿17 峰10 振11 耀20 鸣14 凤14 兴16 政9 泰10 柴10 祥11 福14 礼18 衫9 裕13 道16 远17
+    狄8 犹13 红9 一1 二2 三3 四4 五5 六6 七7 八8 九9 十10"""
+
+# The 81 numbers as the widely published table sorts them: 吉 (大吉 or 吉 here), 半吉 (中) and
+# 凶 (凶 or 大凶); 2 is 凶, not 大凶, as in most tables; 40 is 半吉 in the tables that read it as
+# 吉凶参半.
+GOOD_NUMBERS = {1, 3, 5, 6, 7, 8, 11, 13, 15, 16, 17, 18, 21, 23, 24, 25, 29, 31, 32, 33, 35,
+                37, 39, 41, 45, 47, 48, 52, 57, 61, 63, 65, 67, 68, 81}
+HALF_GOOD_NUMBERS = {27, 30, 38, 40, 49, 51, 55, 58, 71, 73, 75, 77, 78}
+
+# Three-talent combinations whose class the published tables agree on: harmony is good, a
+# clash between neighbours (other than earth with wood or water) is bad.
+GOOD_THREE_TALENTS = "木木木 木木火 木火土 火土金 土金水 金水木 水木火 木水金 火木木 土火土 金土土"
+BAD_THREE_TALENTS = ("金木木 金木水 火金土 火金金 水火火 木火水 火火水 火火金 金金木 水水火 "
+                     "木木金 土水水 木土水 金火水 火水土")
 
 
 def source_path(*parts):
@@ -94,23 +115,45 @@ class NameDataTest(unittest.TestCase):
                                    "('金','木','水','火','土')"), [(0,)])
         self.assertEqual(self.rows("select count(*) - count(distinct 汉字) from NB_CNWord"),
                          [(0,)])
-        for ch, pinyin, marked, initial, final in [("李", "li", "lǐ", "l", "i"),
-                                                   ("张", "zhang", "zhāng", "zh", "ang"),
-                                                   ("吕", "lv", "lǚ", "l", "v"),
-                                                   ("安", "an", "ān", "", "an")]:
+        # Readings as names carry them (罗 luó, not Unihan's first luō), radicals as mainland
+        # dictionaries show them, and the traditional form numerology counts.
+        for ch, pinyin, marked, initial, final, radical, traditional in [
+                ("李", "li", "lǐ", "l", "i", "木", "李"),
+                ("张", "zhang", "zhāng", "zh", "ang", "弓", "張"),
+                ("吕", "lv", "lǚ", "l", "v", "口", "呂"),
+                ("安", "an", "ān", "", "an", "宀", "安"),
+                ("罗", "luo", "luó", "l", "uo", "罒", "羅"),
+                ("曾", "zeng", "zēng", "z", "eng", "曰", "曾"),
+                ("长", "chang", "cháng", "ch", "ang", "长", "長"),
+                ("卜", "bu", "bǔ", "b", "u", "卜", "卜"),
+                ("邦", "bang", "bāng", "b", "ang", "阝", "邦"),
+                ("胡", "hu", "hú", "h", "u", "月", "胡"),
+                ("敏", "min", "mǐn", "m", "in", "攵", "敏"),
+                ("范", "fan", "fàn", "f", "an", "艹", "范"),
+                ("艳", "yan", "yàn", "y", "an", "色", "艷")]:
             with self.subTest(character=ch):
-                self.assertEqual(self.rows("select 拼音1, 拼音2, 声母, 韵母 from NB_CNWord "
-                                           "where 汉字=?", ch), [(pinyin, marked, initial, final)])
+                self.assertEqual(self.rows("select 拼音1, 拼音2, 声母, 韵母, 部首, 繁体 "
+                                           "from NB_CNWord where 汉字=?", ch),
+                                 [(pinyin, marked, initial, final, radical, traditional)])
 
     def test_numbers_and_three_talents(self):
         numbers = self.rows("select Id, 吉凶 from NB_八一灵动数 order by Id")
         self.assertEqual([n for n, _ in numbers], list(range(1, 82)))
-        self.assertTrue(all(rating in RATINGS for _, rating in numbers))
+        classes = {"大吉": "good", "吉": "good", "中": "half", "凶": "bad", "大凶": "bad"}
+        published = {n: "good" if n in GOOD_NUMBERS else "half" if n in HALF_GOOD_NUMBERS
+                     else "bad" for n in range(1, 82)}
+        self.assertEqual({n: classes.get(rating) for n, rating in numbers}, published)
+        self.assertEqual(dict(numbers)[2], "凶")
         talents = dict(self.rows("select 三才, 吉凶 from NB_三才配置"))
         keys = {"".join(p) for p in itertools.product(ELEMENTS, repeat=3)}
         self.assertEqual(set(talents), keys)
         self.assertEqual(self.rows("select count(*) from NB_三才配置"), [(125,)])
         self.assertTrue(all(rating in RATINGS for rating in talents.values()))
+        wrong = {key: talents[key] for key in GOOD_THREE_TALENTS.split()
+                 if talents[key] not in ("大吉", "吉")}
+        wrong.update({key: talents[key] for key in BAD_THREE_TALENTS.split()
+                      if talents[key] not in ("凶", "大凶")})
+        self.assertEqual(wrong, {}, "three talents against the published class")
 
     def test_every_menu_category_has_three_articles(self):
         with open(source_path("tools", "namedb", "article_categories.tsv"),
