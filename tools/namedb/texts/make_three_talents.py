@@ -43,6 +43,19 @@ RELATION_WEIGHT = {SAME: 2, SUPPORTED: 2, GIVING: 1, CONTROLLING: -1, CONTROLLED
 # 火火火 and 金金金 stay one step below the other harmonious triples.
 EXCESSIVE_TRIPLES = {"火火火", "金金金"}
 
+# A clash between neighbours makes the combination 凶 at best in the published tables, even
+# when the other side helps (金木木, 火火金, 水水火). Earth is read gently: wood's roots in earth
+# (木木土 吉, 火土木 中) and earth damming water from the person's place (水土土) are no clash;
+# 金水土 keeps its balance too, heaven's metal feeding the water that earth dams.
+BALANCED_DESPITE_CLASH = {"金水土"}
+
+
+def clashes(person, other):
+    kind = relation(person, other)
+    if kind == CONTROLLING:
+        return "土" not in (person, other)
+    return kind == CONTROLLED and not (person == "土" and other == "木")
+
 
 def rating(heaven, person, earth):
     total = (RELATION_WEIGHT[relation(person, heaven)]
@@ -59,6 +72,9 @@ def rating(heaven, person, earth):
         word = "大凶"
     if word == "大吉" and heaven + person + earth in EXCESSIVE_TRIPLES:
         word = "吉"
+    if (word in ("大吉", "吉", "中") and heaven + person + earth not in BALANCED_DESPITE_CLASH
+            and (clashes(person, heaven) or clashes(person, earth))):
+        word = "凶"
     return word
 
 
