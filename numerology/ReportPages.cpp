@@ -97,7 +97,7 @@ void AddCharacterValues(TemplateValues& values, const char* label, const NameEva
     bool present = index < part.size();
     const NameCharacter& character = evaluation.characters[position];
     auto value = [&](std::string text) { return present ? std::move(text) : std::string(); };
-    values.emplace_back("{简体" + name + "}", value(present ? HtmlEscape(part[index]) : ""));
+    values.emplace_back("{简体" + name + "}", present ? HtmlEscape(part[index]) : std::string());
     values.emplace_back("{繁体" + name + "}", value(character.traditionalForm));
     values.emplace_back("{简体" + name + "笔划}",
                         value(std::to_string(character.simplifiedStrokes)));
