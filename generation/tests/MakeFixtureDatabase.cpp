@@ -1,5 +1,5 @@
-// generation_fixture_database FILE: writes the stand-in name database of the generation benchmark
-// (every pool character, rated numbers and three-talent keys) to FILE.
+// generation_fixture_database FILE: writes the stand-in name database of the generation tests and
+// benchmark (every pool character, rated numbers and three-talent keys) to FILE.
 #include <cstdio>
 
 #include "generation/tests/GenerationFixture.h"
