@@ -15,11 +15,11 @@ bool ReadNumbers(std::string_view text, std::string_view separators, std::vector
     numbers.clear();
     std::size_t position = 0;
     for (std::size_t field = 0; field <= separators.size(); ++field) {
-        std::size_t start = position;
         int value = 0;
-        while (position < text.size() && text[position] >= '0' && text[position] <= '9')
-            value = value * 10 + (text[position++] - '0');
-        std::size_t digits = position - start;
+        std::size_t digits = 0;
+        // A run longer than four digits is refused before its value could overflow.
+        for (; position < text.size() && text[position] >= '0' && text[position] <= '9'; ++position)
+            if (++digits <= 4) value = value * 10 + (text[position] - '0');
         if (field == 0 ? digits != 4 : (digits < 1 || digits > 2)) return false;
         numbers.push_back(value);
         if (field < separators.size()) {
