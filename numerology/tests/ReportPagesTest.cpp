@@ -178,8 +178,13 @@ TEST_F(ReportPageTest, ScoreReportEscapesTheTypedName) {
     NameEvaluation evaluation;
     EvaluateInDetail(m_db, "李", "<明", evaluation);
     std::string page = FillScoreReport(evaluation);
-    EXPECT_NE(page.find(">&lt;</span>"), std::string::npos);
+    std::size_t row = page.find(">&lt;</span>");
+    ASSERT_NE(row, std::string::npos);
     EXPECT_EQ(page.find("<明"), std::string::npos);
+    // "<" is not in the character table: its row is there, with 0 strokes and empty texts.
+    std::string unknownRow = page.substr(row, page.find("</tr>", row) - row);
+    EXPECT_EQ(Count(unknownRow, "<td class=\"tdbgcolor\" align=\"center\">0</td>"), 2);
+    EXPECT_EQ(Count(unknownRow, "<font color=\"#666666\"></font>"), 2);
     EXPECT_FALSE(HasUnfilledPlaceholder(page));
 }
 
