@@ -47,11 +47,16 @@ int RunPillarsCommand(const CliContext& context) {
         return cli::UsageError("pillars: 用法 pillars \"YYYY-MM-DD HH:MM[:SS]\"");
     n.resize(6);
     birthchart::FourPillars pillars;
-    if (!birthchart::computeFourPillars({n[0], n[1], n[2], n[3], n[4], n[5]}, pillars))
-        return cli::UsageError("pillars: 日期时间无效或不晚于1900年: " + argument);
-    // Before 1901-02-19 and after 2048-12-31 the calendar has no pillars, only empty names.
-    if (pillars.year == 0)
-        return cli::UsageError("pillars: 日期不在1901-02-19至2048-12-31之间: " + argument);
+    if (!birthchart::computeFourPillars({n[0], n[1], n[2], n[3], n[4], n[5]}, pillars)) {
+        cli::PrintError("pillars: 日期时间无效或不晚于1900年: " + argument);
+        return cli::kExitFailure;
+    }
+    // Before 1901-02-19 and after 2048-12-31 the calendar answers with empty names: the zero
+    // result, printed as an empty line, as the window would show empty pillars.
+    if (pillars.year == 0) {
+        cli::Print("");
+        return cli::kExitOk;
+    }
     cli::Print(pillars.yearName + " " + pillars.monthName + " " + pillars.dayName + " " +
                pillars.hourName);
     return cli::kExitOk;
@@ -62,9 +67,10 @@ int RunLunarCommand(const CliContext& context) {
     if (context.args.size() != 1 || !ReadNumbers(context.args[0], "--", n))
         return cli::UsageError("lunar: 用法 lunar YYYY-MM-DD");
     birthchart::LunarDate lunar;
-    if (!birthchart::gregorianToLunar(n[0], n[1], n[2], lunar))
-        return cli::UsageError("lunar: 日期无效或不在1901-02-19至2048-12-31之间: " +
-                               context.args[0]);
+    if (!birthchart::gregorianToLunar(n[0], n[1], n[2], lunar)) {
+        cli::PrintError("lunar: 日期无效或不在1901-02-19至2048-12-31之间: " + context.args[0]);
+        return cli::kExitFailure;
+    }
     cli::Print(std::to_string(lunar.year) + " " + std::to_string(lunar.month) + " " +
                std::to_string(lunar.day) + " " + (lunar.leap ? "1" : "0"));
     return cli::kExitOk;
@@ -79,7 +85,12 @@ int RunBaziCommand(const CliContext& context) {
                                     std::to_string(n[2]), std::to_string(n[3])};
     birthchart::ChartState state;
     birthchart::ChartQueryResult result = birthchart::queryBirthChart(date, state);
-    if (!result.ok) return cli::UsageError("bazi: " + result.message);
+    // A well-formed date the calendar cannot chart (2月30日, outside its years) is a failure of
+    // the query, not of the command line.
+    if (!result.ok) {
+        cli::PrintError("bazi: " + result.message);
+        return cli::kExitFailure;
+    }
     cli::Print(state.report);
     return cli::kExitOk;
 }
