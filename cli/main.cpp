@@ -12,7 +12,7 @@ const char kUsage[] =
     "命令:\n"
     "  score 姓氏 名字 [--report 文件]      给一个姓名评分\n"
     "  generate --mode 模式 --surname 姓氏 [--sex 男|女] [--length 1|2] [选项]  起名\n"
-    "  pillars \"YYYY-MM-DD HH:MM[:SS]\"     四柱\n"
+    "  pillars \"YYYY-MM-DD HH:MM[:SS]\"      四柱\n"
     "  lunar YYYY-MM-DD                     农历日期\n"
     "  bazi \"YYYY-MM-DD HH\"                 生辰八字报告";
 
