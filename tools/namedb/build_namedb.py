@@ -315,7 +315,23 @@ def clean_explanation(word, text):
     text = text.replace("～", word)
     text = text.replace("﹐", "，").replace("﹑", "、").replace(";", "；").replace("ㄧ", "｜")
     text = re.sub(r"\s*\n\s*", " ", text).strip()
-    return text
+    return drop_unopened_quotes(text)
+
+
+def drop_unopened_quotes(text):
+    """The dictionary lost many opening quotes (俗称木精”); a closing one alone reads as
+    garbage, so it goes too."""
+    out = []
+    depth = 0
+    for ch in text:
+        if ch == "“":
+            depth += 1
+        elif ch == "”":
+            if depth == 0:
+                continue
+            depth -= 1
+        out.append(ch)
+    return "".join(out)
 
 
 def first_sense(text):
@@ -397,8 +413,9 @@ class Explanations:
             detailed_lines.append(line)
             used += len(line) + 6
         tail = [english] if english else []
-        if not basic_lines and not detailed_lines and not english:
-            tail = [fallback]
+        if not basic_lines and not detailed_lines:
+            # A character no dictionary word explains (晟, 璟, 玥) still gets a Chinese line.
+            tail = [fallback] + tail
         return self.join(basic_lines, tail), self.join(detailed_lines, tail)
 
     @staticmethod
