@@ -169,6 +169,13 @@ class NameDataTest(unittest.TestCase):
                 short[category] = count
         self.assertEqual(short, {}, "categories with fewer than three articles")
 
+    def test_common_surnames_have_their_page_texts(self):
+        # The table lists surnames by how many people bear them; the common ones must not
+        # open an empty surname page.
+        bare = self.rows("select 姓 from NB_百家姓 where Id <= 150 and "
+                         "(姓氏起源 = '' or 聚集地 = '')")
+        self.assertEqual(bare, [])
+
     def test_english_names(self):
         rows = self.rows("select EIndex, EIndex2, Name, Sex, Cnword from NB_EName")
         self.assertGreaterEqual(len(rows), 1000)
