@@ -29,7 +29,7 @@ KANGXI_STROKES = """
     刚10 桂10 思9 嘉14 瑞14 琪13 欢22 乐15 安6 佳8 慧15 婷12 雪11 琳13 晶12 妍9 蕾19 紫12
     萱15 悦11 梦14 瑶15 馨20 俊9 鑫24 宏7 毅15 彬11 辰7 铭14 昊8 皓12 鹏19 飞9 龙16 凯12
     鸿17 峰10 振11 耀20 鸣14 凤14 兴16 政9 泰10 柴10 祥11 福14 礼18 衫9 裕13 道16 远17
-    狄8 犹13 红9 一1 二2 三3 四4 五5 六6 七7 八8 九9 十10"""
+    狄8 犹13 红9 璐18 潞17 露21 一1 二2 三3 四4 五5 六6 七7 八8 九9 十10"""
 
 # The 81 numbers as the widely published table sorts them: 吉 (大吉 or 吉 here), 半吉 (中) and
 # 凶 (凶 or 大凶); 2 is 凶, not 大凶, as in most tables; 40 is 半吉 in the tables that read it as
@@ -62,7 +62,7 @@ class NameDataTest(unittest.TestCase):
             raise AssertionError(f"{path} is missing: build it with tools/namedb/prepare.sh "
                                  "(or python3 tools/namedb/build_namedb.py)")
         cls.db = sqlite3.connect(f"file:{path}?mode=ro", uri=True)
-        # The file has no index (the program builds its own in memory), so look up from a dict.
+        # One read of the whole table; the checks below look characters up many times.
         cls.characters = {row[0]: row[1:] for row in cls.db.execute(
             "select 汉字, 简体笔画数, 五行属性, 繁体笔画数, 基本解释, 详细解释 from NB_CNWord")}
 
