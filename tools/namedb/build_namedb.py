@@ -739,6 +739,7 @@ def build_articles():
                     if block[0] not in numbers:
                         warn(f"articles/{name}: unknown category {block[0]!r}")
                         numbers[block[0]] = len(numbers) + 1
+                        tables[block[0]] = wanted  # warn once, not again per article
                     elif tables[block[0]] != wanted:
                         warn(f"articles/{name}: {block[0]} belongs to {tables[block[0]]}")
                     if block[1] and body:

@@ -4,10 +4,13 @@
 Usage: test_namedata.py [SOURCE_DIR]  (default: the repository holding this file)
 """
 
+import contextlib
+import io
 import itertools
 import os
 import sqlite3
 import sys
+import tempfile
 import unittest
 
 SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -214,6 +217,32 @@ class NameDataTest(unittest.TestCase):
         self.assertIn("疑是地上霜", text)
         expected = "".join(dict.fromkeys(ch for ch in text if ch in pools))
         self.assertEqual(marks, expected)
+
+
+class ArticleFileTest(unittest.TestCase):
+    """The builder reads the article files of a writer who may mistype a category."""
+
+    def test_articles_of_an_unknown_category_are_kept_with_one_warning(self):
+        sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+        import build_namedb
+        with tempfile.TemporaryDirectory() as texts:
+            os.mkdir(os.path.join(texts, "articles"))
+            with open(os.path.join(texts, "articles", "parenting.txt"), "w",
+                      encoding="utf-8") as f:
+                f.write("@@ 未知分类 | 一\n正文一\n@@ 未知分类 | 二\n正文二\n@@ 胎教 | 三\n正文三\n")
+            saved = build_namedb.TEXTS_DIR, list(build_namedb.warnings)
+            build_namedb.TEXTS_DIR = texts
+            try:
+                with contextlib.redirect_stderr(io.StringIO()):
+                    parenting, fortune = build_namedb.build_articles()
+                new_warnings = build_namedb.warnings[len(saved[1]):]
+            finally:
+                build_namedb.TEXTS_DIR = saved[0]
+                build_namedb.warnings[:] = saved[1]
+        self.assertEqual([row[2:4] for row in parenting],
+                         [["未知分类", "一"], ["未知分类", "二"], ["胎教", "三"]])
+        self.assertEqual(fortune, [])
+        self.assertEqual(len(new_warnings), 1)
 
 
 if __name__ == "__main__":
