@@ -527,7 +527,7 @@ class Transliterator:
         """The name respelled closer to its sound: ph f, ck k, c s or k, x ks, a final
         y/ie/ey/ee read as i (before doubled letters are written once, so that the ee of
         Kaylee is not taken for a silent e), a final ia after a consonant as iya (Lydia), a
-        ai/ay before a consonant as ei, a silent final e dropped."""
+        ai/ay before a consonant as ei, au as o, a silent final e dropped."""
         s = re.sub(r"[^a-z]", "", name.lower())
         if s.startswith("mc"):  # the Mc of Mckenzie is a chunk of its own: 麦
             return "mc" + Transliterator.spelling(s[2:])
@@ -539,6 +539,7 @@ class Transliterator:
         s = re.sub(r"(?<=[^aeiou])(ie|ey|ee|y)$", "i", s)
         s = re.sub(r"(?<=[^aeiou])ia$", "iya", s)
         s = re.sub(r"a[iy](?![aeiou])", "ei", s)  # Hayden 海登, Caitlin 凯特琳
+        s = s.replace("au", "o")  # Maureen 莫琳, Claudia 克洛蒂娅
         s = re.sub(r"(.)\1", r"\1", s)
         if len(s) > 3 and s.endswith("e") and s[-2] not in Transliterator.VOWELS:
             s = s[:-1]

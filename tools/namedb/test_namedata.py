@@ -189,15 +189,16 @@ class NameDataTest(unittest.TestCase):
                 self.assertIn(sex, (1, 2, 3))
                 self.assertTrue(chinese)
         by_name = {name: (sex, index2, chinese) for _, index2, name, sex, chinese in rows}
-        # The usual renderings, and transliterations that once lost a sound (Alma 尔玛,
-        # Kaylee 卡伊尔, Mckenzie 姆肯齐).
+        # The usual renderings, and transliterations that once lost or garbled a sound
+        # (Alma 尔玛, Kaylee 卡伊尔, Mckenzie 姆肯齐, Claudia 克拉厄蒂娅).
         for name, expected in [("James", (1, "", "詹姆斯")), ("Mary", (2, "", "玛丽")),
                                ("David", (1, "", "大卫")), ("Matthew", (1, "", "马修")),
                                ("Elizabeth", (2, "", "伊丽莎白")), ("Paul", (1, "", "保罗")),
                                ("Charles", (1, "ch", "查尔斯")), ("Sharon", (2, "sh", "莎伦")),
                                ("Thomas", (1, "th", "托马斯")), ("Phillip", (1, "ph", "菲利普")),
                                ("Alma", (2, "", "阿尔玛")), ("Kaylee", (2, "", "凯莉")),
-                               ("Mckenzie", (2, "", "麦肯齐")), ("Hayden", (3, "", "海登"))]:
+                               ("Mckenzie", (2, "", "麦肯齐")), ("Hayden", (3, "", "海登")),
+                               ("Claudia", (2, "", "克洛蒂娅"))]:
             with self.subTest(name=name):
                 self.assertEqual(by_name[name], expected)
 
