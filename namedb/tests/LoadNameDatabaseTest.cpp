@@ -51,34 +51,6 @@ TEST(LoadNameDatabase, CopiesAllTablesAndIndexes) {
     EXPECT_EQ(SqliteDatabase::ColumnInt(attached, 0), 1);  // the file is detached again
 }
 
-TEST(LoadNameDatabase, FailuresLeaveTheDatabaseClosed) {
-    struct Case {
-        const char* name;
-        const char* skip;
-        const char* shortTable;
-        bool fileExists;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"missing file", "", "", false, "将磁盘数据库附加到内存数据库失败！"},
-        {"missing table", "NB_百家姓", "", true, "no such table: new_db.NB_百家姓"},
-        {"column short", "", "NB_EName", true,
-         "table NB_EName has 10 columns but 9 values were supplied"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        fixture::TempDir dir;
-        auto file = c.fileExists ? WriteFixture(dir, c.skip, c.shortTable) : dir.path() / "none.db";
-        SqliteDatabase db;
-        RecordingSink sink;
-        EXPECT_FALSE(LoadNameDatabase(db, file, sink));
-        ASSERT_EQ(sink.messages.size(), 1u);
-        EXPECT_EQ(sink.messages[0], c.message);
-        EXPECT_FALSE(db.IsOpen());
-        EXPECT_EQ(std::filesystem::exists(file), c.fileExists);  // never created
-    }
-}
-
 TEST(OpenNameDatabaseFile, ReadsTheFileInPlace) {
     fixture::TempDir dir;
     auto file = WriteFixture(dir);
@@ -92,18 +64,30 @@ TEST(OpenNameDatabaseFile, ReadsTheFileInPlace) {
     EXPECT_FALSE(db.Execute("delete from NB_CNWord"));  // read-only: the file stays as built
 }
 
-TEST(OpenNameDatabaseFile, DamagedFilesAreRefused) {
+// Both ways of opening the database refuse a damaged file with one message, leave the database
+// closed and never create a missing file.
+TEST(NameDatabaseOpening, DamagedFilesAreRefused) {
+    using Opener = bool (*)(SqliteDatabase&, const std::filesystem::path&, LoadFailureSink&);
     struct Case {
         const char* name;
+        Opener open;
         const char* skip;
         const char* shortTable;
         bool fileExists;
-        const char* message;
+        const char* messageStart;
     };
     const Case cases[] = {
-        {"missing file", "", "", false, "无法打开名字数据库文件: "},
-        {"missing table", "NB_百家姓", "", true, "no such table: NB_百家姓"},
-        {"column short", "", "NB_EName", true, "table NB_EName has 9 columns but 10 were expected"},
+        {"load: missing file", LoadNameDatabase, "", "", false,
+         "将磁盘数据库附加到内存数据库失败！"},
+        {"load: missing table", LoadNameDatabase, "NB_百家姓", "", true,
+         "no such table: new_db.NB_百家姓"},
+        {"load: column short", LoadNameDatabase, "", "NB_EName", true,
+         "table NB_EName has 10 columns but 9 values were supplied"},
+        {"in place: missing file", OpenNameDatabaseFile, "", "", false, "无法打开名字数据库文件: "},
+        {"in place: missing table", OpenNameDatabaseFile, "NB_百家姓", "", true,
+         "no such table: NB_百家姓"},
+        {"in place: column short", OpenNameDatabaseFile, "", "NB_EName", true,
+         "table NB_EName has 9 columns but 10 were expected"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -111,9 +95,9 @@ TEST(OpenNameDatabaseFile, DamagedFilesAreRefused) {
         auto file = c.fileExists ? WriteFixture(dir, c.skip, c.shortTable) : dir.path() / "none.db";
         SqliteDatabase db;
         RecordingSink sink;
-        EXPECT_FALSE(OpenNameDatabaseFile(db, file, sink));
+        EXPECT_FALSE(c.open(db, file, sink));
         ASSERT_EQ(sink.messages.size(), 1u);
-        EXPECT_EQ(sink.messages[0].substr(0, std::string(c.message).size()), c.message);
+        EXPECT_EQ(sink.messages[0].substr(0, std::string(c.messageStart).size()), c.messageStart);
         EXPECT_FALSE(db.IsOpen());
         EXPECT_EQ(std::filesystem::exists(file), c.fileExists);
     }
