@@ -18,25 +18,17 @@
 #include "app/SingleInstanceGuard.h"
 #include "app/Skins.h"
 #include "app/TextTableModel.h"
-#include "generation/GenerationObserver.h"
 #include "generation/tests/GenerationFixture.h"
+#include "generation/tests/QuietObserver.h"
 #include "namedb/tests/FixtureDatabase.h"
 
 namespace {
 
 // Lets the test decide when the run's first rows arrive, so a hold can be requested while the
 // run is certainly still going.
-class GatedObserver : public GenerationObserver {
+class GatedObserver : public QuietObserver {
   public:
-    void ShowWaitingWindow() override {}
-    void CloseWaitingWindow() override {}
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-    void SetControlEnabled(const std::string&, bool) override {}
-    void SwitchPage(const std::string&, int) override {}
     void RowsWritten(ResultList, const std::vector<ResultRow>&) override { firstRows.wait(); }
-    void ListFinished(ResultList, const std::vector<ResultRow>&) override {}
-    void WriteClassicText(const std::string&) override {}
-    void OpenDocument(const std::filesystem::path&) override {}
     std::shared_future<void> firstRows;
 };
 

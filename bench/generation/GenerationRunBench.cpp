@@ -9,6 +9,7 @@
 
 #include "generation/RunGeneration.h"
 #include "generation/tests/GenerationFixture.h"
+#include "generation/tests/QuietObserver.h"
 #include "namedb/LoadNameDatabase.h"
 
 namespace {
@@ -19,21 +20,14 @@ class SilentSink : public LoadFailureSink {
 };
 
 // Keeps what a window would show, so the run does all the work it does for a window.
-class CountingObserver : public GenerationObserver {
+class CountingObserver : public QuietObserver {
   public:
-    void ShowWaitingWindow() override {}
-    void CloseWaitingWindow() override {}
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-    void SetControlEnabled(const std::string&, bool) override {}
-    void SwitchPage(const std::string&, int) override {}
     void RowsWritten(ResultList, const std::vector<ResultRow>& rows) override {
         written += rows.size();
     }
     void ListFinished(ResultList, const std::vector<ResultRow>& rows) override {
         finished = rows.size();
     }
-    void WriteClassicText(const std::string&) override {}
-    void OpenDocument(const std::filesystem::path&) override {}
     size_t written = 0;
     size_t finished = 0;
 };
