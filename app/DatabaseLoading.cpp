@@ -2,10 +2,8 @@
 
 #include <QMetaObject>
 
-#include "app/QtText.h"
 #include "namedb/LoadNameDatabase.h"
-#include "namedb/NameDb.h"
-#include "namedb/ProgramPaths.h"
+#include "widgets/QtText.h"
 
 namespace {
 class CallbackSink : public LoadFailureSink {
@@ -22,10 +20,12 @@ DatabaseLoading::DatabaseLoading(QObject* parent) : QObject(parent) {}
 
 DatabaseLoading::~DatabaseLoading() { Wait(); }
 
-DatabaseLoading::LoadFunction DatabaseLoading::NameDatabaseLoader() {
-    return [](const std::function<void(const std::string&)>& fail) {
+DatabaseLoading::LoadFunction DatabaseLoading::NameDatabaseLoader(
+    SqliteDatabase& database, std::filesystem::path databaseFile) {
+    return [&database,
+            file = std::move(databaseFile)](const std::function<void(const std::string&)>& fail) {
         CallbackSink sink(fail);
-        LoadNameDatabase(NameDb(), DataDirectory() / "namedata.db", sink);
+        LoadNameDatabase(database, file, sink);
     };
 }
 
@@ -34,7 +34,7 @@ void DatabaseLoading::Start(LoadFunction load) {
     m_finished = false;
     m_thread = std::thread([this, load = std::move(load)] {
         load([this](const std::string& gbk) {
-            QString message = FromGbk(gbk);
+            QString message = widgets::FromGbk(gbk);
             // Widgets belong to the window thread: hand the message over to it.
             QMetaObject::invokeMethod(
                 this, [this, message] { emit Failed(message); }, Qt::QueuedConnection);

@@ -2,9 +2,12 @@
 
 #include <QObject>
 #include <atomic>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <thread>
+
+class SqliteDatabase;
 
 // Loads the name database on a thread of its own at start-up, so the window never waits for it.
 // A failure is reported on the window thread as an error box titled "信息：".
@@ -17,8 +20,9 @@ class DatabaseLoading : public QObject {
     explicit DatabaseLoading(QObject* parent = nullptr);
     ~DatabaseLoading() override;
 
-    // The real loader: data/namedata.db beside the program into NameDb().
-    static LoadFunction NameDatabaseLoader();
+    // The real loader: the database file copied into the in-memory database.
+    static LoadFunction NameDatabaseLoader(SqliteDatabase& database,
+                                           std::filesystem::path databaseFile);
 
     void Start(LoadFunction load);
     // Waits for the loading thread; used before the database is closed at exit.

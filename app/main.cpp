@@ -2,8 +2,8 @@
 #include <QFont>
 
 #include "app/MainWindow.h"
+#include "app/ProgramSession.h"
 #include "app/SingleInstanceGuard.h"
-#include "namedb/ProgramPaths.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -11,12 +11,12 @@ int main(int argc, char** argv) {
     SingleInstanceGuard guard;
     if (!guard.TryAcquire()) return 0;
 
-    SetProgramDirectory(QCoreApplication::applicationDirPath().toStdString());
     QFont font = QApplication::font();
     font.setFamilies({QStringLiteral("Noto Sans CJK SC"), font.family()});
     QApplication::setFont(font);
 
-    MainWindow window;
+    ProgramSession session(QCoreApplication::applicationDirPath().toStdU16String());
+    MainWindow window(session);
     window.StartUp();
     return application.exec();
 }
