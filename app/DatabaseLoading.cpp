@@ -1,11 +1,10 @@
 #include "app/DatabaseLoading.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 
 #include "app/QtText.h"
 #include "namedb/LoadNameDatabase.h"
-#include "namedb/NameDb.h"
-#include "namedb/ProgramPaths.h"
 
 namespace {
 class CallbackSink : public LoadFailureSink {
@@ -18,6 +17,11 @@ class CallbackSink : public LoadFailureSink {
 };
 }  // namespace
 
+SqliteDatabase& WindowDatabase() {
+    static SqliteDatabase database;
+    return database;
+}
+
 DatabaseLoading::DatabaseLoading(QObject* parent) : QObject(parent) {}
 
 DatabaseLoading::~DatabaseLoading() { Wait(); }
@@ -25,7 +29,11 @@ DatabaseLoading::~DatabaseLoading() { Wait(); }
 DatabaseLoading::LoadFunction DatabaseLoading::NameDatabaseLoader() {
     return [](const std::function<void(const std::string&)>& fail) {
         CallbackSink sink(fail);
-        LoadNameDatabase(NameDb(), DataDirectory() / "namedata.db", sink);
+        LoadNameDatabase(
+            WindowDatabase(),
+            std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "data" /
+                "namedata.db",
+            sink);
     };
 }
 

@@ -6,6 +6,11 @@
 #include <string>
 #include <thread>
 
+#include "namedb/SqliteDatabase.h"
+
+// The window's database until the program session owns one.
+SqliteDatabase& WindowDatabase();
+
 // Loads the name database on a thread of its own at start-up, so the window never waits for it.
 // A failure is reported on the window thread as an error box titled "信息：".
 class DatabaseLoading : public QObject {

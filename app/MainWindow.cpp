@@ -23,8 +23,6 @@
 #include "app/MainPages.h"
 #include "app/MessageBoxes.h"
 #include "app/Skins.h"
-#include "namedb/NameDb.h"
-#include "namedb/ProgramPaths.h"
 
 namespace {
 
@@ -334,7 +332,7 @@ void MainWindow::ChangeSkin() {
 }
 
 void MainWindow::OpenHelp() {
-    QString manual = QString::fromStdString((ProgramDirectory() / "Help").string()) +
+    QString manual = (QCoreApplication::applicationDirPath() + QStringLiteral("/Help")) +
                      QStringLiteral("/用户手册.mht");
     if (QFileInfo::exists(manual)) QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
 }
@@ -349,7 +347,7 @@ void MainWindow::ShutDown() {
     m_generationRuns.ShutDown(true);
     // The loading thread writes into the database; it must be done before the database closes.
     m_loading->Wait();
-    NameDb().Close();
+    WindowDatabase().Close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

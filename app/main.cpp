@@ -3,7 +3,6 @@
 
 #include "app/MainWindow.h"
 #include "app/SingleInstanceGuard.h"
-#include "namedb/ProgramPaths.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -11,7 +10,6 @@ int main(int argc, char** argv) {
     SingleInstanceGuard guard;
     if (!guard.TryAcquire()) return 0;
 
-    SetProgramDirectory(QCoreApplication::applicationDirPath().toStdString());
     QFont font = QApplication::font();
     font.setFamilies({QStringLiteral("Noto Sans CJK SC"), font.family()});
     QApplication::setFont(font);
