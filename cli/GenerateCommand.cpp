@@ -25,8 +25,8 @@ class CliObserver : public GenerationObserver {
     void ShowMessage(const std::string& text, const std::string&, MessageIcon) override {
         cli::PrintError(text);
     }
-    void SetControlEnabled(const std::string&, bool) override {}
-    void SwitchPage(const std::string&, int) override {}
+    void SetControlEnabled(WindowControl, bool) override {}
+    void ShowPage(RunPage) override {}
     void RowsWritten(ResultList, const std::vector<ResultRow>&) override {}
     void ListFinished(ResultList, const std::vector<ResultRow>& rows) override {
         finishedRows = rows;
@@ -107,7 +107,7 @@ std::string JoinCells(const ResultRow& row) {
 
 int RunGenerateCommand(const CliContext& context) {
     GenerationInputs inputs;
-    inputs.sex = "男";
+    inputs.sex = Sex::Male;
     inputs.nameLength = 2;
     bool haveMode = false;
     std::optional<std::string> chars;
@@ -132,7 +132,7 @@ int RunGenerateCommand(const CliContext& context) {
         } else if (option == "--sex") {
             if (value != "男" && value != "女")
                 return cli::UsageError("generate: --sex 须为 男|女");
-            inputs.sex = value;
+            inputs.sex = value == "男" ? Sex::Male : Sex::Female;
         } else if (option == "--length") {
             if (value != "1" && value != "2") return cli::UsageError("generate: --length 须为 1|2");
             inputs.nameLength = value == "2" ? 2 : 1;

@@ -17,18 +17,16 @@ const std::string& NeutralPool() {
     return text;
 }
 
-const std::string& ClassicListText(const std::string& sex, int nameLength) {
+const std::string& ClassicListText(Sex sex, int nameLength) {
     static const std::string maleDouble = builtin_text::classic_male_double;
     static const std::string femaleDouble = builtin_text::classic_female_double;
     static const std::string maleSingle = builtin_text::classic_male_single;
     static const std::string femaleSingle = builtin_text::classic_female_single;
-    static const std::string none;
-    if (sex == "男") return nameLength == 2 ? maleDouble : maleSingle;
-    if (sex == "女") return nameLength == 2 ? femaleDouble : femaleSingle;
-    return none;
+    if (sex == Sex::Male) return nameLength == 2 ? maleDouble : maleSingle;
+    return nameLength == 2 ? femaleDouble : femaleSingle;
 }
 
-std::vector<std::string> ClassicListEntries(const std::string& sex, int nameLength) {
+std::vector<std::string> ClassicListEntries(Sex sex, int nameLength) {
     const std::string& text = ClassicListText(sex, nameLength);
     if (nameLength != 2) return SplitCharacters(text);
     std::vector<std::string> entries;

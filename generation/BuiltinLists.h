@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "generation/GenerationInputs.h"
+
 // The texts built into the program, compiled from generation/lists/*.txt (the data builder reads
 // the same files, so the database and the program can never disagree about a pool character).
 namespace builtin_text {
@@ -20,8 +22,8 @@ const std::string& FemalePool();
 // The 起小名 pool: the male pool followed by the female pool, shared characters twice.
 const std::string& NeutralPool();
 
-// The classic list for a sex ("男" or "女") and a name length, as stored: two-character names
-// each followed by ",", single characters without separators. Any other sex gives "".
-const std::string& ClassicListText(const std::string& sex, int nameLength);
+// The classic list for a sex and a name length, as stored: two-character names each followed by
+// ",", single characters without separators.
+const std::string& ClassicListText(Sex sex, int nameLength);
 // The entries of that list in stored order.
-std::vector<std::string> ClassicListEntries(const std::string& sex, int nameLength);
+std::vector<std::string> ClassicListEntries(Sex sex, int nameLength);

@@ -7,6 +7,9 @@
 
 enum class GenerationMode { HighScore, SuperLucky, Poem, Combination, Nickname, English, Classic };
 
+// The baby's sex as 组合框_性别 offers it.
+enum class Sex { Male, Female };
+
 // The fixed generation character (辈份). Second and third count the surname as the first
 // character: secondText becomes the first given-name character, thirdText the last.
 struct GenerationCharacterSetting {
@@ -45,7 +48,7 @@ struct NicknamePatterns {
 struct GenerationInputs {
     std::string surname;
     int nameLength = 2;  // 2 for "二字", 1 otherwise
-    std::string sex;     // the selected text, compared with "男" and "女"
+    Sex sex = Sex::Male;
     GenerationMode mode = GenerationMode::HighScore;
 
     SuperLuckyFilters superLuckyFilters;
@@ -59,6 +62,3 @@ struct GenerationInputs {
     // Fixes the shuffle of the pools for a reproducible run; without it the clock seeds it.
     std::optional<std::uint64_t> shuffleSeed;
 };
-
-// The name length as the window reads it from 组合框_名字个数.
-inline int NameLengthFromText(const std::string& text) { return text == "二字" ? 2 : 1; }

@@ -13,8 +13,24 @@ enum class MessageIcon { None, Information, Warning, Error };
 // | 评分 for the Chinese lists, 编号 | 英文名 | 中文读音 | 相关含义 for the English list.
 using ResultRow = std::vector<std::string>;
 
-// Names of the controls a run enables and disables besides the page buttons.
-inline constexpr const char* kModeSelectionControl = "模式选择";  // toolbar button 0 and menu item
+// The window's controls that a run enables and disables. The window maps each to its widgets.
+enum class WindowControl {
+    ModeSelection,        // toolbar button 0 and its menu item
+    HighScorePause,       // the 高分 page's pause button
+    HighScoreRegenerate,  // the 高分 page's "generate again" button
+    HighScoreExport,
+    SuperLuckyGenerate,
+    SuperLuckyPause,
+    SuperLuckyExport,
+    NicknameGenerate,
+};
+
+// The pages a run brings to the front.
+enum class RunPage {
+    HighScore,    // the 高分 page of the main tabs
+    PoemResults,  // the result tab inside the 诗词 page
+    Classic,      // the 经典 page of the main tabs
+};
 
 // How a run talks to the window. Every call comes from the worker thread. Apart from ShowMessage,
 // a window must not wait for its own thread inside a call (it posts the work there instead): the
@@ -31,9 +47,8 @@ class GenerationObserver {
     // Shows a message box with an OK button and returns when the user has closed it.
     virtual void ShowMessage(const std::string& text, const std::string& title,
                              MessageIcon icon) = 0;
-    virtual void SetControlEnabled(const std::string& controlName, bool enabled) = 0;
-    // Switches a tab control (高级选择夹1, 高级选择夹2) to a page.
-    virtual void SwitchPage(const std::string& tabControlName, int page) = 0;
+    virtual void SetControlEnabled(WindowControl control, bool enabled) = 0;
+    virtual void ShowPage(RunPage page) = 0;
     // Rows written since the last call, to be shown after the rows written before them.
     virtual void RowsWritten(ResultList list, const std::vector<ResultRow>& rows) = 0;
     // The list as the run leaves it: it replaces whatever the rows written so far showed.

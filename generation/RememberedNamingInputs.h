@@ -16,7 +16,7 @@ class RememberedNamingInputs {
   private:
     bool m_any = false;
     std::string m_surname;
-    std::string m_sex;
+    Sex m_sex = Sex::Male;
     int m_nameLength = 0;
     GenerationCharacterSetting m_generationCharacter;
 };

@@ -20,8 +20,6 @@
 namespace {
 
 constexpr const char* kTip = "提示";
-constexpr const char* kMainTabs = "高级选择夹1";
-constexpr const char* kPoemTabs = "高级选择夹2";
 constexpr const char* kAllElements = "金木水火土";
 
 // Rows reach the window in batches: the first at once (it closes the waiting window), the rest
@@ -73,7 +71,7 @@ void RunGeneration::Fail(const std::string& text) {
 
 void RunGeneration::ExecuteSteps() {
     m_waitingWindowOpen = Deliver([&] { m_observer.ShowWaitingWindow(); });
-    SetEnabled(kModeSelectionControl, false);
+    SetEnabled(WindowControl::ModeSelection, false);
     if (m_inputs.surname.empty()) ShowMessage("请输入姓氏", kTip, MessageIcon::None);
     if (!Checkpoint()) return;
 
@@ -102,8 +100,8 @@ void RunGeneration::ExecuteSteps() {
         if (mode == GenerationMode::HighScore) {
             profile.list = ResultList::HighScore;
             profile.maximumRows = 10000;
-            profile.pauseButton = "按钮_高分暂停";
-            profile.enabledAfterFinish = {"按钮_再生成一次"};
+            profile.pauseButton = WindowControl::HighScorePause;
+            profile.enabledAfterFinish = {WindowControl::HighScoreRegenerate};
             const bool withCharacter = m_inputs.generationCharacter.active;
             profile.threshold = m_inputs.nameLength == 2 && !withCharacter ? 90 : 0;
             if (m_inputs.nameLength == 2 && withCharacter)
@@ -112,8 +110,9 @@ void RunGeneration::ExecuteSteps() {
         } else if (mode == GenerationMode::SuperLucky) {
             profile.list = ResultList::SuperLucky;
             profile.maximumRows = 100000;
-            profile.pauseButton = "按钮_超吉暂停";
-            profile.enabledAfterFinish = {"按钮_超吉生成", "按钮_超吉导出"};
+            profile.pauseButton = WindowControl::SuperLuckyPause;
+            profile.enabledAfterFinish = {WindowControl::SuperLuckyGenerate,
+                                          WindowControl::SuperLuckyExport};
             const std::string rating = HeavenGridRating(m_inputs.surname, m_table, m_ratings);
             if (rating == "大凶")
                 profile.threshold = 96;
@@ -178,14 +177,12 @@ void RunGeneration::AppendPoolCharacters(const std::string& text) {
 void RunGeneration::AppendSurnameCharacters() { AppendPoolCharacters(m_inputs.surname); }
 
 void RunGeneration::PrepareHighScore() {
-    for (const char* button : {"按钮_高分暂停", "按钮_再生成一次", "按钮_高分导出"})
+    for (WindowControl button : {WindowControl::HighScorePause, WindowControl::HighScoreRegenerate,
+                                 WindowControl::HighScoreExport})
         SetEnabled(button, false);
-    Deliver([&] { m_observer.SwitchPage(kMainTabs, 1); });
+    Deliver([&] { m_observer.ShowPage(RunPage::HighScore); });
     std::vector<std::string> characters;
-    if (m_inputs.sex == "男")
-        characters = SplitCharacters(MalePool());
-    else if (m_inputs.sex == "女")
-        characters = SplitCharacters(FemalePool());
+    characters = SplitCharacters(m_inputs.sex == Sex::Male ? MalePool() : FemalePool());
     ShufflePoolEntries(characters);
     const size_t limit = m_inputs.nameLength == 2 ? 400 : 1000;
     if (characters.size() > limit) characters.resize(limit);
@@ -194,18 +191,16 @@ void RunGeneration::PrepareHighScore() {
 }
 
 void RunGeneration::PrepareSuperLucky() {
-    for (const char* button : {"按钮_超吉生成", "按钮_超吉暂停", "按钮_超吉导出"})
+    for (WindowControl button : {WindowControl::SuperLuckyGenerate, WindowControl::SuperLuckyPause,
+                                 WindowControl::SuperLuckyExport})
         SetEnabled(button, false);
-    if (m_inputs.sex == "男")
-        m_pieces = SplitCharacters(MalePool());
-    else if (m_inputs.sex == "女")
-        m_pieces = SplitCharacters(FemalePool());
+    m_pieces = SplitCharacters(m_inputs.sex == Sex::Male ? MalePool() : FemalePool());
     ShufflePoolEntries(m_pieces);
     AppendSurnameCharacters();
 }
 
 void RunGeneration::PreparePoem() {
-    Deliver([&] { m_observer.SwitchPage(kPoemTabs, 2); });
+    Deliver([&] { m_observer.ShowPage(RunPage::PoemResults); });
     std::string text;
     for (const std::string& caption : m_inputs.tickedPoemCharacters)
         if (!GbkContains(text, caption)) text += caption;
@@ -249,7 +244,7 @@ void RunGeneration::PrepareNickname() {
 
 void RunGeneration::RunClassic() {
     Deliver([&] {
-        m_observer.SwitchPage(kMainTabs, 10);
+        m_observer.ShowPage(RunPage::Classic);
         m_observer.WriteClassicText("");
     });
     std::vector<std::string> entries = ClassicListEntries(m_inputs.sex, m_inputs.nameLength);
@@ -388,7 +383,7 @@ bool RunGeneration::BuildNicknameCandidates() {
         }
         if (!Checkpoint()) return false;
     }
-    SetEnabled("按钮_起小名", false);
+    SetEnabled(WindowControl::NicknameGenerate, false);
     return true;
 }
 
@@ -426,10 +421,10 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
             FlushRows(profile.list);
             m_lastFlush = now;
         }
-        if (!firstRowDone && !profile.pauseButton.empty()) {
+        if (!firstRowDone && profile.pauseButton) {
             firstRowDone = true;
             CloseWaitingWindow();
-            SetEnabled(profile.pauseButton, true);
+            SetEnabled(*profile.pauseButton, true);
         }
         if (profile.maximumRows > 0 && m_rows.size() >= static_cast<size_t>(profile.maximumRows))
             break;
@@ -439,7 +434,7 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     FinishResultList(m_rows);
     const bool delivered = Deliver([&] {
         m_observer.ListFinished(profile.list, m_rows);
-        for (const std::string& button : profile.enabledAfterFinish)
+        for (WindowControl button : profile.enabledAfterFinish)
             m_observer.SetControlEnabled(button, true);
     });
     return delivered;
@@ -471,9 +466,9 @@ void RunGeneration::FlushRows(ResultList list) {
 
 void RunGeneration::FinishRun() {
     Deliver([&] {
-        m_observer.SetControlEnabled(kModeSelectionControl, true);
-        m_observer.SetControlEnabled("按钮_起小名", true);
-        m_observer.SetControlEnabled("按钮_高分导出", true);
+        m_observer.SetControlEnabled(WindowControl::ModeSelection, true);
+        m_observer.SetControlEnabled(WindowControl::NicknameGenerate, true);
+        m_observer.SetControlEnabled(WindowControl::HighScoreExport, true);
     });
     CloseWaitingWindow();
 }
@@ -492,7 +487,7 @@ void RunGeneration::ShowMessage(const std::string& text, const std::string& titl
     m_observer.ShowMessage(text, title, icon);
 }
 
-void RunGeneration::SetEnabled(const std::string& control, bool enabled) {
+void RunGeneration::SetEnabled(WindowControl control, bool enabled) {
     Deliver([&] { m_observer.SetControlEnabled(control, enabled); });
 }
 

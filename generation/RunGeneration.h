@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,10 +21,10 @@ struct ScoringProfile {
     int threshold = 0;
     // A full list stops the scoring: 10000 rows for 高分, 100000 for 超吉; 0 means never.
     int maximumRows = 0;
-    // Closes the waiting window and enables this pause button with the first row ("" = none).
-    std::string pauseButton;
+    // Closes the waiting window and enables this pause button with the first row.
+    std::optional<WindowControl> pauseButton;
     // Enabled once the list is finished.
-    std::vector<std::string> enabledAfterFinish;
+    std::vector<WindowControl> enabledAfterFinish;
 };
 
 // One generation run: builds the mode's pool, turns it into candidates, scores them and hands the
@@ -85,7 +86,7 @@ class RunGeneration {
     bool Checkpoint();
     bool Deliver(auto&& write) { return m_control.Deliver(write); }
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon);
-    void SetEnabled(const std::string& control, bool enabled);
+    void SetEnabled(WindowControl control, bool enabled);
     void CloseWaitingWindow();
 
     GenerationInputs m_inputs;

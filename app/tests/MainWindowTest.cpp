@@ -163,7 +163,7 @@ class MainWindowTest : public QObject {
         observer.firstRows = release.get_future().share();
         GenerationInputs inputs;
         inputs.surname = ToGbk(QStringLiteral("李"));
-        inputs.sex = ToGbk(QStringLiteral("男"));
+        inputs.sex = Sex::Male;
         inputs.mode = GenerationMode::SuperLucky;
         RunController& runs = m_window->generationRuns();
         runs.Start(inputs, observer, db);

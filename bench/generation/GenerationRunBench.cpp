@@ -77,7 +77,7 @@ GenerationInputs LiBoy(GenerationMode mode) {
     GenerationInputs inputs;
     inputs.mode = mode;
     inputs.surname = std::string("李");
-    inputs.sex = std::string("男");
+    inputs.sex = Sex::Male;
     return inputs;
 }
 

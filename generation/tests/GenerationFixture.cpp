@@ -61,7 +61,7 @@ void BuildFullPoolDatabase(SqliteDatabase& db) {
     fixture::OpenEmptyNameDatabase(db);
     std::set<std::string> characters;
     std::string all = NeutralPool() + "李王张刘陈杨赵黄周吴欧阳司马诸葛";
-    for (const char* sex : {"男", "女"})
+    for (Sex sex : {Sex::Male, Sex::Female})
         for (int length : {1, 2}) all += ClassicListText(sex, length);
     for (const std::string& piece : SplitCharacters(all))
         if (piece.size() == 2) characters.insert(piece);

@@ -8,8 +8,8 @@ class QuietObserver : public GenerationObserver {
     void ShowWaitingWindow() override {}
     void CloseWaitingWindow() override {}
     void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-    void SetControlEnabled(const std::string&, bool) override {}
-    void SwitchPage(const std::string&, int) override {}
+    void SetControlEnabled(WindowControl, bool) override {}
+    void ShowPage(RunPage) override {}
     void RowsWritten(ResultList, const std::vector<ResultRow>&) override {}
     void ListFinished(ResultList, const std::vector<ResultRow>&) override {}
     void WriteClassicText(const std::string&) override {}

@@ -17,11 +17,12 @@ class RecordingObserver : public GenerationObserver {
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
         Log("message:" + text + "|" + title + "|" + std::to_string(static_cast<int>(icon)));
     }
-    void SetControlEnabled(const std::string& controlName, bool enabled) override {
-        Log((enabled ? "enable:" : "disable:") + controlName);
+    void SetControlEnabled(WindowControl control, bool enabled) override {
+        Log((enabled ? "enable:" : "disable:") + std::string(NameOf(control)));
     }
-    void SwitchPage(const std::string& tabControlName, int page) override {
-        Log("page:" + tabControlName + "=" + std::to_string(page));
+    void ShowPage(RunPage page) override {
+        static const char* const names[] = {"HighScore", "PoemResults", "Classic"};
+        Log(std::string("page:") + names[static_cast<int>(page)]);
     }
     void RowsWritten(ResultList list, const std::vector<ResultRow>& rows) override {
         {
@@ -90,6 +91,12 @@ class RecordingObserver : public GenerationObserver {
     }
 
   private:
+    static const char* NameOf(WindowControl control) {
+        static const char* const names[] = {
+            "ModeSelection",      "HighScorePause",  "HighScoreRegenerate", "HighScoreExport",
+            "SuperLuckyGenerate", "SuperLuckyPause", "SuperLuckyExport",    "NicknameGenerate"};
+        return names[static_cast<int>(control)];
+    }
     void Log(std::string entry) {
         std::lock_guard lock(m_mutex);
         m_log.push_back(std::move(entry));

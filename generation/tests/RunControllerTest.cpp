@@ -26,7 +26,7 @@ class RunControllerTest : public ::testing::Test {
         AddCharacters(db, SplitCharacters(MalePool()), 10, "木");
         db.Commit();
         inputs.surname = "赵";
-        inputs.sex = "男";
+        inputs.sex = Sex::Male;
         inputs.nameLength = 2;
         inputs.shuffleSeed = 5;
     }
@@ -67,7 +67,7 @@ TEST_F(RunControllerTest, HeldRunShowsItsRowsAndContinuesAfterResume) {
     EXPECT_FALSE(controller.IsActive());
     EXPECT_EQ(observer.finished(ResultList::HighScore).size(), 10000u);
     EXPECT_EQ(observer.written(ResultList::HighScore).size(), 10000u);
-    EXPECT_TRUE(observer.logged("enable:模式选择"));
+    EXPECT_TRUE(observer.logged("enable:ModeSelection"));
 }
 
 TEST_F(RunControllerTest, StoppedRunWritesNothingMore) {
@@ -86,7 +86,7 @@ TEST_F(RunControllerTest, StoppedRunWritesNothingMore) {
     controller.WaitUntilFinished();
     EXPECT_EQ(observer.callCount(), callsAtStop);
     EXPECT_FALSE(observer.hasFinished(ResultList::HighScore));
-    EXPECT_FALSE(observer.logged("enable:模式选择"));
+    EXPECT_FALSE(observer.logged("enable:ModeSelection"));
 }
 
 TEST_F(RunControllerTest, StartingAnotherRunStopsTheHeldOne) {

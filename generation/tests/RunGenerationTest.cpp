@@ -23,7 +23,7 @@ GenerationInputs Inputs(GenerationMode mode, const std::string& surname, const s
     GenerationInputs inputs;
     inputs.mode = mode;
     inputs.surname = surname;
-    inputs.sex = sex;
+    inputs.sex = sex == std::string("男") ? Sex::Male : Sex::Female;
     inputs.nameLength = nameLength;
     inputs.shuffleSeed = kSeed;
     return inputs;
@@ -89,8 +89,8 @@ TEST_F(GenerationTest, HighScoreStopsAtTenThousandRowsAndNeverListsTheSurname) {
     for (const ResultRow& row : rows) ASSERT_FALSE(GbkContains(GivenName(row, "王"), "王"));
     EXPECT_EQ(rows[0][5], "11,20,20,30,11");
     EXPECT_EQ(observer.written(ResultList::HighScore).size(), 10000u);
-    EXPECT_TRUE(observer.logged("enable:按钮_高分暂停"));
-    EXPECT_TRUE(observer.logged("enable:按钮_再生成一次"));
+    EXPECT_TRUE(observer.logged("enable:HighScorePause"));
+    EXPECT_TRUE(observer.logged("enable:HighScoreRegenerate"));
 }
 
 TEST_F(GenerationTest, HighScoreWithTwoCharacterSurnameKeepsTheSurnameWhole) {
@@ -136,7 +136,7 @@ TEST_F(GenerationTest, HighScoreWithNothingAboveThresholdEndsEmptyWithoutFirstRo
 
     EXPECT_TRUE(observer.finished(ResultList::HighScore).empty());
     EXPECT_TRUE(observer.hasFinished(ResultList::HighScore));
-    EXPECT_FALSE(observer.logged("enable:按钮_高分暂停"));
+    EXPECT_FALSE(observer.logged("enable:HighScorePause"));
     std::vector<std::string> log = observer.log();
     EXPECT_EQ(std::count(log.begin(), log.end(), "wait:close"), 1);
     EXPECT_EQ(log.back(), "wait:close");
@@ -208,7 +208,7 @@ TEST_F(GenerationTest, PoemCombinesTheTickedCharactersWithoutTheSurname) {
     EXPECT_EQ(rows.size(), 4u);
     ExpectFinishedOrder(rows);
     EXPECT_NE(rows.front()[7], rows.back()[7]);
-    EXPECT_TRUE(observer.logged("page:高级选择夹2=2"));
+    EXPECT_TRUE(observer.logged("page:PoemResults"));
 }
 
 TEST_F(GenerationTest, OneCharacterNamesShowTheirMessageBeforeAnyRow) {
@@ -294,7 +294,8 @@ TEST_F(GenerationTest, NicknamePatterns) {
         Generate(db, inputs, recorder);
         std::vector<std::string> names = Names(recorder.finished(ResultList::Nickname));
         EXPECT_EQ(std::multiset<std::string>(names.begin(), names.end()), c.names);
-        EXPECT_LT(recorder.indexOf("disable:按钮_起小名"), recorder.indexOf("enable:按钮_起小名"));
+        EXPECT_LT(recorder.indexOf("disable:NicknameGenerate"),
+                  recorder.indexOf("enable:NicknameGenerate"));
     }
 }
 
@@ -370,8 +371,8 @@ TEST_F(GenerationTest, SuperLuckyStopsAtOneHundredThousandRows) {
     std::vector<ResultRow> rows = observer.finished(ResultList::SuperLucky);
     ASSERT_EQ(rows.size(), 100000u);
     EXPECT_EQ(rows.back()[0], "100000");
-    EXPECT_TRUE(observer.logged("enable:按钮_超吉暂停"));
-    EXPECT_TRUE(observer.logged("enable:按钮_超吉导出"));
+    EXPECT_TRUE(observer.logged("enable:SuperLuckyPause"));
+    EXPECT_TRUE(observer.logged("enable:SuperLuckyExport"));
 }
 
 // The surname 赵 (9) has the heaven grid 10. Given names ending in a 10-stroke character score
