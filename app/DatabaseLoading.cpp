@@ -2,49 +2,16 @@
 
 #include <QMetaObject>
 
-#include "namedb/LoadNameDatabase.h"
 #include "widgets/QtText.h"
 
-namespace {
-class CallbackSink : public LoadFailureSink {
-  public:
-    explicit CallbackSink(const std::function<void(const std::string&)>& fail) : m_fail(fail) {}
-    void ShowLoadFailure(const std::string& gbkText) override { m_fail(gbkText); }
-
-  private:
-    const std::function<void(const std::string&)>& m_fail;
-};
-}  // namespace
-
-DatabaseLoading::DatabaseLoading(QObject* parent) : QObject(parent) {}
-
-DatabaseLoading::~DatabaseLoading() { Wait(); }
-
-DatabaseLoading::LoadFunction DatabaseLoading::NameDatabaseLoader(
-    SqliteDatabase& database, std::filesystem::path databaseFile) {
-    return [&database,
-            file = std::move(databaseFile)](const std::function<void(const std::string&)>& fail) {
-        CallbackSink sink(fail);
-        LoadNameDatabase(database, file, sink);
-    };
+void DatabaseLoading::ShowLoadFailure(const std::string& gbkText) {
+    const QString message = widgets::FromGbk(gbkText);
+    // Widgets belong to the window thread: hand the message over to it.
+    QMetaObject::invokeMethod(
+        this, [this, message] { emit Failed(message); }, Qt::QueuedConnection);
 }
 
-void DatabaseLoading::Start(LoadFunction load) {
-    Wait();
-    m_finished = false;
-    m_thread = std::thread([this, load = std::move(load)] {
-        load([this](const std::string& gbk) {
-            QString message = widgets::FromGbk(gbk);
-            // Widgets belong to the window thread: hand the message over to it.
-            QMetaObject::invokeMethod(
-                this, [this, message] { emit Failed(message); }, Qt::QueuedConnection);
-        });
-        m_finished = true;
-        QMetaObject::invokeMethod(
-            this, [this] { emit Finished(); }, Qt::QueuedConnection);
-    });
-}
-
-void DatabaseLoading::Wait() {
-    if (m_thread.joinable()) m_thread.join();
+void DatabaseLoading::NotifyFinished() {
+    QMetaObject::invokeMethod(
+        this, [this] { emit Finished(); }, Qt::QueuedConnection);
 }

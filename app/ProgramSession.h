@@ -1,31 +1,34 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <memory>
-#include <string>
 
 #include "app/DatabaseLoading.h"
 #include "generation/RunController.h"
-#include "namedb/SqliteDatabase.h"
+#include "namedb/LoadingNameDatabase.h"
 
 // Everything that lives as long as the program: the name database and the thread that loads it,
 // the holder of the naming runs and the program's folders. main() makes one and hands it to the
 // main window; nothing else in the program is global.
 class ProgramSession {
   public:
-    // programDirectory: the folder of the program, with data/ and Help/ beside it. load: the work
-    // of the loading thread (tests give one of their own; by default data/namedata.db is loaded).
-    using DatabaseLoader = std::function<void(
-        SqliteDatabase& database, const std::function<void(const std::string& gbkText)>& fail)>;
-    explicit ProgramSession(std::filesystem::path programDirectory, DatabaseLoader load = {});
+    // programDirectory: the folder of the program, with data/ and Help/ beside it. load: what the
+    // loading thread does (tests give one of their own); by default data/namedata.db is copied
+    // into memory.
+    explicit ProgramSession(std::filesystem::path programDirectory,
+                            LoadingNameDatabase::Loader load = {});
     ~ProgramSession();
     ProgramSession(const ProgramSession&) = delete;
     ProgramSession& operator=(const ProgramSession&) = delete;
 
-    SqliteDatabase& database() { return m_database; }
+    // The loaded name database, after waiting for the load; nullptr when the load failed, has
+    // not been started or the session has shut down. Quick queries on the window thread and
+    // naming runs both take it from here, so nobody reads half-filled tables.
+    SqliteDatabase* database();
+    // Whether the load has ended; never blocks.
+    bool HasLoaded() const;
     RunController& runs() { return m_runs; }
-    DatabaseLoading& loading() { return *m_loading; }
+    DatabaseLoading& loading() { return m_loading; }
     const std::filesystem::path& programDirectory() const { return m_programDirectory; }
     std::filesystem::path dataDirectory() const { return m_programDirectory / "data"; }
     std::filesystem::path helpDirectory() const { return m_programDirectory / "Help"; }
@@ -38,9 +41,8 @@ class ProgramSession {
 
   private:
     std::filesystem::path m_programDirectory;
-    SqliteDatabase m_database;
+    LoadingNameDatabase::Loader m_load;
+    DatabaseLoading m_loading;
     RunController m_runs;
-    DatabaseLoader m_load;
-    std::unique_ptr<DatabaseLoading> m_loading;
-    bool m_shutDown = false;
+    std::unique_ptr<LoadingNameDatabase> m_names;
 };

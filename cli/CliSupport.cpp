@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "namedb/NameDb.h"
 #include "namedb/OpenNameDatabaseFile.h"
+#include "numerology/CharacterLookup.h"
 #include "text/Gbk.h"
 
 namespace cli {
@@ -16,14 +16,36 @@ void Print(const std::string& gbk, bool newline) {
     if (newline) std::fputc('\n', stdout);
 }
 
-void PrintError(const std::string& gbk) {
-    std::string utf8 = text::GbkToUtf8(gbk);
-    std::fprintf(stderr, "%s\n", utf8.c_str());
-}
+void PrintError(const std::string& gbk) { PrintErrorUtf8(text::GbkToUtf8(gbk)); }
+
+void PrintErrorUtf8(const std::string& utf8) { std::fprintf(stderr, "%s\n", utf8.c_str()); }
 
 int UsageError(const std::string& gbk) {
     PrintError(gbk);
     return kExitUsage;
+}
+
+bool IsChineseCharacter(unsigned char lead, unsigned char trail) {
+    if (trail == 0x7F) return false;
+    if (lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1 && trail <= 0xFE) return true;  // GB 2312
+    if (lead >= 0x81 && lead <= 0xA0 && trail >= 0x40 && trail <= 0xFE) return true;  // GBK/3
+    if (lead >= 0xAA && lead <= 0xFE && trail >= 0x40 && trail <= 0xA0) return true;  // GBK/4
+    return false;
+}
+
+bool IsOneOrTwoChineseCharacters(std::string_view gbk) {
+    if (gbk.size() != 2 && gbk.size() != 4) return false;
+    for (std::size_t at = 0; at < gbk.size(); at += 2)
+        if (!IsChineseCharacter(static_cast<unsigned char>(gbk[at]),
+                                static_cast<unsigned char>(gbk[at + 1])))
+            return false;
+    return true;
+}
+
+bool FileArgument(const std::string& native, std::filesystem::path& file) {
+    if (native.empty()) return false;
+    file = std::filesystem::path(native);
+    return true;
 }
 
 namespace {
@@ -33,9 +55,9 @@ class StderrSink : public LoadFailureSink {
 };
 }  // namespace
 
-bool LoadDatabase(const CliContext& context) {
+bool LoadDatabase(const CliContext& context, SqliteDatabase& db) {
     StderrSink sink;
-    return OpenNameDatabaseFile(NameDb(), context.databaseFile, sink);
+    return OpenNameDatabaseFile(db, context.databaseFile, sink);
 }
 
 }  // namespace cli

@@ -7,10 +7,9 @@
 #include "generation/NameListExport.h"
 #include "generation/RunControl.h"
 #include "generation/RunGeneration.h"
-#include "namedb/NameDb.h"
+#include "namedb/SqliteDatabase.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/GbkTextSearch.h"
-#include "text/Gbk.h"
 
 namespace {
 
@@ -112,7 +111,7 @@ int RunGenerateCommand(const CliContext& context) {
     inputs.nameLength = 2;
     bool haveMode = false;
     std::optional<std::string> chars;
-    std::optional<std::string> exportFile;  // GBK, as typed
+    std::optional<std::filesystem::path> exportFile;
     const std::vector<std::string>& args = context.args;
 
     for (size_t i = 0; i < args.size(); ++i) {
@@ -127,6 +126,8 @@ int RunGenerateCommand(const CliContext& context) {
             inputs.mode = *mode;
             haveMode = true;
         } else if (option == "--surname") {
+            if (!cli::IsOneOrTwoChineseCharacters(value))
+                return cli::UsageError("generate: --surname 须为一到两个汉字");
             inputs.surname = value;
         } else if (option == "--sex") {
             if (value != "男" && value != "女")
@@ -153,9 +154,10 @@ int RunGenerateCommand(const CliContext& context) {
         } else if (option == "--fix-second" || option == "--fix-third") {
             // Names are scored on two given-name characters: a longer 辈份 would list names
             // whose score ignores a character.
-            const std::vector<std::string> character = SplitCharacters(value);
-            if (character.size() != 1)
+            if (value.size() != 2 || !cli::IsChineseCharacter(static_cast<unsigned char>(value[0]),
+                                                              static_cast<unsigned char>(value[1])))
                 return cli::UsageError("generate: " + option + " 需要一个字");
+            const std::vector<std::string> character = {value};
             GenerationCharacterSetting& setting = inputs.generationCharacter;
             if (setting.active) return cli::UsageError("generate: 辈份只能设定一个位置");
             setting.active = true;
@@ -176,12 +178,17 @@ int RunGenerateCommand(const CliContext& context) {
             inputs.shuffleSeed = ParseSeed(value);
             if (!inputs.shuffleSeed) return cli::UsageError("generate: --seed 须为非负整数");
         } else if (option == "--export") {
-            exportFile = value;
+            std::filesystem::path file;
+            if (!cli::FileArgument(context.nativeArgs[i], file))
+                return cli::UsageError("generate: --export 需要一个文件路径");
+            exportFile = file;
         } else {
             return cli::UsageError("generate: 未知选项 " + option);
         }
     }
     if (!haveMode) return cli::UsageError("generate: 缺少 --mode");
+    // Every mode puts the surname before the names it forms, or looks up its strokes.
+    if (inputs.surname.empty()) return cli::UsageError("generate: 缺少 --surname (请输入姓氏)");
     const GenerationMode mode = inputs.mode;
     if (exportFile && mode != GenerationMode::HighScore && mode != GenerationMode::SuperLucky &&
         mode != GenerationMode::Classic)
@@ -191,23 +198,21 @@ int RunGenerateCommand(const CliContext& context) {
     if (mode == GenerationMode::Combination)
         inputs.combinationText = chars ? *chars : kDefaultCombinationText;
 
-    if (!cli::LoadDatabase(context)) return cli::kExitFailure;
+    SqliteDatabase db;
+    if (!cli::LoadDatabase(context, db)) return cli::kExitFailure;
 
-    // The 生成 button of the English page checks its two boxes before any run.
-    if (mode == GenerationMode::English) {
-        if (inputs.surname.empty()) {
-            cli::PrintError("请输入姓氏");
-            return cli::kExitOk;
-        }
-        if (inputs.englishGivenName.empty()) {
-            cli::PrintError("请输入名字");
-            return cli::kExitOk;
-        }
+    // The 生成 button of the English page checks its given-name box before any run.
+    if (mode == GenerationMode::English && inputs.englishGivenName.empty()) {
+        cli::PrintError("请输入名字");
+        return cli::kExitOk;
     }
 
     CliObserver observer;
     RunControl control;
-    RunGeneration(inputs, observer, NameDb(), control).Execute();
+    RunGeneration run(inputs, observer, db, control);
+    run.Execute();
+    // The run has shown its message (a read error, say); its rows would be a short list.
+    if (run.Failed()) return cli::kExitFailure;
 
     if (mode == GenerationMode::Classic) {
         cli::Print(observer.classicText, false);
@@ -215,12 +220,12 @@ int RunGenerateCommand(const CliContext& context) {
         for (const ResultRow& row : observer.finishedRows) cli::Print(JoinCells(row));
     }
     if (exportFile) {
-        const std::filesystem::path file = std::filesystem::u8path(text::GbkToUtf8(*exportFile));
-        const bool written = mode == GenerationMode::Classic
-                                 ? ExportClassicText(observer.classicText, file, observer)
-                                 : ExportNameList(observer.finishedRows, file, observer);
+        const files::WriteFileResult written =
+            mode == GenerationMode::Classic
+                ? ExportClassicText(observer.classicText, *exportFile, observer)
+                : ExportNameList(observer.finishedRows, *exportFile, observer);
         if (!written) {
-            cli::PrintError("无法写入导出文件: " + *exportFile);
+            cli::PrintErrorUtf8("generate: " + written.Message());
             return cli::kExitFailure;
         }
     }

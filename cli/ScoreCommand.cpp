@@ -2,41 +2,38 @@
 #include <string>
 
 #include "cli/Commands.h"
-#include "namedb/NameDb.h"
+#include "files/WriteFileAtomically.h"
+#include "namedb/SqliteDatabase.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/DetailedEvaluation.h"
 #include "numerology/ReportPages.h"
-#include "text/Gbk.h"
 
 namespace {
 
 // The characters of a surname or given name: one or two Chinese characters, as the score page
-// expects. A Latin letter, or a sign that GBK lacks and that became "?", has no stroke count and
-// would only score as a missing character, so such a part is refused.
+// expects, spaces dropped. A Latin letter, a full-width letter, or a sign that GBK lacks and that
+// became "?", has no stroke count and would only score as a missing character, so such a part
+// is refused.
 bool CutNamePart(const std::string& text, std::string& joined) {
-    std::vector<std::string> pieces = SplitCharacters(text);
-    if (pieces.empty() || pieces.size() > 2) return false;
     joined.clear();
-    for (const std::string& piece : pieces) {
-        if (piece.size() != 2 || static_cast<unsigned char>(piece[0]) < 0x81) return false;
-        joined += piece;
-    }
-    return true;
+    for (const std::string& piece : SplitCharacters(text)) joined += piece;
+    return cli::IsOneOrTwoChineseCharacters(joined);
 }
 
 }  // namespace
 
 int RunScoreCommand(const CliContext& context) {
     std::vector<std::string> names;
-    std::string reportFile;
+    std::filesystem::path reportFile;
     bool wantsReport = false;
     for (std::size_t i = 0; i < context.args.size(); ++i) {
         const std::string& arg = context.args[i];
         if (arg == "--report") {
-            if (i + 1 >= context.args.size() || context.args[i + 1].empty())
+            if (i + 1 >= context.args.size() ||
+                !cli::FileArgument(context.nativeArgs[i + 1], reportFile))
                 return cli::UsageError("score: --report 需要一个文件路径");
             wantsReport = true;
-            reportFile = context.args[++i];
+            ++i;
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
             return cli::UsageError("score: 未知选项 " + arg);
         } else {
@@ -48,10 +45,11 @@ int RunScoreCommand(const CliContext& context) {
     if (!CutNamePart(names[0], surname)) return cli::UsageError("score: 姓氏应为一到两个汉字");
     if (!CutNamePart(names[1], givenName)) return cli::UsageError("score: 名字应为一到两个汉字");
 
-    if (!cli::LoadDatabase(context)) return cli::kExitFailure;
+    SqliteDatabase db;
+    if (!cli::LoadDatabase(context, db)) return cli::kExitFailure;
 
     NameEvaluation evaluation;
-    int score = EvaluateInDetail(NameDb(), surname, givenName, evaluation);
+    int score = EvaluateInDetail(db, surname, givenName, evaluation);
 
     auto number = [](int value) { return std::to_string(value); };
     cli::Print(surname + givenName + "\t" + number(evaluation.simplifiedTotal) + "\t" +
@@ -61,10 +59,13 @@ int RunScoreCommand(const CliContext& context) {
                number(evaluation.outerGrid) + "\t" + evaluation.threeTalents + "\t" +
                number(score));
 
-    if (wantsReport && !WritePageFile(std::filesystem::u8path(text::GbkToUtf8(reportFile)),
-                                      FillScoreReport(evaluation))) {
-        cli::PrintError("score: 无法写入 " + reportFile);
-        return cli::kExitFailure;
+    if (wantsReport) {
+        const files::WriteFileResult written =
+            files::WriteFileAtomically(reportFile, FillScoreReport(evaluation));
+        if (!written) {
+            cli::PrintErrorUtf8("score: " + written.Message());
+            return cli::kExitFailure;
+        }
     }
     return cli::kExitOk;
 }

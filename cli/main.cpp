@@ -1,9 +1,13 @@
+#include <csignal>
+#include <cstdio>
 #include <cstring>
+#include <exception>
 #include <filesystem>
+#include <new>
 #include <string>
 
 #include "cli/Commands.h"
-#include "namedb/ProgramPaths.h"
+#include "namedb/SqliteDatabase.h"
 
 namespace {
 
@@ -35,10 +39,10 @@ std::filesystem::path ExecutableDirectory(const char* argv0) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    SetProgramDirectory(ExecutableDirectory(argv[0]));
+int RunCommandLine(int argc, char** argv) {
     CliContext context;
-    context.databaseFile = DataDirectory() / "namedata.db";
+    // The name database lies in data/ beside the program, as in the window program's folder.
+    context.databaseFile = ExecutableDirectory(argv[0]) / "data" / "namedata.db";
 
     int index = 1;
     while (index < argc && argv[index][0] == '-') {
@@ -48,8 +52,8 @@ int main(int argc, char** argv) {
             return cli::kExitOk;
         }
         if (option == "--db") {
-            if (index + 1 >= argc) return cli::UsageError("--db 需要一个数据库文件路径");
-            context.databaseFile = std::filesystem::u8path(argv[index + 1]);
+            if (index + 1 >= argc || !cli::FileArgument(argv[index + 1], context.databaseFile))
+                return cli::UsageError("--db 需要一个数据库文件路径");
             index += 2;
             continue;
         }
@@ -58,8 +62,38 @@ int main(int argc, char** argv) {
     if (index >= argc) return cli::UsageError("缺少命令; 用 --help 查看用法");
 
     std::string command = argv[index++];
-    for (; index < argc; ++index) context.args.push_back(cli::ToGbk(argv[index]));
+    for (; index < argc; ++index) {
+        context.args.push_back(cli::ToGbk(argv[index]));
+        context.nativeArgs.push_back(argv[index]);
+    }
     for (const CommandEntry& entry : kCommands)
         if (command == entry.name) return entry.run(context);
     return cli::UsageError("未知命令: " + cli::ToGbk(command));
+}
+
+int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // Past a file size limit a write then fails with an error the command reports, instead of
+    // the signal ending the program with half a file.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    int exitCode;
+    try {
+        exitCode = RunCommandLine(argc, argv);
+    } catch (const DatabaseError& error) {
+        cli::PrintError(std::string("无法读取名字数据库: ") + error.what());
+        exitCode = cli::kExitFailure;
+    } catch (const std::bad_alloc&) {
+        cli::PrintError("内存不足");
+        exitCode = cli::kExitFailure;
+    } catch (const std::exception& error) {
+        cli::PrintError(error.what());
+        exitCode = cli::kExitFailure;
+    }
+    // Output that never reached its file is a failure, not a success with nothing printed.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        cli::PrintError("无法写入标准输出");
+        if (exitCode != cli::kExitUsage) exitCode = cli::kExitFailure;
+    }
+    return exitCode;
 }

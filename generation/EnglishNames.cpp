@@ -1,12 +1,11 @@
 #include "generation/EnglishNames.h"
 
+#include "namedb/CharacterRow.h"
 #include "namedb/SqliteDatabase.h"
 
 namespace {
 
-// Column positions of NB_CNWord and NB_EName in "select *" results.
-constexpr int kPinyin1 = 7;
-constexpr int kInitial = 9;
+// Column positions of NB_EName in "select *" results.
 constexpr int kIndex = 1;
 constexpr int kIndex2 = 2;
 constexpr int kName = 3;
@@ -30,10 +29,9 @@ std::string FirstCharacter(const std::string& text) {
 }  // namespace
 
 std::string LookupChineseInitial(SqliteDatabase& database, const std::string& character) {
-    StatementGuard row(
-        database.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text(character)}));
-    std::string initial = AsciiLower(SqliteDatabase::ColumnText(row, kInitial));
-    if (initial.empty()) initial = FirstCharacter(SqliteDatabase::ColumnText(row, kPinyin1));
+    const CharacterRow row = FetchCharacterRow(database, character).value_or(CharacterRow());
+    std::string initial = AsciiLower(row.initial);
+    if (initial.empty()) initial = FirstCharacter(row.pinyin1);
     return initial;
 }
 
@@ -53,17 +51,13 @@ std::vector<ResultRow> ListEnglishNames(SqliteDatabase& database, const std::str
     std::vector<ResultRow> rows;
     // A character the dictionary lacks has no syllable, and no name may be filed under nothing.
     if (initial.empty()) return rows;
-    // The trailing 1 tells a row from the end of the result, where every column reads as 0.
-    StatementGuard row(database.QueryBound("select *, 1 from NB_EName", {}));
-    constexpr int kRowMark = 10;
-    for (bool hasRow = SqliteDatabase::ColumnInt(row, kRowMark) == 1; hasRow;
-         hasRow = SqliteDatabase::Step(row)) {
-        std::string key = SqliteDatabase::ColumnText(row, kIndex2);
-        if (key.empty()) key = SqliteDatabase::ColumnText(row, kIndex);
-        if (key != initial || SqliteDatabase::ColumnInt(row, kSex) != sex) continue;
-        rows.push_back({std::to_string(rows.size() + 1), SqliteDatabase::ColumnText(row, kName),
-                        SqliteDatabase::ColumnText(row, kChineseReading),
-                        SqliteDatabase::ColumnText(row, kMeaning)});
+    Statement row = database.Prepare("select * from NB_EName");
+    while (row.NextOrThrow()) {
+        std::string key = row.Text(kIndex2);
+        if (key.empty()) key = row.Text(kIndex);
+        if (key != initial || row.Int(kSex) != sex) continue;
+        rows.push_back({std::to_string(rows.size() + 1), row.Text(kName), row.Text(kChineseReading),
+                        row.Text(kMeaning)});
     }
     return rows;
 }

@@ -1,18 +1,11 @@
 #include "generation/NameListExport.h"
 
-#include <fstream>
+#include "files/WriteFileAtomically.h"
 
 namespace {
 
 constexpr const char* kSeparator = "    ";
 constexpr const char* kLineEnd = "\r\n";
-
-bool WriteWholeFile(const std::filesystem::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
-}
 
 }  // namespace
 
@@ -30,16 +23,18 @@ std::string NameListExportText(const std::vector<ResultRow>& rows) {
     return text;
 }
 
-bool ExportNameList(const std::vector<ResultRow>& rows, const std::filesystem::path& file,
-                    GenerationObserver& observer) {
-    const bool written = WriteWholeFile(file, NameListExportText(rows));
+files::WriteFileResult ExportNameList(const std::vector<ResultRow>& rows,
+                                      const std::filesystem::path& file,
+                                      GenerationObserver& observer) {
+    files::WriteFileResult written = files::WriteFileAtomically(file, NameListExportText(rows));
     observer.OpenDocument(file);
     return written;
 }
 
-bool ExportClassicText(const std::string& classicText, const std::filesystem::path& file,
-                       GenerationObserver& observer) {
-    const bool written = WriteWholeFile(file, classicText);
+files::WriteFileResult ExportClassicText(const std::string& classicText,
+                                         const std::filesystem::path& file,
+                                         GenerationObserver& observer) {
+    files::WriteFileResult written = files::WriteFileAtomically(file, classicText);
     observer.OpenDocument(file);
     return written;
 }

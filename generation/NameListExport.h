@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "files/WriteFileAtomically.h"
 #include "generation/GenerationObserver.h"
 
 // The export files in the data folder: 按钮_高分导出, 按钮_超吉导出 and 按钮_经典导出.
@@ -16,12 +17,15 @@ inline constexpr const char* kClassicExportFile = "ClassNameList.txt";
 // row whose 编号 is empty, the first row a run has inserted but not yet filled.
 std::string NameListExportText(const std::vector<ResultRow>& rows);
 
-// Writes the list export to file as GBK bytes, replacing the whole earlier file, then asks the
-// window to open it; the open is attempted even when the write failed. Returns whether the file
-// was written, so the caller can tell the user instead of leaving an old or missing file.
-bool ExportNameList(const std::vector<ResultRow>& rows, const std::filesystem::path& file,
-                    GenerationObserver& observer);
+// Writes the list export to file as GBK bytes with files::WriteFileAtomically, so a failed
+// write leaves the earlier export whole, then asks the window to open it; the open is attempted
+// even when the write failed. The result says whether the file was written and why not, so the
+// caller can tell the user.
+files::WriteFileResult ExportNameList(const std::vector<ResultRow>& rows,
+                                      const std::filesystem::path& file,
+                                      GenerationObserver& observer);
 
 // Writes the classic text unchanged to file the same way, then opens it.
-bool ExportClassicText(const std::string& classicText, const std::filesystem::path& file,
-                       GenerationObserver& observer);
+files::WriteFileResult ExportClassicText(const std::string& classicText,
+                                         const std::filesystem::path& file,
+                                         GenerationObserver& observer);

@@ -1,5 +1,8 @@
 #include "generation/RunGeneration.h"
 
+#include <exception>
+#include <new>
+#include <unordered_set>
 #include <utility>
 
 #include "generation/BuiltinLists.h"
@@ -8,6 +11,7 @@
 #include "generation/FinishResultList.h"
 #include "generation/KeepGb2312Hanzi.h"
 #include "generation/ShufflePool.h"
+#include "namedb/CharacterRow.h"
 #include "namedb/SqliteDatabase.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/GbkTextSearch.h"
@@ -23,6 +27,8 @@ constexpr const char* kAllElements = "金木水火土";
 constexpr size_t kRowsPerBatch = 2000;
 constexpr auto kBatchInterval = std::chrono::milliseconds(100);
 
+constexpr size_t kMaxCombinationCharacters = 300;
+
 std::string ElementSetOf(const ElementFilterGroup& group) {
     return group.checked && !group.elements.empty() ? group.elements : kAllElements;
 }
@@ -34,6 +40,36 @@ RunGeneration::RunGeneration(GenerationInputs inputs, GenerationObserver& observ
     : m_inputs(std::move(inputs)), m_observer(observer), m_database(database), m_control(control) {}
 
 void RunGeneration::Execute() {
+    // Whatever ends the run early, a database that cannot be read or memory that runs out, ends
+    // this run with a message: never the program, and never with a short list shown as complete.
+    try {
+        ExecuteSteps();
+    } catch (const DatabaseError& error) {
+        Fail(std::string("读取名字数据库失败，起名已停止：") + error.what());
+    } catch (const std::bad_alloc&) {
+        Fail("内存不足，起名已停止。");
+    } catch (const std::exception& error) {
+        Fail(std::string("起名已停止：") + error.what());
+    }
+}
+
+void RunGeneration::Fail(const std::string& text) {
+    m_failed = true;
+    m_failureText = text;
+    // Free the run's bulk first: the message may follow an allocation that failed.
+    std::vector<Candidate>().swap(m_candidates);
+    std::vector<ResultRow>().swap(m_rows);
+    try {
+        if (m_scoringStarted) Deliver([&] { m_observer.ListFinished(m_scoringList, {}); });
+        CloseWaitingWindow();
+        ShowMessage(text, "错误", MessageIcon::Error);
+        FinishRun();
+    } catch (const std::exception&) {
+        // The window could not take the message either; the run is over all the same.
+    }
+}
+
+void RunGeneration::ExecuteSteps() {
     m_waitingWindowOpen = Deliver([&] { m_observer.ShowWaitingWindow(); });
     SetEnabled(WindowControl::ModeSelection, false);
     if (m_inputs.surname.empty()) ShowMessage("请输入姓氏", kTip, MessageIcon::None);
@@ -87,6 +123,9 @@ void RunGeneration::Execute() {
             else if (rating == "吉" || rating == "大吉")
                 profile.threshold = 100;
         } else {
+            // Every candidate is a row here; the pools of these modes are small, and 组合's is
+            // capped, so the limit only guards the memory of a list nobody could read.
+            profile.maximumRows = 100000;
             profile.list = mode == GenerationMode::Poem          ? ResultList::Poem
                            : mode == GenerationMode::Combination ? ResultList::Combination
                                                                  : ResultList::Nickname;
@@ -170,9 +209,31 @@ void RunGeneration::PreparePoem() {
 }
 
 void RunGeneration::PrepareCombination() {
-    std::string text = m_inputs.combinationText;
-    if (!GbkContains(text, m_inputs.surname)) text += m_inputs.surname;
-    AppendPoolCharacters(KeepGb2312Hanzi(text));
+    // A character typed twice would only list its names twice. The list holds every pair of the
+    // pool, so its length grows with the square of the pool: the pool is capped at
+    // kMaxCombinationCharacters (300 characters make 90000 pairs, about the 100000 rows of the
+    // largest list, 超吉), which keeps a pasted text of thousands of characters from taking
+    // gigabytes and minutes. The surname's characters join after the cap, as QuickScore must
+    // find their strokes in the table.
+    std::vector<std::string> characters;
+    std::unordered_set<std::string> kept;
+    bool capped = false;
+    for (std::string& character : SplitCharacters(KeepGb2312Hanzi(m_inputs.combinationText))) {
+        if (kept.count(character)) continue;
+        if (characters.size() >= kMaxCombinationCharacters) {
+            capped = true;
+            continue;
+        }
+        kept.insert(character);
+        characters.push_back(std::move(character));
+    }
+    for (std::string& character : SplitCharacters(KeepGb2312Hanzi(m_inputs.surname)))
+        if (kept.insert(character).second) characters.push_back(std::move(character));
+    if (capped)
+        ShowMessage("组合的字超过" + std::to_string(kMaxCombinationCharacters) + "个，只使用前" +
+                        std::to_string(kMaxCombinationCharacters) + "个不同的字",
+                    kTip, MessageIcon::Information);
+    m_pieces = std::move(characters);
 }
 
 void RunGeneration::PrepareNickname() {
@@ -221,11 +282,11 @@ CharacterRecord RunGeneration::RawCharacter(const std::string& character) const 
         record = *earlier;
         return record;
     }
-    StatementGuard row(
-        m_database.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text(character)}));
-    record.simplifiedStrokes = SqliteDatabase::ColumnInt(row, 5);
-    record.traditionalStrokes = SqliteDatabase::ColumnInt(row, 6);
-    record.element = SqliteDatabase::ColumnText(row, 12);
+    if (std::optional<CharacterRow> row = FetchCharacterRow(m_database, character)) {
+        record.simplifiedStrokes = row->simplifiedStrokes;
+        record.traditionalStrokes = row->traditionalStrokes;
+        record.element = std::move(row->element);
+    }
     return record;
 }
 
@@ -341,6 +402,7 @@ std::vector<std::string> RunGeneration::CandidateTexts() const {
 
 bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     m_scoringList = profile.list;
+    m_scoringStarted = true;
     m_lastFlush = std::chrono::steady_clock::now();
     const std::string& surname = m_inputs.surname;
     bool firstRowDone = false;

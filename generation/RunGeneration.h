@@ -35,7 +35,13 @@ class RunGeneration {
     RunGeneration(GenerationInputs inputs, GenerationObserver& observer, SqliteDatabase& database,
                   RunControl& control);
 
+    // Runs to the end, or until stopped. A database that cannot be read, memory that runs out or
+    // any other exception ends the run with a message box (and an empty list where rows were
+    // shown), never the program.
     void Execute();
+    // Whether the run ended on such an error, and its message (GBK).
+    bool Failed() const { return m_failed; }
+    const std::string& FailureText() const { return m_failureText; }
 
     // The candidates in the order they were formed, for tests and the benchmark.
     std::vector<std::string> CandidateTexts() const;
@@ -48,6 +54,8 @@ class RunGeneration {
         std::int32_t second;
     };
 
+    void ExecuteSteps();
+    void Fail(const std::string& text);
     bool PrepareMode();
     void PrepareHighScore();
     void PrepareSuperLucky();
@@ -98,4 +106,7 @@ class RunGeneration {
     ResultList m_scoringList = ResultList::HighScore;
     std::chrono::steady_clock::time_point m_lastFlush;
     bool m_waitingWindowOpen = false;
+    bool m_scoringStarted = false;
+    bool m_failed = false;
+    std::string m_failureText;
 };

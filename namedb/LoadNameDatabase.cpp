@@ -8,32 +8,25 @@ bool LoadNameDatabase(SqliteDatabase& db, const std::filesystem::path& databaseF
         sink.ShowLoadFailure("打开内存数据库失败！");
         return false;
     }
+    auto fail = [&](const std::string& message) {
+        db.Close();
+        sink.ShowLoadFailure(message);
+        return false;
+    };
     const auto& tables = NameDatabaseTables();
     std::string error;
-    for (const TableSchema& table : tables) {
-        if (!db.CreateTable(table.name, table.fields, &error)) {
-            db.Close();
-            sink.ShowLoadFailure(error);
-            return false;
-        }
-    }
-    if (!db.AttachDatabase(databaseFile, "new_db")) {
-        sink.ShowLoadFailure("将磁盘数据库附加到内存数据库失败！");
-        db.Close();
-        return false;
-    }
-    db.Begin();
+    for (const TableSchema& table : tables)
+        if (!db.CreateTable(table.name, table.fields, &error)) return fail(error);
+    if (!db.AttachDatabase(databaseFile, "new_db"))
+        return fail("将磁盘数据库附加到内存数据库失败！");
+    if (!db.Execute("BEGIN", &error)) return fail(error);
     for (const TableSchema& table : tables) {
         std::string copy = "insert into " + table.name + " select * from new_db." + table.name;
-        if (!db.Execute(copy, &error)) {
-            db.Rollback();
-            db.Close();
-            sink.ShowLoadFailure(error);
-            return false;
-        }
+        if (!db.Execute(copy, &error)) return fail(error);
     }
-    db.Commit();
+    if (!db.Execute("COMMIT", &error)) return fail(error);
     db.DetachDatabase("new_db");
+    if (!CheckLookupTablesFilled(db, error)) return fail(error);
     // Index failures leave the data usable, only slower; they are not reported.
     for (const char* index : {"CREATE INDEX NewIndex1 on NB_CNWord(汉字 ASC)",
                               "CREATE INDEX NumberIndex on NB_八一灵动数(Id ASC)",

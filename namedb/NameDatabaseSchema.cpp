@@ -1,5 +1,9 @@
 #include "namedb/NameDatabaseSchema.h"
 
+#include <iterator>
+
+#include "namedb/CharacterRow.h"
+
 namespace {
 
 constexpr int kInteger = 3;
@@ -7,6 +11,25 @@ constexpr int kVarChar = 10;
 
 FieldDef Integer(const char* name) { return {name, kInteger, 10, 0, ""}; }
 FieldDef VarChar(const char* name, int length) { return {name, kVarChar, length, 0, ""}; }
+
+// NB_CNWord's names come from CharacterColumnName, so the reader and the schema cannot disagree.
+std::vector<FieldDef> CharacterColumns() {
+    // Declared type and length per column, in CharacterColumn order.
+    static constexpr struct {
+        bool integer;
+        int length;
+    } kTypes[] = {{true, 10}, {true, 10},  {false, 2},   {false, 2},  {false, 2}, {true, 10},
+                  {true, 10}, {false, 20}, {false, 20},  {false, 1},  {false, 3}, {false, 1},
+                  {false, 2}, {false, 4},  {false, 700}, {false, 700}};
+    static_assert(std::size(kTypes) == static_cast<size_t>(CharacterColumn::Count));
+    std::vector<FieldDef> fields;
+    for (size_t i = 0; i < std::size(kTypes); ++i) {
+        const std::string& name = CharacterColumnName(static_cast<CharacterColumn>(i));
+        fields.push_back(kTypes[i].integer ? Integer(name.c_str())
+                                           : VarChar(name.c_str(), kTypes[i].length));
+    }
+    return fields;
+}
 
 std::vector<TableSchema> BuildTables() {
     std::vector<FieldDef> articleColumns = {Integer("ID"), VarChar("分类ID", 50),
@@ -24,12 +47,7 @@ std::vector<TableSchema> BuildTables() {
     threeTalentColumns.push_back(VarChar("对性格的影响", 150));
 
     return {
-        {"NB_CNWord",
-         {Integer("Id"), Integer("code"), VarChar("汉字", 2), VarChar("简体", 2),
-          VarChar("繁体", 2), Integer("简体笔画数"), Integer("繁体笔画数"), VarChar("拼音1", 20),
-          VarChar("拼音2", 20), VarChar("声母", 1), VarChar("韵母", 3), VarChar("部首", 1),
-          VarChar("五行属性", 2), VarChar("五笔", 4), VarChar("基本解释", 700),
-          VarChar("详细解释", 700)}},
+        {"NB_CNWord", CharacterColumns()},
         {"NB_三才配置", threeTalentColumns},
         {"NB_八一灵动数",
          {Integer("Id"), VarChar("吉凶", 4), VarChar("解释一", 100), VarChar("解释二", 100),
@@ -57,4 +75,15 @@ std::vector<TableSchema> BuildTables() {
 const std::vector<TableSchema>& NameDatabaseTables() {
     static const std::vector<TableSchema> tables = BuildTables();
     return tables;
+}
+
+bool CheckLookupTablesFilled(SqliteDatabase& db, std::string& message) {
+    for (const char* table : {"NB_CNWord", "NB_八一灵动数", "NB_三才配置"}) {
+        Statement rows = db.Prepare(std::string("select 1 from ") + table + " limit 1");
+        if (rows.Next()) continue;
+        message =
+            rows.Failed() ? rows.ErrorText() : std::string("名字数据库的表 ") + table + " 是空的";
+        return false;
+    }
+    return true;
 }

@@ -13,22 +13,20 @@ bool OpenNameDatabaseFile(SqliteDatabase& db, const std::filesystem::path& datab
             text::Utf8ToGbk({reinterpret_cast<const char*>(path.data()), path.size()}));
         return false;
     }
+    auto fail = [&](const std::string& message) {
+        db.Close();
+        sink.ShowLoadFailure(message);
+        return false;
+    };
     for (const TableSchema& table : NameDatabaseTables()) {
-        StatementGuard columns(db.Query("select * from " + table.name + " limit 0"));
-        if (!columns) {
-            std::string message = db.ErrorMessage();
-            db.Close();
-            sink.ShowLoadFailure(message);
-            return false;
-        }
-        int count = SqliteDatabase::ColumnCount(columns);
-        if (count != int(table.fields.size())) {
-            db.Close();
-            sink.ShowLoadFailure("table " + table.name + " has " + std::to_string(count) +
-                                 " columns but " + std::to_string(table.fields.size()) +
-                                 " were expected");
-            return false;
-        }
+        Statement columns = db.Prepare("select * from " + table.name + " limit 0");
+        if (columns.Failed()) return fail(columns.ErrorText());
+        int count = columns.ColumnCount();
+        if (count != int(table.fields.size()))
+            return fail("table " + table.name + " has " + std::to_string(count) + " columns but " +
+                        std::to_string(table.fields.size()) + " were expected");
     }
+    std::string message;
+    if (!CheckLookupTablesFilled(db, message)) return fail(message);
     return true;
 }

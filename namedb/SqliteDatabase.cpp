@@ -2,39 +2,167 @@
 
 #include <sqlite3.h>
 
+#include <utility>
+
 #include "text/Gbk.h"
 
 using text::GbkToUtf8;
 using text::Utf8ToGbk;
 
+// ---- Statement ------------------------------------------------------------------------------
+
+Statement::Statement() : m_errorCode(SQLITE_MISUSE), m_errorText("no statement") {}
+
+Statement::Statement(sqlite3_stmt* statement, sqlite3* connection)
+    : m_statement(statement), m_connection(connection) {}
+
+Statement::~Statement() { sqlite3_finalize(m_statement); }
+
+Statement::Statement(Statement&& other) noexcept
+    : m_statement(std::exchange(other.m_statement, nullptr)),
+      m_connection(std::exchange(other.m_connection, nullptr)),
+      m_errorCode(other.m_errorCode),
+      m_errorText(std::move(other.m_errorText)),
+      m_onRow(std::exchange(other.m_onRow, false)),
+      m_done(other.m_done) {
+    other.m_errorCode = SQLITE_MISUSE;
+    other.m_errorText = "no statement";
+}
+
+Statement& Statement::operator=(Statement&& other) noexcept {
+    if (this != &other) {
+        Statement moved(std::move(other));
+        std::swap(m_statement, moved.m_statement);
+        std::swap(m_connection, moved.m_connection);
+        std::swap(m_errorCode, moved.m_errorCode);
+        std::swap(m_errorText, moved.m_errorText);
+        std::swap(m_onRow, moved.m_onRow);
+        std::swap(m_done, moved.m_done);
+    }
+    return *this;
+}
+
+void Statement::Fail(int code, std::string text) {
+    m_errorCode = code == SQLITE_OK ? SQLITE_ERROR : code;
+    m_errorText = text.empty() ? std::string("SQLite error ") + std::to_string(code) : text;
+    m_onRow = false;
+}
+
+bool Statement::Next() {
+    m_onRow = false;
+    if (Failed() || m_done || !m_statement) return false;
+    // The connection's mutex is held from the step to the reading of its message, so another
+    // thread's statement on the same connection cannot replace the message in between.
+    sqlite3_mutex* mutex = m_connection ? sqlite3_db_mutex(m_connection) : nullptr;
+    if (mutex) sqlite3_mutex_enter(mutex);
+    const int result = sqlite3_step(m_statement);
+    std::string message;
+    if (result != SQLITE_ROW && result != SQLITE_DONE)
+        message = m_connection ? sqlite3_errmsg(m_connection) : sqlite3_errstr(result);
+    if (mutex) sqlite3_mutex_leave(mutex);
+    if (result == SQLITE_ROW) {
+        m_onRow = true;
+        return true;
+    }
+    if (result == SQLITE_DONE) {
+        m_done = true;
+        return false;
+    }
+    Fail(result, Utf8ToGbk(message));
+    return false;
+}
+
+bool Statement::NextOrThrow() {
+    if (Next()) return true;
+    if (Failed()) throw DatabaseError(m_errorText);
+    return false;
+}
+
+bool Statement::Run() {
+    while (Next()) {
+    }
+    return !Failed();
+}
+
+int Statement::ColumnCount() const { return m_statement ? sqlite3_column_count(m_statement) : 0; }
+
+std::string Statement::ColumnName(int column) const {
+    const char* name = m_statement ? sqlite3_column_name(m_statement, column) : nullptr;
+    return name ? Utf8ToGbk(name) : std::string();
+}
+
+bool Statement::IsNull(int column) const {
+    return !HasRow() || sqlite3_column_type(m_statement, column) == SQLITE_NULL;
+}
+
+std::string Statement::Text(int column) const {
+    if (!HasRow()) return {};
+    auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    if (!bytes) return {};
+    return Utf8ToGbk(
+        std::string_view(bytes, static_cast<size_t>(sqlite3_column_bytes(m_statement, column))));
+}
+
+int Statement::Int(int column) const {
+    return HasRow() ? sqlite3_column_int(m_statement, column) : 0;
+}
+
+std::int64_t Statement::Int64(int column) const {
+    return HasRow() ? sqlite3_column_int64(m_statement, column) : 0;
+}
+
+std::string Statement::Bytes(int column) const {
+    if (!HasRow()) return {};
+    const void* bytes = sqlite3_column_blob(m_statement, column);
+    if (!bytes) return {};
+    return std::string(static_cast<const char*>(bytes),
+                       static_cast<size_t>(sqlite3_column_bytes(m_statement, column)));
+}
+
+// ---- SqliteDatabase -------------------------------------------------------------------------
+
+std::string EngineFileName(const std::filesystem::path& file) {
+    auto u8 = file.u8string();
+    std::string name(reinterpret_cast<const char*>(u8.data()), u8.size());
+    if (name.size() >= 5 && file.is_relative()) {
+        std::string scheme = name.substr(0, 5);
+        for (char& c : scheme)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (scheme == "file:") name = "./" + name;
+    }
+    return name;
+}
+
 SqliteDatabase::~SqliteDatabase() { Close(); }
 
-bool SqliteDatabase::Open(const std::string& fileName, const std::string& password, bool create) {
-    std::string name = fileName.empty() ? std::string(":memory:") : GbkToUtf8(fileName);
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX;
-    if (create) flags |= SQLITE_OPEN_CREATE;
+bool SqliteDatabase::OpenConnection(const std::filesystem::path& file, int flags) {
+    Close();
+    const std::string name = file.empty() ? std::string(":memory:") : EngineFileName(file);
     sqlite3* connection = nullptr;
-    if (sqlite3_open_v2(name.c_str(), &connection, flags, nullptr) != SQLITE_OK) {
+    // SQLITE_OPEN_URI stays off, and EngineFileName keeps a "file:" name from reading as one
+    // where the engine was built to accept URIs anyway: a path is always a path.
+    if (sqlite3_open_v2(name.c_str(), &connection, flags | SQLITE_OPEN_FULLMUTEX, nullptr) !=
+        SQLITE_OK) {
         sqlite3_close(connection);
         return false;
     }
+    sqlite3_busy_timeout(connection, kDefaultBusyTimeoutMs);
+    sqlite3_extended_result_codes(connection, 0);
     m_connection = connection;
-    // This engine build has no encryption (sqlite3_key); the database opens without a key.
-    (void)password;
     return true;
 }
 
+bool SqliteDatabase::Open(const std::filesystem::path& file, const std::string& password,
+                          bool create) {
+    int flags = SQLITE_OPEN_READWRITE;
+    if (create) flags |= SQLITE_OPEN_CREATE;
+    // This engine build has no encryption (sqlite3_key); the database opens without a key.
+    (void)password;
+    return OpenConnection(file, flags);
+}
+
 bool SqliteDatabase::OpenReadOnly(const std::filesystem::path& file) {
-    auto u8 = file.u8string();
-    std::string utf8(reinterpret_cast<const char*>(u8.data()), u8.size());
-    sqlite3* connection = nullptr;
-    if (sqlite3_open_v2(utf8.c_str(), &connection, SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX,
-                        nullptr) != SQLITE_OK) {
-        sqlite3_close(connection);
-        return false;
-    }
-    m_connection = connection;
-    return true;
+    return OpenConnection(file, SQLITE_OPEN_READONLY);
 }
 
 bool SqliteDatabase::Close() {
@@ -44,9 +172,13 @@ bool SqliteDatabase::Close() {
     return result == SQLITE_OK;
 }
 
+void SqliteDatabase::SetBusyTimeout(int milliseconds) {
+    if (m_connection) sqlite3_busy_timeout(m_connection, milliseconds);
+}
+
 bool SqliteDatabase::Execute(const std::string& sql, std::string* errorText) {
     if (!m_connection) {
-        if (errorText) *errorText = "";
+        if (errorText) *errorText = "no database is open";
         return false;
     }
     char* message = nullptr;
@@ -56,98 +188,58 @@ bool SqliteDatabase::Execute(const std::string& sql, std::string* errorText) {
     return result == SQLITE_OK;
 }
 
-Statement SqliteDatabase::Prepare(const std::string& sql) {
-    if (!m_connection) return nullptr;
+Statement SqliteDatabase::Prepare(const std::string& sql, const std::vector<SqlValue>& values) {
+    if (!m_connection) {
+        Statement none;
+        none.Fail(SQLITE_MISUSE, "no database is open");
+        return none;
+    }
     std::string utf8 = GbkToUtf8(sql);
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(m_connection, utf8.c_str(), int(utf8.size()) + 1, &statement, nullptr) !=
-        SQLITE_OK) {
-        sqlite3_finalize(statement);
-        return nullptr;
+    sqlite3_stmt* prepared = nullptr;
+    const int result = sqlite3_prepare_v2(m_connection, utf8.c_str(),
+                                          static_cast<int>(utf8.size()) + 1, &prepared, nullptr);
+    Statement statement(prepared, m_connection);
+    if (result != SQLITE_OK || !prepared) {
+        statement.Fail(result, prepared || result != SQLITE_OK ? ErrorMessage()
+                                                               : std::string("empty statement"));
+        return statement;
     }
-    return statement;
-}
-
-Statement SqliteDatabase::Query(const std::string& sql,
-                                std::initializer_list<std::string_view> blobs) {
-    Statement statement = Prepare(sql);
-    if (!statement) return nullptr;
-    int position = 1;
-    for (std::string_view blob : blobs) {
-        if (position > 5) break;
-        if (sqlite3_bind_blob(statement, position++, blob.data(), int(blob.size()),
-                              SQLITE_TRANSIENT) != SQLITE_OK)
-            return statement;
+    const int parameters = sqlite3_bind_parameter_count(prepared);
+    if (parameters != static_cast<int>(values.size())) {
+        statement.Fail(SQLITE_RANGE, "the statement has " + std::to_string(parameters) +
+                                         " parameters but " + std::to_string(values.size()) +
+                                         " values were bound");
+        return statement;
     }
-    sqlite3_step(statement);
-    return statement;
-}
-
-Statement SqliteDatabase::QueryBound(const std::string& sql,
-                                     std::initializer_list<SqlValue> values) {
-    return QueryBound(sql, std::vector<SqlValue>(values));
-}
-
-bool SqliteDatabase::Bind(Statement statement, const std::vector<SqlValue>& values) {
     int position = 1;
     for (const SqlValue& value : values) {
-        int result;
+        int bound;
         if (value.kind() == SqlValue::Kind::Text) {
-            std::string utf8 = GbkToUtf8(value.text());
-            result = sqlite3_bind_text(statement, position, utf8.data(), int(utf8.size()),
-                                       SQLITE_TRANSIENT);
+            std::string text = GbkToUtf8(value.text());
+            bound = sqlite3_bind_text(prepared, position, text.data(),
+                                      static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        } else if (value.kind() == SqlValue::Kind::Bytes) {
+            bound = sqlite3_bind_blob(prepared, position, value.text().data(),
+                                      static_cast<int>(value.text().size()), SQLITE_TRANSIENT);
         } else {
-            result = sqlite3_bind_int64(statement, position, value.integer());
+            bound = sqlite3_bind_int64(prepared, position, value.integer());
         }
-        if (result != SQLITE_OK) return false;
+        if (bound != SQLITE_OK) {
+            statement.Fail(bound, "binding parameter " + std::to_string(position) +
+                                      " failed: " + ErrorMessage());
+            return statement;
+        }
         ++position;
     }
-    return true;
-}
-
-Statement SqliteDatabase::QueryBound(const std::string& sql, const std::vector<SqlValue>& values) {
-    Statement statement = Prepare(sql);
-    if (!statement) return nullptr;
-    if (!Bind(statement, values)) return statement;
-    sqlite3_step(statement);
     return statement;
 }
 
 bool SqliteDatabase::ExecuteBound(const std::string& sql, const std::vector<SqlValue>& values,
                                   std::string* errorText) {
-    if (errorText) *errorText = "";
-    Statement statement = Prepare(sql);
-    bool ok = statement && Bind(statement, values) && sqlite3_step(statement) == SQLITE_DONE;
-    if (!ok && errorText) *errorText = ErrorMessage();
-    sqlite3_finalize(statement);
+    Statement statement = Prepare(sql, values);
+    const bool ok = statement.Run();
+    if (errorText) *errorText = statement.ErrorText();
     return ok;
-}
-
-bool SqliteDatabase::Step(Statement statement) {
-    return statement && sqlite3_step(statement) == SQLITE_ROW;
-}
-
-bool SqliteDatabase::Finalize(Statement statement) {
-    return statement && sqlite3_finalize(statement) == SQLITE_OK;
-}
-
-std::string SqliteDatabase::ColumnText(Statement statement, int column) {
-    if (!statement) return {};
-    auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    if (!bytes) return {};
-    return Utf8ToGbk(std::string_view(bytes, size_t(ColumnBytes(statement, column))));
-}
-
-int SqliteDatabase::ColumnInt(Statement statement, int column) {
-    return statement ? sqlite3_column_int(statement, column) : 0;
-}
-
-int SqliteDatabase::ColumnBytes(Statement statement, int column) {
-    return statement ? sqlite3_column_bytes(statement, column) : 0;
-}
-
-int SqliteDatabase::ColumnCount(Statement statement) {
-    return statement ? sqlite3_column_count(statement) : 0;
 }
 
 std::string SqliteDatabase::TypeName(int code) {
@@ -209,20 +301,11 @@ bool SqliteDatabase::Rollback() { return Execute("ROLLBACK"); }
 
 bool SqliteDatabase::AttachDatabase(const std::filesystem::path& file, const std::string& alias,
                                     std::string* errorText) {
-    if (errorText) *errorText = "";
-    if (!m_connection) return false;
     // ATTACH takes its file name as an expression, so it can be bound; the alias is an identifier.
-    Statement statement = Prepare("Attach Database ? as " + alias);
-    if (!statement) {
-        if (errorText) *errorText = ErrorMessage();
-        return false;
-    }
-    auto u8 = file.u8string();
-    std::string utf8(reinterpret_cast<const char*>(u8.data()), u8.size());
-    sqlite3_bind_text(statement, 1, utf8.data(), int(utf8.size()), SQLITE_TRANSIENT);
-    bool ok = sqlite3_step(statement) == SQLITE_DONE;
-    if (!ok && errorText) *errorText = ErrorMessage();
-    sqlite3_finalize(statement);
+    Statement statement =
+        Prepare("Attach Database ? as " + alias, {SqlValue::Bytes(EngineFileName(file))});
+    const bool ok = statement.Run();
+    if (errorText) *errorText = statement.ErrorText();
     return ok;
 }
 

@@ -1,5 +1,6 @@
 #include "numerology/CharacterLookup.h"
 
+#include "namedb/CharacterRow.h"
 #include "numerology/NameGrids.h"
 
 namespace {
@@ -70,16 +71,13 @@ std::vector<std::string> SplitCharacters(std::string_view text) {
 CharacterRecord FetchCharacter(SqliteDatabase& db, const std::string& character) {
     CharacterRecord record;
     record.character = character;
-    StatementGuard row(
-        db.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text(character)}));
-    std::string element = SqliteDatabase::ColumnText(row, 12);
-    int simplifiedStrokes = SqliteDatabase::ColumnInt(row, 5);
-    if (element.empty() || simplifiedStrokes == 0) return record;
-    record.simplifiedStrokes = simplifiedStrokes;
-    record.traditionalStrokes = SqliteDatabase::ColumnInt(row, 6);
-    record.element = std::move(element);
-    record.pinyin = SqliteDatabase::ColumnText(row, 8);
-    record.traditionalForm = SqliteDatabase::ColumnText(row, 4);
+    std::optional<CharacterRow> row = FetchCharacterRow(db, character);
+    if (!row || row->element.empty() || row->simplifiedStrokes == 0) return record;
+    record.simplifiedStrokes = row->simplifiedStrokes;
+    record.traditionalStrokes = row->traditionalStrokes;
+    record.element = std::move(row->element);
+    record.pinyin = std::move(row->pinyin2);
+    record.traditionalForm = std::move(row->traditional);
     return record;
 }
 
@@ -101,10 +99,10 @@ std::string ElementOfNumber(int number) {
 }
 
 NumberRecord LookupNumber(SqliteDatabase& db, int number) {
-    StatementGuard row(
-        db.QueryBound("select * from NB_八一灵动数 where Id=?", {SqlValue::Int(number)}));
-    auto text = [&](int column) { return SqliteDatabase::ColumnText(row, column); };
+    Statement row = db.Prepare("select * from NB_八一灵动数 where Id=?", {SqlValue::Int(number)});
     NumberRecord record;
+    if (!row.NextOrThrow()) return record;
+    auto text = [&](int column) { return row.Text(column); };
     record.rating = text(1);
     record.explanation1 = text(2);
     record.explanation2 = text(3);
@@ -118,10 +116,10 @@ NumberRecord LookupNumber(SqliteDatabase& db, int number) {
 }
 
 ThreeTalentRecord LookupThreeTalents(SqliteDatabase& db, const std::string& key) {
-    StatementGuard row(
-        db.QueryBound("select * from NB_三才配置 where 三才=?", {SqlValue::Text(key)}));
-    auto text = [&](int column) { return SqliteDatabase::ColumnText(row, column); };
+    Statement row = db.Prepare("select * from NB_三才配置 where 三才=?", {SqlValue::Text(key)});
     ThreeTalentRecord record;
+    if (!row.NextOrThrow()) return record;
+    auto text = [&](int column) { return row.Text(column); };
     record.rating = text(2);
     record.explanation1 = text(3);
     record.overview = text(5);

@@ -18,7 +18,8 @@ std::vector<std::string> SplitCharacters(std::string_view text);
 void SplitCharactersInto(std::string_view text, std::vector<std::string>& pieces);
 
 // The character's row of NB_CNWord, accepted only with a non-empty 五行属性 and a non-zero
-// 简体笔画数; otherwise the record keeps its defaults (character is always set).
+// 简体笔画数; otherwise the record keeps its defaults (character is always set). Like every
+// lookup below it throws DatabaseError when the database cannot be read.
 CharacterRecord FetchCharacter(SqliteDatabase& db, const std::string& character);
 
 // The first entry of a generation character table whose character equals the text byte for byte.

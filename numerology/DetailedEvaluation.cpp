@@ -1,6 +1,5 @@
 #include "numerology/DetailedEvaluation.h"
 
-#include "namedb/ProgramPaths.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/GbkTextSearch.h"
 #include "numerology/NameGrids.h"
@@ -105,11 +104,6 @@ int EvaluateInDetail(SqliteDatabase& db, const std::string& surname, const std::
 int DetailedEvaluation(SqliteDatabase& db, const std::string& surname, const std::string& givenName,
                        NameEvaluation& evaluation, const std::filesystem::path& reportFile) {
     int score = EvaluateInDetail(db, surname, givenName, evaluation);
-    if (!reportFile.empty()) WritePageFile(reportFile, FillScoreReport(evaluation));
+    if (!reportFile.empty()) files::WriteFileAtomically(reportFile, FillScoreReport(evaluation));
     return score;
-}
-
-int DetailedEvaluation(SqliteDatabase& db, const std::string& surname, const std::string& givenName,
-                       NameEvaluation& evaluation) {
-    return DetailedEvaluation(db, surname, givenName, evaluation, PageFile(0));
 }

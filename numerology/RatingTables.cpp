@@ -19,14 +19,13 @@ RatingTables RatingTables::Load(SqliteDatabase& db) {
 
     // A lookup by Id answers with the first matching row, so the first row of an Id wins here
     // too; rows whose Id is not a number, or does not fit a grid's 32 bits, can never match a
-    // lookup by number. The leading 1 tells a row from the end of the result.
-    StatementGuard numbers(
-        db.Query("select 1, Id, 吉凶 from NB_八一灵动数 where typeof(Id)='integer' and "
-                 "Id between -2147483648 and 2147483647 order by rowid"));
-    for (bool row = SqliteDatabase::ColumnInt(numbers, 0) == 1; row;
-         row = SqliteDatabase::Step(numbers)) {
-        int id = SqliteDatabase::ColumnInt(numbers, 1);
-        Rating rating = MakeRating(SqliteDatabase::ColumnText(numbers, 2));
+    // lookup by number.
+    Statement numbers = db.Prepare(
+        "select Id, 吉凶 from NB_八一灵动数 where typeof(Id)='integer' and "
+        "Id between -2147483648 and 2147483647 order by rowid");
+    while (numbers.NextOrThrow()) {
+        int id = numbers.Int(0);
+        Rating rating = MakeRating(numbers.Text(1));
         if (id >= 0 && id < kDenseNumbers) {
             if (!seen[id]) {
                 seen[id] = true;
@@ -37,13 +36,10 @@ RatingTables RatingTables::Load(SqliteDatabase& db) {
         }
     }
 
-    StatementGuard talents(
-        db.Query("select 1, 三才, 吉凶 from NB_三才配置 where 三才 is not null order by rowid"));
-    for (bool row = SqliteDatabase::ColumnInt(talents, 0) == 1; row;
-         row = SqliteDatabase::Step(talents)) {
-        tables.m_threeTalents.try_emplace(SqliteDatabase::ColumnText(talents, 1),
-                                          MakeRating(SqliteDatabase::ColumnText(talents, 2)));
-    }
+    Statement talents =
+        db.Prepare("select 三才, 吉凶 from NB_三才配置 where 三才 is not null order by rowid");
+    while (talents.NextOrThrow())
+        tables.m_threeTalents.try_emplace(talents.Text(0), MakeRating(talents.Text(1)));
 
     static const char* const kElements[kElementKinds] = {"", "木", "火", "土", "金", "水"};
     tables.m_threeTalentsByDigits.resize(kElementKinds * kElementKinds * kElementKinds);

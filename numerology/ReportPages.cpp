@@ -1,9 +1,6 @@
 #include "numerology/ReportPages.h"
 
-#include <fstream>
-#include <system_error>
-
-#include "namedb/ProgramPaths.h"
+#include "namedb/CharacterRow.h"
 #include "numerology/ReportTemplates.h"
 
 std::string FillTemplate(std::string_view pageTemplate, const TemplateValues& values) {
@@ -58,32 +55,8 @@ std::string HtmlEscape(std::string_view text) {
     return escaped;
 }
 
-bool WritePageFile(const std::filesystem::path& file, const std::string& page) {
-    // Written beside the target first, so a failed write leaves the previous page intact.
-    std::filesystem::path partial = file;
-    partial += ".partial";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(page.data(), static_cast<std::streamsize>(page.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(partial, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(partial, file, error);
-    if (error) {
-        std::filesystem::remove(partial, error);
-        return false;
-    }
-    return true;
-}
-
-std::filesystem::path PageFile(int number) {
-    return DataDirectory() /
+std::filesystem::path PageFile(const std::filesystem::path& dataFolder, int number) {
+    return dataFolder /
            (number == 0 ? std::string("temp.html") : "temp" + std::to_string(number) + ".html");
 }
 
@@ -144,38 +117,35 @@ std::string FillScoreReport(const NameEvaluation& evaluation) {
 }
 
 std::string CharacterPage(SqliteDatabase& db, const std::string& character) {
-    StatementGuard row(
-        db.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text(character)}));
-    auto text = [&](int column) { return SqliteDatabase::ColumnText(row, column); };
+    // A character the dictionary lacks leaves every field of its page empty.
+    std::optional<CharacterRow> found = FetchCharacterRow(db, character);
+    const CharacterRow row = found.value_or(CharacterRow());
+    auto strokes = [&](int count) { return found ? std::to_string(count) : std::string(); };
     return FillTemplate(CharacterPageTemplate(), {{"{汉字}", HtmlEscape(character)},
-                                                  {"{拼音}", text(8)},
-                                                  {"{简体笔划}", text(5)},
-                                                  {"{部首}", text(11)},
-                                                  {"{繁体笔划}", text(6)},
-                                                  {"{基本解释}", text(14)},
-                                                  {"{详细解释}", text(15)}});
+                                                  {"{拼音}", row.pinyin2},
+                                                  {"{简体笔划}", strokes(row.simplifiedStrokes)},
+                                                  {"{部首}", row.radical},
+                                                  {"{繁体笔划}", strokes(row.traditionalStrokes)},
+                                                  {"{基本解释}", row.basicExplanation},
+                                                  {"{详细解释}", row.detailedExplanation}});
 }
 
-bool WriteCharacterPage(SqliteDatabase& db, const std::string& character,
-                        const std::filesystem::path& target) {
-    return WritePageFile(target, CharacterPage(db, character));
+files::WriteFileResult WriteCharacterPage(SqliteDatabase& db, const std::string& character,
+                                          const std::filesystem::path& target) {
+    return files::WriteFileAtomically(target, CharacterPage(db, character));
 }
 
 std::string SurnamePage(SqliteDatabase& db, const std::string& surname) {
-    StatementGuard row(
-        db.QueryBound("select * from NB_百家姓 where 姓=?", {SqlValue::Text(surname)}));
-    auto text = [&](int column) { return SqliteDatabase::ColumnText(row, column); };
+    Statement row = db.Prepare("select * from NB_百家姓 where 姓=?", {SqlValue::Text(surname)});
+    row.NextOrThrow();
+    auto text = [&](int column) { return row.Text(column); };
     return FillTemplate(SurnamePageTemplate(), {{"{姓氏}", HtmlEscape(surname)},
                                                 {"{姓氏起源}", text(2)},
                                                 {"{聚集地}", text(3)},
                                                 {"{历史名人}", text(4)}});
 }
 
-bool WriteSurnamePage(SqliteDatabase& db, const std::string& surname) {
-    return WriteSurnamePage(db, surname, PageFile(5));
-}
-
-bool WriteSurnamePage(SqliteDatabase& db, const std::string& surname,
-                      const std::filesystem::path& target) {
-    return WritePageFile(target, SurnamePage(db, surname));
+files::WriteFileResult WriteSurnamePage(SqliteDatabase& db, const std::string& surname,
+                                        const std::filesystem::path& target) {
+    return files::WriteFileAtomically(target, SurnamePage(db, surname));
 }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/WriteFileAtomically.h"
 #include "namedb/SqliteDatabase.h"
 #include "numerology/NameEvaluation.h"
 
@@ -20,24 +21,23 @@ std::string FillTemplate(std::string_view pageTemplate, const TemplateValues& va
 // byte of a GBK character, so the text stays valid GBK.
 std::string HtmlEscape(std::string_view text);
 
-// Writes the page's GBK bytes to file, replacing a previous page only when the new one is
-// complete. Returns whether it was written.
-bool WritePageFile(const std::filesystem::path& file, const std::string& page);
-
 // The score report of a detailed evaluation.
 std::string FillScoreReport(const NameEvaluation& evaluation);
+
+// The pages below read the database and throw DatabaseError when it cannot be read, before
+// anything is written: a page is never written from half its data. They are written with
+// files::WriteFileAtomically, so a failed write leaves the previous page whole.
 
 // The character page of one character, written to target (temp.html for the dictionary,
 // temp1.html .. temp4.html for the characters of a name).
 std::string CharacterPage(SqliteDatabase& db, const std::string& character);
-bool WriteCharacterPage(SqliteDatabase& db, const std::string& character,
-                        const std::filesystem::path& target);
+files::WriteFileResult WriteCharacterPage(SqliteDatabase& db, const std::string& character,
+                                          const std::filesystem::path& target);
 
-// The surname page, written to temp5.html in the data folder (or to target).
+// The surname page, written to target (temp5.html).
 std::string SurnamePage(SqliteDatabase& db, const std::string& surname);
-bool WriteSurnamePage(SqliteDatabase& db, const std::string& surname);
-bool WriteSurnamePage(SqliteDatabase& db, const std::string& surname,
-                      const std::filesystem::path& target);
+files::WriteFileResult WriteSurnamePage(SqliteDatabase& db, const std::string& surname,
+                                        const std::filesystem::path& target);
 
-// The page files in the data folder: temp.html and temp1.html .. temp5.html.
-std::filesystem::path PageFile(int number);
+// The page files in a data folder: temp.html (number 0) and temp1.html .. temp5.html.
+std::filesystem::path PageFile(const std::filesystem::path& dataFolder, int number);

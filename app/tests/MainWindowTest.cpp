@@ -50,7 +50,7 @@ class CountingObserver : public QuietObserver {
 };
 
 // The shell tests need no data.
-void NoDatabase(SqliteDatabase&, const std::function<void(const std::string&)>&) {}
+bool NoDatabase(SqliteDatabase&, LoadFailureSink&) { return true; }
 
 }  // namespace
 
@@ -214,12 +214,14 @@ class MainWindowTest : public QObject {
 
     // A held run writes nothing until it is resumed; closing the window stops it.
     void pauseHoldsARunThatWritesRowsAndExitStopsIt() {
-        ProgramSession session(
-            m_programFolder.path().toStdString(),
-            [](SqliteDatabase& db, const auto&) { generation_fixture::BuildFullPoolDatabase(db); });
+        ProgramSession session(m_programFolder.path().toStdString(),
+                               [](SqliteDatabase& db, LoadFailureSink&) {
+                                   generation_fixture::BuildFullPoolDatabase(db);
+                                   return true;
+                               });
         MainWindow window(session);
         window.StartUp();
-        QTRY_VERIFY(session.loading().IsFinished());
+        QTRY_VERIFY(session.HasLoaded());
 
         std::promise<void> release;
         CountingObserver observer;
@@ -231,7 +233,7 @@ class MainWindowTest : public QObject {
         // With no element filter a 超吉 run keeps no candidate; every element keeps them all.
         inputs.superLuckyFilters.secondCharacter = {true, widgets::ToGbk("金木水火土")};
         RunController& runs = session.runs();
-        runs.Start(inputs, observer, session.database());
+        runs.Start(inputs, observer, *session.database());
 
         QTRY_VERIFY(observer.writing);
         window.superLuckyPage()->pauseButton()->click();
@@ -266,16 +268,19 @@ class MainWindowTest : public QObject {
         std::promise<void> release;
         std::shared_future<void> released = release.get_future().share();
         ProgramSession session(m_programFolder.path().toStdString(),
-                               [released](SqliteDatabase&, const auto& fail) {
+                               [released](SqliteDatabase&, LoadFailureSink& sink) {
                                    released.wait();
-                                   fail("\xBD\xAB");  // "将" in GBK crosses to the window thread
+                                   // "将" in GBK: the text crosses to the window thread
+                                   sink.ShowLoadFailure("\xBD\xAB");
+                                   return false;
                                });
         MainWindow window(session);
         window.StartUp();
         QVERIFY(window.isVisible());
-        QVERIFY(!session.loading().IsFinished());
+        QVERIFY(!session.HasLoaded());
         release.set_value();
-        QTRY_VERIFY(session.loading().IsFinished());
+        QTRY_VERIFY(session.HasLoaded());
+        QVERIFY(session.database() == nullptr);
         QTRY_COMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0], (QStringList{QStringLiteral("将"), QStringLiteral("信息："),
                                              QString::number(int(Icon::Error))}));

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <random>
 
+#include "namedb/CharacterRow.h"
 #include "namedb/LoadNameDatabase.h"
 #include "numerology/CharacterLookup.h"
 #include "numerology/NameScoring.h"
@@ -31,13 +32,12 @@ struct Run {
 
 // Fills the table the way the generator does: raw column values of each pool character.
 void AddCharacter(SqliteDatabase& db, const std::string& character, CharacterTable& table) {
-    StatementGuard row(
-        db.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text(character)}));
+    const CharacterRow row = FetchCharacterRow(db, character).value_or(CharacterRow());
     CharacterRecord record;
     record.character = character;
-    record.simplifiedStrokes = SqliteDatabase::ColumnInt(row, 5);
-    record.traditionalStrokes = SqliteDatabase::ColumnInt(row, 6);
-    record.element = SqliteDatabase::ColumnText(row, 12);
+    record.simplifiedStrokes = row.simplifiedStrokes;
+    record.traditionalStrokes = row.traditionalStrokes;
+    record.element = row.element;
     table.Append(std::move(record));
 }
 
@@ -50,11 +50,9 @@ bool LoadRealPool(Run& run) {
     if (!LoadNameDatabase(db, file, sink)) return false;
 
     std::vector<std::string> pool;
-    StatementGuard rows(
-        db.Query("select 1, 汉字 from NB_CNWord where 五行属性<>'' and "
-                 "简体笔画数<>0 order by random() limit 400"));
-    for (bool row = SqliteDatabase::ColumnInt(rows, 0) == 1; row; row = SqliteDatabase::Step(rows))
-        pool.push_back(SqliteDatabase::ColumnText(rows, 1));
+    Statement rows = db.Prepare(
+        "select * from NB_CNWord where 五行属性<>'' and 简体笔画数<>0 order by random() limit 400");
+    while (rows.Next()) pool.push_back(ReadCharacterRow(rows).character);
     if (pool.size() < 100) return false;
     pool.push_back(kSurname);
     for (const std::string& character : pool) AddCharacter(db, character, run.table);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "namedb/CharacterRow.h"
 #include "namedb/LoadNameDatabase.h"
 #include "namedb/NameDatabaseSchema.h"
 #include "namedb/OpenNameDatabaseFile.h"
@@ -14,15 +17,22 @@ class RecordingSink : public LoadFailureSink {
 };
 
 // Writes a database file with every table, one of them missing or a column short.
+// emptyTable is left without rows.
 std::filesystem::path WriteFixture(const fixture::TempDir& dir, const std::string& skip = "",
-                                   const std::string& shortTable = "") {
+                                   const std::string& shortTable = "",
+                                   const std::string& emptyTable = "") {
     auto file = dir.path() / "namedata.db";
     SqliteDatabase db;
-    EXPECT_TRUE(db.Open(file.string(), "", true));
+    EXPECT_TRUE(db.Open(file, "", true));
     fixture::CreateNameTables(db, skip, shortTable);
-    EXPECT_TRUE(fixture::InsertCharacter(db, "李", "李", 7, 7, "木", "li", "l"));
-    EXPECT_TRUE(
-        fixture::InsertRow(db, "NB_八一灵动数", {SqlValue::Int(1), SqlValue::Text("大吉")}));
+    if (emptyTable != "NB_CNWord")
+        EXPECT_TRUE(fixture::InsertCharacter(db, "李", "李", 7, 7, "木", "li", "l"));
+    if (emptyTable != "NB_八一灵动数")
+        EXPECT_TRUE(
+            fixture::InsertRow(db, "NB_八一灵动数", {SqlValue::Int(1), SqlValue::Text("大吉")}));
+    if (emptyTable != "NB_三才配置")
+        EXPECT_TRUE(fixture::InsertRow(
+            db, "NB_三才配置", {SqlValue::Int(1), SqlValue::Text("木木木"), SqlValue::Text("吉")}));
     db.Close();
     return file;
 }
@@ -35,20 +45,19 @@ TEST(LoadNameDatabase, CopiesAllTablesAndIndexes) {
     ASSERT_TRUE(LoadNameDatabase(db, file, sink));
     EXPECT_TRUE(sink.messages.empty());
 
-    StatementGuard tables(db.Query("select count(*) from sqlite_master where type='table'"));
-    EXPECT_EQ(SqliteDatabase::ColumnInt(tables, 0), 9);
-    StatementGuard indexes(db.Query("select count(*) from sqlite_master where type='index'"));
-    EXPECT_EQ(SqliteDatabase::ColumnInt(indexes, 0), 3);
-    StatementGuard li(
-        db.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text("李")}));
-    EXPECT_EQ(SqliteDatabase::ColumnInt(li, 6), 7);
-    EXPECT_EQ(SqliteDatabase::ColumnText(li, 12), "木");
-    StatementGuard missing(
-        db.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text("无")}));
-    EXPECT_EQ(SqliteDatabase::ColumnText(missing, 2), "");
-    EXPECT_EQ(SqliteDatabase::ColumnInt(missing, 5), 0);
-    StatementGuard attached(db.Query("select count(*) from pragma_database_list"));
-    EXPECT_EQ(SqliteDatabase::ColumnInt(attached, 0), 1);  // the file is detached again
+    auto count = [&](const char* sql) {
+        Statement statement = db.Prepare(sql);
+        EXPECT_TRUE(statement.Next()) << sql;
+        return statement.Int(0);
+    };
+    EXPECT_EQ(count("select count(*) from sqlite_master where type='table'"), 9);
+    EXPECT_EQ(count("select count(*) from sqlite_master where type='index'"), 3);
+    std::optional<CharacterRow> li = FetchCharacterRow(db, "李");
+    ASSERT_TRUE(li);
+    EXPECT_EQ(li->traditionalStrokes, 7);
+    EXPECT_EQ(li->element, "木");
+    EXPECT_FALSE(FetchCharacterRow(db, "无"));
+    EXPECT_EQ(count("select count(*) from pragma_database_list"), 1);  // the file is detached
 }
 
 TEST(OpenNameDatabaseFile, ReadsTheFileInPlace) {
@@ -58,9 +67,9 @@ TEST(OpenNameDatabaseFile, ReadsTheFileInPlace) {
     RecordingSink sink;
     ASSERT_TRUE(OpenNameDatabaseFile(db, file, sink));
     EXPECT_TRUE(sink.messages.empty());
-    StatementGuard li(
-        db.QueryBound("select * from NB_CNWord where 汉字=?", {SqlValue::Text("李")}));
-    EXPECT_EQ(SqliteDatabase::ColumnInt(li, 6), 7);
+    std::optional<CharacterRow> li = FetchCharacterRow(db, "李");
+    ASSERT_TRUE(li);
+    EXPECT_EQ(li->traditionalStrokes, 7);
     EXPECT_FALSE(db.Execute("delete from NB_CNWord"));  // read-only: the file stays as built
 }
 
@@ -73,26 +82,35 @@ TEST(NameDatabaseOpening, DamagedFilesAreRefused) {
         Opener open;
         const char* skip;
         const char* shortTable;
+        const char* emptyTable;
         bool fileExists;
         const char* messageStart;
     };
     const Case cases[] = {
-        {"load: missing file", LoadNameDatabase, "", "", false,
+        {"load: missing file", LoadNameDatabase, "", "", "", false,
          "将磁盘数据库附加到内存数据库失败！"},
-        {"load: missing table", LoadNameDatabase, "NB_百家姓", "", true,
+        {"load: missing table", LoadNameDatabase, "NB_百家姓", "", "", true,
          "no such table: new_db.NB_百家姓"},
-        {"load: column short", LoadNameDatabase, "", "NB_EName", true,
+        {"load: column short", LoadNameDatabase, "", "NB_EName", "", true,
          "table NB_EName has 10 columns but 9 values were supplied"},
-        {"in place: missing file", OpenNameDatabaseFile, "", "", false, "无法打开名字数据库文件: "},
-        {"in place: missing table", OpenNameDatabaseFile, "NB_百家姓", "", true,
+        {"load: empty character table", LoadNameDatabase, "", "", "NB_CNWord", true,
+         "名字数据库的表 NB_CNWord 是空的"},
+        {"load: empty number table", LoadNameDatabase, "", "", "NB_八一灵动数", true,
+         "名字数据库的表 NB_八一灵动数 是空的"},
+        {"in place: missing file", OpenNameDatabaseFile, "", "", "", false,
+         "无法打开名字数据库文件: "},
+        {"in place: missing table", OpenNameDatabaseFile, "NB_百家姓", "", "", true,
          "no such table: NB_百家姓"},
-        {"in place: column short", OpenNameDatabaseFile, "", "NB_EName", true,
+        {"in place: column short", OpenNameDatabaseFile, "", "NB_EName", "", true,
          "table NB_EName has 9 columns but 10 were expected"},
+        {"in place: empty three-talent table", OpenNameDatabaseFile, "", "", "NB_三才配置", true,
+         "名字数据库的表 NB_三才配置 是空的"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         fixture::TempDir dir;
-        auto file = c.fileExists ? WriteFixture(dir, c.skip, c.shortTable) : dir.path() / "none.db";
+        auto file = c.fileExists ? WriteFixture(dir, c.skip, c.shortTable, c.emptyTable)
+                                 : dir.path() / "none.db";
         SqliteDatabase db;
         RecordingSink sink;
         EXPECT_FALSE(c.open(db, file, sink));
@@ -100,6 +118,28 @@ TEST(NameDatabaseOpening, DamagedFilesAreRefused) {
         EXPECT_EQ(sink.messages[0].substr(0, std::string(c.messageStart).size()), c.messageStart);
         EXPECT_FALSE(db.IsOpen());
         EXPECT_EQ(std::filesystem::exists(file), c.fileExists);
+    }
+}
+
+// The builder writes the nine tables in Python, the program reads them by column position: the
+// built file must have the program's column names in the program's order (a swapped pair such as
+// 拼音1/拼音2 would otherwise read every reading from the wrong column).
+TEST(NameDatabaseSchema, TheBuiltDatabaseHasTheProgramsLayout) {
+    const char* source = std::getenv("BABYNAME_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    const auto file = std::filesystem::path(source) / "data" / "namedata.db";
+    SqliteDatabase db;
+    ASSERT_TRUE(db.OpenReadOnly(file)) << file << " is missing; scripts/setup.sh builds it";
+    for (const TableSchema& table : NameDatabaseTables()) {
+        SCOPED_TRACE(table.name);
+        Statement columns = db.Prepare("select name from pragma_table_info(?) order by cid",
+                                       {SqlValue::Text(table.name)});
+        std::vector<std::string> built;
+        while (columns.Next()) built.push_back(columns.Text(0));
+        ASSERT_FALSE(columns.Failed()) << columns.ErrorText();
+        std::vector<std::string> expected;
+        for (const FieldDef& field : table.fields) expected.push_back(field.name);
+        EXPECT_EQ(built, expected);
     }
 }
 

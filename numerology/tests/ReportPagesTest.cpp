@@ -189,14 +189,40 @@ TEST_F(ReportPageTest, ScoreReportEscapesTheTypedName) {
 }
 
 TEST_F(ReportPageTest, PageWritesReplaceTheWholeFile) {
-    std::filesystem::path file = m_dir.path() / "temp1.html";
-    ASSERT_TRUE(WritePageFile(file, std::string(5000, 'x')));
-    ASSERT_TRUE(WritePageFile(file, "short"));
-    EXPECT_EQ(ReadFile(file), "short");
-    EXPECT_FALSE(WritePageFile(m_dir.path() / "missing" / "temp.html", "x"));
+    std::filesystem::path file = PageFile(m_dir.path(), 1);
+    EXPECT_EQ(file.filename(), "temp1.html");
+    EXPECT_EQ(PageFile(m_dir.path(), 0).filename(), "temp.html");
+    ASSERT_TRUE(files::WriteFileAtomically(file, std::string(5000, 'x')));
+    ASSERT_TRUE(WriteCharacterPage(m_db, "森", file));
+    EXPECT_LT(ReadFile(file).size(), 5000u);
+    EXPECT_FALSE(WriteCharacterPage(m_db, "森", m_dir.path() / "missing" / "temp.html"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.path()),
                             std::filesystem::directory_iterator()),
               1);
+}
+
+// A database that cannot be read ends the evaluation with DatabaseError before any page is
+// written: the previous page stays, no page is made from half the data.
+TEST_F(ReportPageTest, ReadErrorsWriteNoPage) {
+    const std::filesystem::path file = PageFile(m_dir.path(), 0);
+    ASSERT_TRUE(files::WriteFileAtomically(file, "previous"));
+    struct Case {
+        const char* name;
+        const char* damage;
+    };
+    const Case cases[] = {
+        {"three talents unreadable", "drop table NB_三才配置"},
+        {"numbers unreadable", "drop table NB_八一灵动数"},
+        {"characters unreadable", "drop table NB_CNWord"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(m_db.Execute(c.damage));
+        NameEvaluation evaluation;
+        EXPECT_THROW(DetailedEvaluation(m_db, "李", "明华", evaluation, file), DatabaseError);
+        EXPECT_EQ(ReadFile(file), "previous");
+    }
+    EXPECT_THROW(CharacterPage(m_db, "森"), DatabaseError);
 }
 
 TEST_F(ReportPageTest, CharacterPageShowsTheRowOrOnlyTheCharacter) {

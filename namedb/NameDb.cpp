@@ -1,6 +1,0 @@
-#include "namedb/NameDb.h"
-
-SqliteDatabase& NameDb() {
-    static SqliteDatabase database;
-    return database;
-}
