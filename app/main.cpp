@@ -1,11 +1,15 @@
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFont>
 
+#include "app/FirstPaintProbe.h"
 #include "app/MainWindow.h"
 #include "app/ProgramSession.h"
 #include "app/SingleInstanceGuard.h"
 
 int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QApplication application(argc, argv);
     // A second copy of the program ends at once and shows nothing; the first keeps running.
     SingleInstanceGuard guard;
@@ -17,6 +21,8 @@ int main(int argc, char** argv) {
 
     ProgramSession session(QCoreApplication::applicationDirPath().toStdU16String());
     MainWindow window(session);
+    FirstPaintProbe probe(sinceStart);
+    if (FirstPaintProbe::Requested()) window.installEventFilter(&probe);
     window.StartUp();
     return application.exec();
 }
