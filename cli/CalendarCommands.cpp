@@ -51,11 +51,11 @@ int RunPillarsCommand(const CliContext& context) {
         cli::PrintError("pillars: 日期时间无效或不晚于1900年: " + argument);
         return cli::kExitFailure;
     }
-    // Before 1901-02-19 and after 2048-12-31 the calendar answers with empty names: the zero
-    // result, printed as an empty line, as the window would show empty pillars.
+    // Before 1901-02-19 and after 2048-12-31 the calendar answers with empty names: a date it
+    // cannot answer, as lunar and bazi report it.
     if (pillars.year == 0) {
-        cli::Print("");
-        return cli::kExitOk;
+        cli::PrintError("pillars: 日期超出范围（1901-02-19至2048-12-31）: " + argument);
+        return cli::kExitFailure;
     }
     cli::Print(pillars.yearName + " " + pillars.monthName + " " + pillars.dayName + " " +
                pillars.hourName);

@@ -6,7 +6,7 @@
 
 #include "numerology/NameEvaluation.h"
 
-// The formulas both evaluations share. Not part of the library's interface.
+// The formulas both evaluations share, in NameGrids.cpp. Not part of the library's interface.
 namespace numerology_detail {
 
 // Replaces a text whose length changes; kept out of line so that SetText stays small.
@@ -66,10 +66,10 @@ inline void SetConcatenation(std::string& target, const Parts&... parts) {
 }
 
 // Element name of a last digit (number % 10, so -9..9), without building a string.
+// 水 木 木 火 火 土 土 金 金 水 for the digits 0..9.
+extern const std::string_view kElementNameByDigit[10];
 inline std::string_view ElementNameOfDigit(int digit) {
-    static constexpr std::string_view kByDigit[10] = {"水", "木", "木", "火", "火",
-                                                      "土", "土", "金", "金", "水"};
-    return digit < 0 ? std::string_view() : kByDigit[digit];
+    return digit < 0 ? std::string_view() : kElementNameByDigit[digit];
 }
 std::string_view ElementNameOfNumber(int number);
 

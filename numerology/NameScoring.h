@@ -8,11 +8,6 @@
 #include "numerology/NameEvaluation.h"
 #include "numerology/RatingTables.h"
 
-// 1 for 大吉 and 吉, 0.85 for 中, 0.6 for 凶, 0.3 for 大凶, 0 for any other text.
-float RatingCoefficient(std::string_view rating);
-// Weights of heaven, person, earth, total, outer and the three talents; they add up to 100.
-int RatingWeight(int slot);
-
 // Scores a name from the generation character table and the cached ratings: fills evaluation up
 // to ratings and score and returns the score truncated toward zero. It runs for every candidate
 // of a generation run, so it queries nothing and, with a reused evaluation, allocates nothing.

@@ -1,7 +1,17 @@
 #include "numerology/RatingTables.h"
 
-#include "numerology/CharacterLookup.h"
-#include "numerology/NameScoring.h"
+float RatingCoefficient(std::string_view rating) {
+    if (rating == "大吉" || rating == "吉") return 1.0f;
+    if (rating == "中") return 0.85f;
+    if (rating == "凶") return 0.6f;
+    if (rating == "大凶") return 0.3f;
+    return 0.0f;
+}
+
+int RatingWeight(int slot) {
+    static constexpr int kWeights[6] = {5, 30, 20, 20, 10, 15};
+    return slot >= 0 && slot < 6 ? kWeights[slot] : 0;
+}
 
 namespace {
 Rating MakeRating(std::string text) {

@@ -7,6 +7,11 @@
 
 #include "namedb/SqliteDatabase.h"
 
+// 1 for 大吉 and 吉, 0.85 for 中, 0.6 for 凶, 0.3 for 大凶, 0 for any other text.
+float RatingCoefficient(std::string_view rating);
+// Weights of heaven, person, earth, total, outer and the three talents; they add up to 100.
+int RatingWeight(int slot);
+
 // A rating text with its coefficient in the score.
 struct Rating {
     std::string text;

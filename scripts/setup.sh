@@ -23,6 +23,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# The calendar generators' npm input, for the check that the committed tables are reproducible.
+calendar=tools/calendar
+if [ ! -f "$calendar/node_modules/.package-lock.json" ] ||
+  [ "$calendar/package-lock.json" -nt "$calendar/node_modules/.package-lock.json" ]; then
+  (cd "$calendar" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error)
+fi
+
 # The name database: npm inputs, then the builder (quick when the file is up to date).
 if [ -f tools/namedb/prepare.sh ]; then
   bash tools/namedb/prepare.sh

@@ -2,6 +2,8 @@
 #   EXPECTED_EXIT         its exit code (always checked)
 #   EXPECTED_ERROR        text that standard error contains
 #   EXPECTED_OUTPUT       text that standard output contains
+#   EXPECTED_NO_OUTPUT    standard output must be empty (a failure prints no half answer)
+#   EXPECTED_LINES        the number of lines on standard output
 #   EXPECTED_EXACT_OUTPUT the whole standard output, byte for byte (needs OUTPUT_FILE)
 #   EXPECTED_REPORT_FILE  a file whose lines, with CR LF, are the whole standard output (needs
 #                         OUTPUT_FILE); the program ends the report with one newline
@@ -42,6 +44,17 @@ foreach(expectation ERROR OUTPUT)
     endif()
   endif()
 endforeach()
+
+if(EXPECTED_NO_OUTPUT AND NOT output STREQUAL "")
+  message(FATAL_ERROR "standard output should be empty:\n${output}")
+endif()
+if(DEFINED EXPECTED_LINES)
+  string(REGEX MATCHALL "\n" newlines "${output}")
+  list(LENGTH newlines lines)
+  if(NOT lines EQUAL EXPECTED_LINES)
+    message(FATAL_ERROR "${lines} lines on standard output, expected ${EXPECTED_LINES}:\n${output}")
+  endif()
+endif()
 
 if(DEFINED EXPECTED_REPORT_FILE)
   file(READ ${EXPECTED_REPORT_FILE} report)

@@ -117,3 +117,34 @@ TEST_F(RunControllerTest, ShutDownEndsAHeldRun) {
     EXPECT_FALSE(controller.IsActive());
     EXPECT_EQ(observer.callCount(), calls);
 }
+
+// The window thread stops a run whose observer waits in a message box: Stop returns while the box
+// is open, and once the user closes it the run delivers nothing more.
+TEST_F(RunControllerTest, StopReturnsWhileAMessageBoxIsOpenAndNothingFollows) {
+    class BlockingObserver : public RecordingObserver {
+      public:
+        void ShowMessage(const std::string& text, const std::string& title,
+                         MessageIcon icon) override {
+            RecordingObserver::ShowMessage(text, title, icon);
+            opened.set_value();
+            closed.wait();
+        }
+        std::promise<void> opened;
+        std::shared_future<void> closed;
+    };
+    BlockingObserver observer;
+    std::promise<void> close;
+    observer.closed = close.get_future().share();
+    std::future<void> opened = observer.opened.get_future();
+    inputs.nameLength = 1;  // a one-character run tells the user so before its first row
+    controller.Start(inputs, observer, db);
+    opened.wait();
+
+    controller.Stop();
+    EXPECT_FALSE(controller.IsActive());
+    const size_t callsAtStop = observer.callCount();
+    close.set_value();
+    controller.WaitUntilFinished();
+    EXPECT_EQ(observer.callCount(), callsAtStop);
+    EXPECT_FALSE(observer.hasFinished(ResultList::HighScore));
+}

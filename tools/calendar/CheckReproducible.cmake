@@ -1,4 +1,7 @@
 # Regenerates the calendar tables and fixtures into OUT and compares them with the committed ones.
+if(NOT NODE OR NOT EXISTS ${TOOLS}/node_modules/lunar-javascript)
+  message(FATAL_ERROR "node or tools/calendar/node_modules is missing; run scripts/setup.sh")
+endif()
 file(MAKE_DIRECTORY ${OUT})
 foreach(step "generate-tables.js;${OUT}/CalendarTables.cpp" "generate-fixtures.js;${OUT}")
   list(GET step 0 script)
