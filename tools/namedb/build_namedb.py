@@ -70,6 +70,17 @@ TABLES = {
                ("聚集地", "VarChar(1000)"), ("历史名人", "VarChar(1000)")],
 }
 
+# Tables beyond the nine the loader copies: the program may read them from the file later, and
+# a loader that copies only the nine never sees them.
+EXTRA_TABLES = {
+    # The reading of each surname as a surname (华 huà, 纪 jǐ, 朴 piáo, 尉迟 yù chí), which
+    # NB_CNWord cannot hold beside the given-name reading of the same character. 拼音1 is
+    # toneless (ü as v), 拼音2 carries tone marks, syllables separated by spaces; 声母 is the
+    # initial of the first syllable, as NB_CNWord has it.
+    "NB_姓氏读音": [("Id", "Integer(10)"), ("姓", "VarChar(8)"), ("拼音1", "VarChar(40)"),
+                ("拼音2", "VarChar(40)"), ("声母", "VarChar(2)")],
+}
+
 warnings = []
 
 
@@ -231,6 +242,22 @@ def load_readings():
     return {r["汉字"]: r["拼音"] for r in rows}
 
 
+def load_published():
+    """{char: [(element, strokes), ...]} from the naming books' table, in the table's order;
+    a few characters are listed more than once."""
+    _, rows = read_table_file(tool_path("published_elements.tsv"))
+    table = {}
+    for row in rows:
+        if row["Element"] not in ELEMENTS or not row["Strokes"].isdigit():
+            warn(f"published_elements.tsv: row {row['Element']} {row['Strokes']} skipped")
+            continue
+        for ch in row["Characters"]:
+            entries = table.setdefault(ch, [])
+            if (row["Element"], int(row["Strokes"])) not in entries:
+                entries.append((row["Element"], int(row["Strokes"])))
+    return table
+
+
 def first_value(value):
     return value.split()[0] if value else ""
 
@@ -292,6 +319,13 @@ for _initials, _element in (("g k", "木"), ("d t n l", "火"), ("h y w", "土")
                             ("z c s zh ch sh r j q x", "金"), ("b p m f", "水")):
     for _initial in _initials.split():
         SOUND_ELEMENTS[_initial] = _element
+
+
+def published_element(entries, ruled):
+    """The element the naming books give. A character they list under two elements keeps our
+    rule's element when it is one of them, else the first listed."""
+    elements = [element for element, _ in entries]
+    return ruled if ruled in elements else elements[0]
 
 
 def element_of(radical_element, initial, plain, kangxi):
@@ -437,6 +471,7 @@ def build_characters(unihan, cedict, gbk_text):
     radicals, radical_forms = load_radicals()
     overrides = load_overrides()
     readings = load_readings()
+    published = load_published()
     chars = gbk_characters(unihan)
     traditional = opencc("s2t.json", chars)
     explanations = Explanations(cedict.common_words, chars)
@@ -458,6 +493,10 @@ def build_characters(unihan, cedict, gbk_text):
         if radical != ch:
             radical = RADICAL_SHOWN.get(radical, radical)
         element = element_of(radicals[number][2], initial, plain, kangxi)
+        if ch in published:
+            # The element parents meet in every naming book and site; our rule only speaks for
+            # the characters the books do not list.
+            element = published_element(published[ch], element)
         english = unihan["kDefinition"].get(ch, "")
         fallback = f"{ch}，读音{marked or '未详'}，部首{radical}，{strokes}画。"
         basic, detailed = (gbk_text(text) for text in explanations.build(ch, english, fallback))
@@ -718,6 +757,27 @@ def build_surnames():
     return rows
 
 
+def build_surname_readings(surname_rows, character_rows):
+    """One row per surname of NB_百家姓: its reading from surname_readings.tsv, else the
+    readings of its characters in NB_CNWord."""
+    _, rows = read_table_file(tool_path("surname_readings.tsv"))
+    special = {r["姓"]: r["拼音"].split() for r in rows}
+    marked_of = {row[2]: row[8] for row in character_rows}
+    out = []
+    for row in surname_rows:
+        surname = row[1]
+        syllables = special.get(surname)
+        if not syllables:
+            syllables = [special[ch][0] if ch in special else marked_of.get(ch, "")
+                         for ch in surname]
+        if len(syllables) != len(surname) or not all(syllables):
+            warn(f"surname {surname} has no reading for each character")
+        plain = [toneless(s) for s in syllables]
+        initial = split_syllable(plain[0])[0] if plain and plain[0] else ""
+        out.append([len(out) + 1, surname, " ".join(plain), " ".join(syllables), initial])
+    return out
+
+
 def build_articles():
     categories = article_categories()
     numbers = {title: index for index, (_, title) in enumerate(categories, 1)}
@@ -792,7 +852,7 @@ def write_database(tables):
     os.close(handle)
     try:
         connection = sqlite3.connect(temporary)
-        for name, columns in TABLES.items():
+        for name, columns in list(TABLES.items()) + list(EXTRA_TABLES.items()):
             connection.execute(f"create table {name} ("
                                + ", ".join(f"{c} {t}" for c, t in columns) + ")")
             marks = ", ".join("?" * len(columns))
@@ -833,11 +893,12 @@ def main():
     tables["NB_八一灵动数"] = build_numbers()
     tables["NB_三才配置"] = build_three_talents()
     tables["NB_百家姓"] = build_surnames()
+    tables["NB_姓氏读音"] = build_surname_readings(tables["NB_百家姓"], tables["NB_CNWord"])
     tables["NB_育儿百科"], tables["NB_算命风水"] = build_articles()
     for name in ("NB_八一灵动数", "NB_三才配置", "NB_百家姓", "NB_EName", "NB_育儿百科", "NB_算命风水"):
         warn_non_gbk(name, tables[name])
     write_database(tables)
-    for name in TABLES:
+    for name in list(TABLES) + list(EXTRA_TABLES):
         print(f"{name}: {len(tables[name])} rows")
     print(f"wrote {os.path.relpath(OUTPUT, ROOT)} in {time.time() - started:.1f} s"
           + (f" with {len(warnings)} warnings" if warnings else ""))
