@@ -344,12 +344,43 @@ def element_of(radical_element, initial, plain, kangxi):
 GARBLED = re.compile(r"[◇@∑\ufffd『』〔〕Ａ-Ｚａ-ｚ！]|[\u4e00-\u9fff][0-9a-f]{4}")
 
 
+# Characters the dictionary lost on its way to Unicode show as "?" (亦作"傝?") or a block; an
+# explanation holding one cannot be read, so the word is left out.
+PLACEHOLDERS = re.compile(r"[?■□\ufffd]")
+# "见密封舱(625页)": a page of the printed dictionary, which the reader does not have.
+PAGE_REFERENCE = re.compile(r"[（(]\d+页[)）]")
+SENSE_NUMBER = re.compile(r"(?:(?<=^)|(?<=\s))\d+\.")
+
+
 def clean_explanation(word, text):
+    """The dictionary's explanation of a word as a reader should see it, or "" when it cannot
+    be shown (a lost character)."""
+    if PLACEHOLDERS.search(text):
+        return ""
     # The dictionary writes "～" for the word in its examples.
     text = text.replace("～", word)
     text = text.replace("﹐", "，").replace("﹑", "、").replace(";", "；").replace("ㄧ", "｜")
     text = re.sub(r"\s*\n\s*", " ", text).strip()
+    text = PAGE_REFERENCE.sub("", text)
+    text = drop_self_reference(word, text)
     return drop_unopened_quotes(text)
+
+
+def drop_self_reference(word, text):
+    """Drops "亦作"偢采"" from the entry of 偢采 itself (the dictionary lost the variant form it
+    named), then the senses left empty, and numbers the rest again."""
+    if "亦作" not in text or word not in text:
+        return text
+    cleaned = re.sub("亦作[“\"]" + re.escape(word) + "[”\"][。；，]?", "", text)
+    if cleaned == text:
+        return text
+    senses = [part.strip() for part in SENSE_NUMBER.split(cleaned)]
+    if len(senses) == 1:
+        return senses[0]
+    head, senses = senses[0], [sense for sense in senses[1:] if sense]
+    if len(senses) == 1:
+        return (head + " " + senses[0]).strip()
+    return (head + " " + " ".join(f"{n}.{sense}" for n, sense in enumerate(senses, 1))).strip()
 
 
 def drop_unopened_quotes(text):
@@ -467,11 +498,54 @@ RADICAL_SHOWN = {"艸": "艹", "辵": "辶", "邑": "阝", "阜": "阝", "肉": 
                  "网": "罒", "戶": "户", "靑": "青"}
 
 
+def load_character_texts():
+    """{char: (basic, detailed)} from our own explanation files, texts/character_explanations*.tsv
+    read in name order: one line per character, 字<TAB>基本解释<TAB>详细解释, "<br />" for a
+    line break inside a text, "#" lines are comments. A character's first line counts."""
+    files = sorted(glob.glob(os.path.join(TEXTS_DIR, "character_explanations*.tsv")))
+    if not files:
+        warn("texts/character_explanations*.tsv are missing; every character keeps the "
+             "dictionary's words")
+    texts = {}
+    for path in files:
+        name = os.path.relpath(path, TEXTS_DIR)
+        with open(path, encoding="utf-8-sig") as f:
+            for number, line in enumerate(f, 1):
+                line = line.rstrip("\r\n")
+                if not line.strip() or line.startswith("#"):
+                    continue
+                cells = [cell.strip() for cell in line.split("\t")]
+                if cells[0] == "字":
+                    continue  # a header line
+                if len(cells) != 3 or len(cells[0]) != 1 or not all(cells):
+                    warn(f"texts/{name}:{number}: not 字<TAB>基本解释<TAB>详细解释; line skipped")
+                    continue
+                if PLACEHOLDERS.search(cells[1] + cells[2]):
+                    warn(f"texts/{name}:{number}: {cells[0]} holds a placeholder")
+                if cells[0] in texts:
+                    warn(f"texts/{name}:{number}: {cells[0]} has a text already; line skipped")
+                    continue
+                texts[cells[0]] = (cells[1], cells[2])
+    return texts
+
+
+def own_text(text, tail=()):
+    """One of our texts as the character page shows it: each line escaped, lines joined with
+    "<br />", the tail lines (the English gloss) kept only while the text fits."""
+    lines = [html.escape(line.strip(), quote=False) for line in text.split("<br />")
+             if line.strip()]
+    joined = "<br />".join(lines + [html.escape(t, quote=False) for t in tail])
+    if len(joined) > EXPLANATION_LIMIT:
+        joined = "<br />".join(lines)
+    return trim(joined, EXPLANATION_LIMIT)
+
+
 def build_characters(unihan, cedict, gbk_text):
     radicals, radical_forms = load_radicals()
     overrides = load_overrides()
     readings = load_readings()
     published = load_published()
+    own_texts = load_character_texts()
     chars = gbk_characters(unihan)
     traditional = opencc("s2t.json", chars)
     explanations = Explanations(cedict.common_words, chars)
@@ -499,7 +573,14 @@ def build_characters(unihan, cedict, gbk_text):
             element = published_element(published[ch], element)
         english = unihan["kDefinition"].get(ch, "")
         fallback = f"{ch}，读音{marked or '未详'}，部首{radical}，{strokes}画。"
-        basic, detailed = (gbk_text(text) for text in explanations.build(ch, english, fallback))
+        if ch in own_texts:
+            # Our own words for the name characters: what the character means and suggests in
+            # a name; the English gloss stays on the detailed page only.
+            basic, detailed = own_texts[ch]
+            texts = (own_text(basic), own_text(detailed, [english] if english else []))
+        else:
+            texts = explanations.build(ch, english, fallback)
+        basic, detailed = (gbk_text(text) for text in texts)
         code = int.from_bytes(ch.encode("gbk"), "big")
         rows.append((index, code, ch, ch, trad, strokes, kangxi, plain, marked, initial, final,
                      radical, element, "", basic, detailed))
