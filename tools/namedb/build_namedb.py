@@ -571,7 +571,10 @@ def build_characters(unihan, cedict, gbk_text):
             # The element parents meet in every naming book and site; our rule only speaks for
             # the characters the books do not list.
             element = published_element(published[ch], element)
-        english = unihan["kDefinition"].get(ch, "")
+        # The gloss names a few characters GBK lacks (貐 "□貐 a legendary monster"); they are
+        # left out rather than shown as a placeholder.
+        english = " ".join("".join(c for c in unihan["kDefinition"].get(ch, "")
+                                   if encodes_in_gbk(c)).split())
         fallback = f"{ch}，读音{marked or '未详'}，部首{radical}，{strokes}画。"
         if ch in own_texts:
             # Our own words for the name characters: what the character means and suggests in
