@@ -280,7 +280,9 @@ def kangxi_strokes(traditional, unihan, radicals):
         return total
     number, _, residual = radical_stroke(value)
     if residual <= 0:
-        return total
+        # A radical standing alone has the strokes of its Kangxi glyph (鼎 13, 瓦 5, 骨 10);
+        # a character that only sits under a radical keeps its own (王 4 under 玉).
+        return radicals[number][1] if radicals[number][0] == traditional else total
     return max(radicals[number][1] + residual, total)
 
 
