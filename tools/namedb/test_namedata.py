@@ -62,9 +62,10 @@ HALF_GOOD_NUMBERS = {27, 30, 38, 40, 49, 51, 55, 58, 71, 73, 75, 77, 78}
 
 # Three-talent combinations whose class the published tables agree on: harmony is good, a
 # clash between neighbours (other than earth with wood or water) is bad.
-GOOD_THREE_TALENTS = "木木木 木木火 木火土 火土金 土金水 金水木 水木火 木水金 火木木 土火土 金土土"
+GOOD_THREE_TALENTS = ("木木木 木木火 木火土 火土金 土金水 金水木 水木火 木水金 火木木 土火土 金土土 "
+                      "火木土 木木土 水木土")
 BAD_THREE_TALENTS = ("金木木 金木水 火金土 火金金 水火火 木火水 火火水 火火金 金金木 水水火 "
-                     "木木金 土水水 木土水 金火水 火水土")
+                     "木木金 土水水 木土水 金火水 火水土 土土水 土木水")
 
 
 def source_path(*parts):
