@@ -656,6 +656,15 @@ class Transliterator:
         s = re.sub(r"[^a-z]", "", name.lower())
         if s.startswith("mc"):  # the Mc of Mckenzie is a chunk of its own: 麦
             return "mc" + Transliterator.spelling(s[2:])
+        # Spanish names read j as h: between vowels (Alejandro 亚历杭德罗) and at the start of
+        # the Spanish given names (Juan, Javier, Jorge, Jesus, Joaquin).
+        s = re.sub(r"(?<=[aeiou])j(?=[aeiou])", "h", s)
+        if re.match(r"j(?:ua|ue|oa|avi|orge|esus)", s):
+            s = "h" + s[1:]
+        # An opening x is z in English (Xavier 泽维尔, Xander 赞德), h before i in Spanish
+        # (Ximena 希梅娜).
+        if s.startswith("x"):
+            s = ("h" if s[1:2] == "i" else "z") + s[1:]
         for written, sound in (("tch", "ch"), ("ph", "f"), ("ck", "k"), ("qu", "kw"),
                                ("x", "ks"), ("wh", "w"), ("gh", "")):
             s = s.replace(written, sound)
@@ -668,6 +677,10 @@ class Transliterator:
         s = re.sub(r"(.)\1", r"\1", s)
         if len(s) > 3 and s.endswith("e") and s[-2] not in Transliterator.VOWELS:
             s = s[:-1]
+        # A final r after a stressed a or i is heard and written 尔 (Omar 奥马尔, Amir 阿米尔,
+        # Cesar 塞萨尔); the unstressed English -er stays silent (Walker 沃克), and so does the r of
+        # -gar and -car (Edgar 埃德加, Oscar 奥斯卡).
+        s = re.sub(r"(?<=[^aeiougkc][ai])r$", "R", s)
         return s
 
     def __call__(self, name, female):

@@ -284,7 +284,9 @@ class NameDataTest(unittest.TestCase):
                                ("Thomas", (1, "th", "托马斯")), ("Phillip", (1, "ph", "菲利普")),
                                ("Alma", (2, "", "阿尔玛")), ("Kaylee", (2, "", "凯莉")),
                                ("Mckenzie", (2, "", "麦肯齐")), ("Hayden", (3, "", "海登")),
-                               ("Claudia", (2, "", "克洛蒂娅"))]:
+                               ("Claudia", (2, "", "克洛蒂娅")), ("Dave", (1, "", "戴夫")),
+                               ("Jorge", (1, "", "豪尔赫")), ("Javier", (1, "", "哈维尔")),
+                               ("Quinn", (3, "", "奎因")), ("Jameson", (1, "", "詹姆森"))]:
             with self.subTest(name=name):
                 self.assertEqual(by_name[name], expected)
 
@@ -330,6 +332,22 @@ class ArticleFileTest(unittest.TestCase):
                          [["未知分类", "一"], ["未知分类", "二"], ["胎教", "三"]])
         self.assertEqual(fortune, [])
         self.assertEqual(len(new_warnings), 1)
+
+
+class TransliterationTest(unittest.TestCase):
+    """Names no rendering list knows are transliterated by their sound."""
+
+    def test_spanish_j_and_x_and_a_final_r(self):
+        sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+        import build_namedb
+        transliterate = build_namedb.Transliterator()
+        for name, female, expected in [("Yasir", False, "亚西尔"), ("Kumar", False, "库马尔"),
+                                       ("Juan", False, "胡安"), ("Alejo", False, "阿莱霍"),
+                                       ("Xander", False, "赞德"), ("Ximena", True, "希梅娜"),
+                                       ("Dexter", False, "德克斯特"), ("Oscar", False, "奥斯卡"),
+                                       ("Benjamin", False, "本贾明")]:
+            with self.subTest(name=name):
+                self.assertEqual(transliterate(name, female), expected)
 
 
 class CharacterTextFileTest(unittest.TestCase):
