@@ -788,6 +788,29 @@ class GbkText:
             self.replaced += 1
         return out
 
+    def name(self, text):
+        """A poet's name, which the poem list shows and looks poems up by: a character
+        without any GBK variant is written as its reading (苏（yǔ）), not as a placeholder."""
+        out = []
+        for ch in text:
+            replaced = self.character(ch)
+            if replaced == self.MISSING:
+                marked = reading(ch, self.unihan)
+                replaced = f"（{marked if encodes_in_gbk(marked) else toneless(marked)}）" \
+                    if marked else ""
+            out.append(replaced)
+        return "".join(out)
+
+
+def keep_gbk_originals(original, converted):
+    """OpenCC's simplified text, except where it turns a character GBK has into one GBK lacks
+    (a rare simplified form): there the original character stays, so that no avoidable
+    placeholder appears."""
+    if len(original) != len(converted) or encodes_in_gbk(converted):
+        return converted
+    return "".join(new if encodes_in_gbk(new) or not encodes_in_gbk(old) else old
+                   for old, new in zip(original, converted))
+
 
 def build_poems(pool_characters, gbk_text):
     directory = os.path.join(MODULES, "chinese-poetry", "dist", "quantangshi")
@@ -805,11 +828,13 @@ def build_poems(pool_characters, gbk_text):
                 if title and text:
                     poems.append((title, (poem.get("author") or "").strip(), text))
     flat = [re.sub(r"\s+", " ", field) for poem in poems for field in poem]
-    converted = opencc("t2s.json", flat)
+    converted = [keep_gbk_originals(old, new)
+                 for old, new in zip(flat, opencc("t2s.json", flat))]
     poem_rows = []
     counts = {}
     for index in range(len(poems)):
-        title, author, text = (gbk_text(field) for field in converted[3 * index:3 * index + 3])
+        title, author, text = converted[3 * index:3 * index + 3]
+        title, author, text = gbk_text(title), gbk_text.name(author), gbk_text(text)
         marks = "".join(dict.fromkeys(ch for ch in text if ch in pool_characters))
         poem_rows.append((index + 1, title, author, text, marks, len(text)))
         counts[author] = counts.get(author, 0) + 1

@@ -299,6 +299,13 @@ class NameDataTest(unittest.TestCase):
                                    "(select Poet from NB_Poet) or 标题='' or 内容=''"), [(0,)])
         self.assertEqual(self.rows("select sum(PoemCount) from NB_Poet")[0][0],
                          self.rows("select count(*) from NB_全唐诗")[0][0])
+        self.assertEqual(self.rows("select Poet from NB_Poet where Poet like '%□%'"), [])
+        # A character GBK has stays where OpenCC's simplified form is one GBK lacks (竚, 爇),
+        # which would have been a placeholder.
+        text = self.rows("select 内容 from NB_全唐诗 where 作者='宋之问' and 标题='七夕'")[0][0]
+        self.assertIn("归轮竚日输", text)
+        self.assertIn("焚爇", self.rows("select 内容 from NB_全唐诗 where 作者='苏颋' and "
+                                      "标题='奉和圣制春台望应制'")[0][0])
         pools = characters_of(source_path("generation", "lists", "male_pool.txt")) | \
             characters_of(source_path("generation", "lists", "female_pool.txt"))
         title, text, marks = self.rows("select 标题, 内容, 首字母 from NB_全唐诗 "
