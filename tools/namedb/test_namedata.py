@@ -257,6 +257,15 @@ class NameDataTest(unittest.TestCase):
                 short[category] = count
         self.assertEqual(short, {}, "categories with fewer than three articles")
 
+    def test_articles_give_one_fever_threshold(self):
+        # Every article that says when a child has a fever says the same.
+        thresholds = set()
+        for (body,) in self.rows("select 内容 from NB_育儿百科"):
+            for sentence in re.split("[。；]", body):
+                if "算发热" in sentence:
+                    thresholds.update(re.findall(r"(?:腋[下温]\D{0,4})(\d+(?:\.\d)?)", sentence))
+        self.assertEqual(thresholds, {"37.5"})
+
     def test_every_surname_has_its_page_texts(self):
         # No surname page opens empty, and the compound surnames parents ask for are there.
         bare = self.rows("select 姓 from NB_百家姓 where 姓氏起源 = '' or 聚集地 = '' "
