@@ -517,8 +517,8 @@ def load_character_texts():
                 if not line.strip() or line.startswith("#"):
                     continue
                 cells = [cell.strip() for cell in line.split("\t")]
-                if cells[0] == "字":
-                    continue  # a header line
+                if cells == ["字", "基本解释", "详细解释"]:
+                    continue  # a header line; the character 字 has a line of its own
                 if len(cells) != 3 or len(cells[0]) != 1 or not all(cells):
                     warn(f"texts/{name}:{number}: not 字<TAB>基本解释<TAB>详细解释; line skipped")
                     continue

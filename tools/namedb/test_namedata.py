@@ -376,7 +376,7 @@ class CharacterTextFileTest(unittest.TestCase):
             for name, body in [("character_explanations_2.tsv", "玥\t二\t二详\n"),
                                ("character_explanations_1.tsv",
                                 "# 注释\n字\t基本解释\t详细解释\n玥\t神珠。<br />宝珠\t一详\n"
-                                "涵\t包容\n")]:
+                                "涵\t包容\n字\t文字\t文字详\n")]:
                 with open(os.path.join(texts, name), "w", encoding="utf-8") as f:
                     f.write(body)
             saved = build_namedb.TEXTS_DIR, list(build_namedb.warnings)
@@ -388,7 +388,7 @@ class CharacterTextFileTest(unittest.TestCase):
             finally:
                 build_namedb.TEXTS_DIR = saved[0]
                 build_namedb.warnings[:] = saved[1]
-        self.assertEqual(loaded, {"玥": ("神珠。<br />宝珠", "一详")})
+        self.assertEqual(loaded, {"玥": ("神珠。<br />宝珠", "一详"), "字": ("文字", "文字详")})
         self.assertEqual(len(new_warnings), 2)  # 涵 lacks a column; 玥 comes twice
         self.assertEqual(build_namedb.own_text("神珠<br />宝珠 & 玉", ["a gem"]),
                          "神珠<br />宝珠 &amp; 玉<br />a gem")
