@@ -656,7 +656,7 @@ class Transliterator:
         s = re.sub(r"[^a-z]", "", name.lower())
         if s.startswith("mc"):  # the Mc of Mckenzie is a chunk of its own: 麦
             return "mc" + Transliterator.spelling(s[2:])
-        # Spanish names read j as h: between vowels (Alejandro 亚历杭德罗) and at the start of
+        # Spanish names read j as h: between vowels (Alejo 阿莱霍) and at the start of
         # the Spanish given names (Juan, Javier, Jorge, Jesus, Joaquin).
         s = re.sub(r"(?<=[aeiou])j(?=[aeiou])", "h", s)
         if re.match(r"j(?:ua|ue|oa|avi|orge|esus)", s):
