@@ -657,9 +657,9 @@ class Transliterator:
         if s.startswith("mc"):  # the Mc of Mckenzie is a chunk of its own: 麦
             return "mc" + Transliterator.spelling(s[2:])
         # Spanish names read j as h: between vowels (Alejo 阿莱霍) and at the start of
-        # the Spanish given names (Juan, Javier, Jorge, Jesus, Joaquin).
+        # the Spanish given names (Juan, Javier, Jorge, Jesus).
         s = re.sub(r"(?<=[aeiou])j(?=[aeiou])", "h", s)
-        if re.match(r"j(?:ua|ue|oa|avi|orge|esus)", s):
+        if re.match(r"j(?:ua|ue|avier|orge|esus)", s):  # not Joann, Javon
             s = "h" + s[1:]
         # An opening x is z in English (Xavier 泽维尔, Xander 赞德), h before i in Spanish
         # (Ximena 希梅娜).

@@ -361,7 +361,7 @@ class TransliterationTest(unittest.TestCase):
                                        ("Juan", False, "胡安"), ("Alejo", False, "阿莱霍"),
                                        ("Xander", False, "赞德"), ("Ximena", True, "希梅娜"),
                                        ("Dexter", False, "德克斯特"), ("Oscar", False, "奥斯卡"),
-                                       ("Benjamin", False, "本贾明")]:
+                                       ("Benjamin", False, "本贾明"), ("Joann", True, "乔安")]:
             with self.subTest(name=name):
                 self.assertEqual(transliterate(name, female), expected)
 
