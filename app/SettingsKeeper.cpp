@@ -69,12 +69,18 @@ void SettingsKeeper::LoadSettings() {
     m_window.scorePage()->givenName()->setText(widgets::FromGbk(settings.scoreGivenName));
     m_window.recordsPage()->SetRecords(FromGbk(settings.records));
     m_loaded = true;
+    m_savedText = m_file.Text();
 }
 
 void SettingsKeeper::SaveSettings() {
     if (!m_loaded) return;
     WriteSavedSettings(m_file, CurrentSettings());
-    Report(m_file.Save());
+    // The window's close and its end both save; an unchanged file is not written twice.
+    const std::string text = m_file.Text();
+    if (text == m_savedText && m_lastFailure.isEmpty()) return;
+    const files::WriteFileResult result = m_file.Save();
+    if (result.ok()) m_savedText = text;
+    Report(result);
 }
 
 SavedSettings SettingsKeeper::CurrentSettings() const {

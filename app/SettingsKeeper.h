@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <filesystem>
+#include <string>
 
 #include "files/WriteFileAtomically.h"
 
@@ -33,5 +34,6 @@ class SettingsKeeper : public QObject {
     SettingsFile& m_file;
     MainWindow& m_window;
     bool m_loaded = false;
+    std::string m_savedText;  // what the file on disk holds, as far as this program knows
     QString m_lastFailure;
 };
