@@ -10,7 +10,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <filesystem>
 #include <memory>
 
 #include "app/MainWindow.h"
