@@ -20,6 +20,7 @@
 #include "app/AboutWindow.h"
 #include "app/ProgramSession.h"
 #include "app/RecordsPage.h"
+#include "app/SettingsKeeper.h"
 #include "app/Skins.h"
 #include "birthchart/ui/BirthChartPage.h"
 #include "generation/ui/ClassicPage.h"
@@ -82,6 +83,7 @@ MainWindow::MainWindow(ProgramSession& session) : QMainWindow(), m_session(sessi
     BuildToolbar();
     BuildPages();
     BuildStatusBar();
+    m_settings = new SettingsKeeper(m_session.settings(), *this);
 
     connect(&m_session.loading(), &DatabaseLoading::Failed, this, [this](const QString& message) {
         widgets::MessageBoxes::Show(this, message, QString(), widgets::MessageBoxes::Icon::Error);
@@ -221,6 +223,7 @@ void MainWindow::StartUp() {
     m_skinNumber = 1;
     m_modeSelection->birthDate()->Reset();
     SetModeStatus(0);
+    m_settings->LoadSettings();
     m_session.StartLoading();
 }
 
@@ -336,7 +339,10 @@ void MainWindow::OpenHelp() {
 
 void MainWindow::OpenAbout() { (new AboutWindow)->show(); }
 
-void MainWindow::ShutDown() { m_session.ShutDown(); }
+void MainWindow::ShutDown() {
+    m_session.ShutDown();
+    m_settings->SaveSettings();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     ShutDown();

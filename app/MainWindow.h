@@ -12,6 +12,7 @@ class QTabWidget;
 class QToolBar;
 class ProgramSession;
 class RecordsPage;
+class SettingsKeeper;
 namespace generation_ui {
 class ModeSelectionPage;
 class HighScorePage;
@@ -111,4 +112,5 @@ class MainWindow : public QMainWindow {
     RecordsPage* m_records = nullptr;
     generation_ui::SuperLuckyPage* m_superLucky = nullptr;
     generation_ui::ClassicPage* m_classic = nullptr;
+    SettingsKeeper* m_settings = nullptr;
 };
