@@ -21,6 +21,7 @@ class NicknamePage;
 class EnglishNamePage;
 class SuperLuckyPage;
 class ClassicPage;
+class NamingController;
 }  // namespace generation_ui
 namespace numerology_ui {
 class ScorePage;
@@ -72,6 +73,7 @@ class MainWindow : public QMainWindow {
     RecordsPage* recordsPage() const { return m_records; }
     generation_ui::SuperLuckyPage* superLuckyPage() const { return m_superLucky; }
     generation_ui::ClassicPage* classicPage() const { return m_classic; }
+    generation_ui::NamingController* namingController() const { return m_naming; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,7 +84,7 @@ class MainWindow : public QMainWindow {
     void BuildToolbar();
     void BuildStatusBar();
     void SetModeStatus(int modeIndex);
-    void OnPauseClicked(QPushButton* pause, QPushButton* exportButton, GenerationMode ownMode);
+    void ConnectNaming();
     void ChangeSkin();
     void OpenHelp();
     void OpenAbout();
@@ -111,4 +113,5 @@ class MainWindow : public QMainWindow {
     RecordsPage* m_records = nullptr;
     generation_ui::SuperLuckyPage* m_superLucky = nullptr;
     generation_ui::ClassicPage* m_classic = nullptr;
+    generation_ui::NamingController* m_naming = nullptr;
 };
