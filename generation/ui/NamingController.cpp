@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QThreadPool>
 #include <QUrl>
 
 #include "generation/NameListExport.h"
@@ -111,6 +112,10 @@ NamingController::NamingController(NamingPages pages, NamingServices services, Q
 }
 
 NamingController::~NamingController() { ShutDown(); }
+
+GenerationCharacterDialog* NamingController::generationCharacterDialog() const { return m_dialog; }
+
+WaitingWindow* NamingController::waitingWindow() const { return m_waiting; }
 
 void NamingController::ConnectPages() {
     ModeSelectionPage* modes = m_pages.modeSelection;
@@ -263,9 +268,17 @@ void NamingController::BeginRun(GenerationMode mode) {
     // A new run starts with its pause button ready to pause, whatever an earlier run left.
     m_pages.highScore->pauseButton()->setText(kPause);
     m_pages.superLucky->pauseButton()->setText(kPause);
+    // The run disables its page's buttons too, but only once it is under way; until then a
+    // pause must not reach it before it has written anything.
     if (mode == GenerationMode::HighScore) {
-        m_pages.highScore->regenerateButton()->setEnabled(true);
+        m_pages.highScore->pauseButton()->setEnabled(false);
+        m_pages.highScore->exportButton()->setEnabled(false);
         m_pages.tabs->setCurrentWidget(m_pages.highScore);
+    } else if (mode == GenerationMode::SuperLucky) {
+        for (QPushButton* button :
+             {m_pages.superLucky->pauseButton(), m_pages.superLucky->generateButton(),
+              m_pages.superLucky->exportButton()})
+            button->setEnabled(false);
     }
     if (const std::optional<ResultList> list = ListOfMode(mode)) {
         ListView(*list)->model()->Clear();
@@ -449,6 +462,10 @@ void NamingController::CloseWaitingWindow() {
     if (m_waiting) m_waiting->close();
 }
 
+void NamingController::ShowProgress(int done, int total) {
+    if (m_waiting) m_waiting->ShowProgress(done, total);
+}
+
 void NamingController::ShowMessage(const QString& text, const QString& title, MessageIcon icon) {
     widgets::MessageBoxes::Show(m_services.window, text, title, BoxIcon(icon));
 }
@@ -484,7 +501,13 @@ void NamingController::AppendRows(ResultList list, std::vector<QStringList> rows
 void NamingController::ReplaceRows(ResultList list, std::vector<QStringList> rows) {
     QElapsedTimer timer;
     timer.start();
-    ListView(list)->model()->SetRows(std::move(rows));
+    widgets::ResultListModel* model = ListView(list)->model();
+    // The rows being replaced are freed on a pool thread: 100000 rows of eight strings take
+    // longer to free than the window may stall. The copy only shares them.
+    auto replaced = std::make_shared<std::vector<QStringList>>(model->Rows());
+    model->SetRows(std::move(rows));
+    QThreadPool::globalInstance()->start(
+        [replaced = std::move(replaced)]() mutable { replaced.reset(); });
     m_rowFilingNanoseconds += timer.nsecsElapsed();
 }
 

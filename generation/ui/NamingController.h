@@ -92,12 +92,12 @@ class NamingController : public QObject, private RunWindow {
     // 设置辈份: opens the dialog over the window without blocking; the setting changes when the
     // dialog closes.
     void OpenGenerationCharacterDialog();
-    GenerationCharacterDialog* generationCharacterDialog() const { return m_dialog; }
+    GenerationCharacterDialog* generationCharacterDialog() const;
     const GenerationCharacterSetting& generationCharacter() const { return m_generationCharacter; }
     // The state of a fresh start: no generation character, the mark in grey.
     void ResetGenerationCharacter();
 
-    WaitingWindow* waitingWindow() const { return m_waiting; }
+    WaitingWindow* waitingWindow() const;
     QtGenerationObserver* observer() const { return m_observer; }
     // Replaces the desktop's "open this file" (tests keep files from opening).
     void SetDocumentOpener(std::function<void(const std::filesystem::path&)> opener);
@@ -129,6 +129,7 @@ class NamingController : public QObject, private RunWindow {
     // RunWindow: the run's calls, on the window thread.
     void ShowWaitingWindow() override;
     void CloseWaitingWindow() override;
+    void ShowProgress(int done, int total) override;
     void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override;
     void SetControlEnabled(WindowControl control, bool enabled) override;
     void ShowPage(RunPage page) override;

@@ -37,7 +37,10 @@ QtGenerationObserver::QtGenerationObserver(RunWindow& window, QObject* parent)
 
 QtGenerationObserver::~QtGenerationObserver() { Cancel(); }
 
-void QtGenerationObserver::BeginRun() { ++m_run; }
+void QtGenerationObserver::BeginRun() {
+    ++m_run;
+    m_batches = 0;
+}
 
 void QtGenerationObserver::Cancel() {
     m_cancelled = true;
@@ -74,6 +77,10 @@ void QtGenerationObserver::CloseWaitingWindow() {
     Post([this] { m_window.CloseWaitingWindow(); });
 }
 
+void QtGenerationObserver::ShowProgress(int done, int total) {
+    Post([this, done, total] { m_window.ShowProgress(done, total); });
+}
+
 void QtGenerationObserver::ShowMessage(const std::string& text, const std::string& title,
                                        MessageIcon icon) {
     auto wait = std::make_shared<BoxWait>();
@@ -104,6 +111,7 @@ void QtGenerationObserver::ShowPage(RunPage page) {
 }
 
 void QtGenerationObserver::RowsWritten(ResultList list, const std::vector<ResultRow>& rows) {
+    if (m_batchHook) m_batchHook(++m_batches);
     Post([this, list, converted = ToQtRows(rows)]() mutable {
         m_window.AppendRows(list, std::move(converted));
     });

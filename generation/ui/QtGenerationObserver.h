@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -20,6 +21,7 @@ class RunWindow {
     virtual ~RunWindow() = default;
     virtual void ShowWaitingWindow() = 0;
     virtual void CloseWaitingWindow() = 0;
+    virtual void ShowProgress(int done, int total) = 0;
     // Shows the box and returns when the user has closed it.
     virtual void ShowMessage(const QString& text, const QString& title, MessageIcon icon) = 0;
     virtual void SetControlEnabled(WindowControl control, bool enabled) = 0;
@@ -49,9 +51,14 @@ class QtGenerationObserver : public QObject, public GenerationObserver {
     // for a message box and shows no further box.
     void Cancel();
     bool IsCancelled() const { return m_cancelled.load(); }
+    // Called on the worker before each batch of rows is sent, with the batch's number within
+    // its run (1 for the first). Tests use it to catch a run at a known point; set it before the
+    // run starts.
+    void SetBatchHook(std::function<void(int batch)> hook) { m_batchHook = std::move(hook); }
 
     void ShowWaitingWindow() override;
     void CloseWaitingWindow() override;
+    void ShowProgress(int done, int total) override;
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
     void SetControlEnabled(WindowControl control, bool enabled) override;
     void ShowPage(RunPage page) override;
@@ -78,6 +85,8 @@ class QtGenerationObserver : public QObject, public GenerationObserver {
     RunWindow& m_window;
     std::atomic<unsigned long long> m_run{0};
     std::atomic<bool> m_cancelled{false};
+    std::atomic<int> m_batches{0};
+    std::function<void(int)> m_batchHook;
     std::mutex m_waitsMutex;
     std::vector<std::shared_ptr<BoxWait>> m_waits;
 };
