@@ -31,6 +31,7 @@
 #include "generation/ui/PoemPage.h"
 #include "generation/ui/SuperLuckyPage.h"
 #include "generation/ui/WaitingWindow.h"
+#include "namedb/LoadNameDatabase.h"
 #include "namedb/tests/FixtureDatabase.h"
 #include "numerology/CharacterLookup.h"
 #include "widgets/MessageBoxes.h"
@@ -488,10 +489,14 @@ class NamingControllerTest : public QObject {
     }
 
   private:
-    // The built name database, when this checkout has one (scripts/setup.sh makes it).
+    // The built name database, when this checkout has one (scripts/setup.sh makes it), copied
+    // into memory as the program loads it.
     static bool OpenNameDatabase(SqliteDatabase& db) {
+        struct QuietSink : LoadFailureSink {
+            void ShowLoadFailure(const std::string&) override {}
+        } sink;
         const std::filesystem::path file = BABYNAME_NAME_DATABASE;
-        return std::filesystem::exists(file) && db.OpenReadOnly(file);
+        return std::filesystem::exists(file) && LoadNameDatabase(db, file, sink);
     }
 
   private slots:
