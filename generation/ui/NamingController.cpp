@@ -1,5 +1,6 @@
 #include "generation/ui/NamingController.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QItemSelectionModel>
 #include <QPainter>
@@ -224,9 +225,7 @@ void NamingController::StartNaming() {
         case GenerationMode::SuperLucky:
             if (m_remembered.ChangedAndRemember(ReadInputs(mode))) {
                 // Stop first, then empty: a late row of the old run must not land in the new list.
-                m_services.runs->Stop();
-                m_observer->BeginRun();
-                CloseWaitingWindow();
+                StopCurrentRun();
                 m_pages.superLucky->list()->model()->Clear();
                 m_pages.superLucky->pauseButton()->setText(kPause);
                 m_pages.superLucky->generateButton()->setEnabled(true);
@@ -258,12 +257,20 @@ void NamingController::StartRun(GenerationMode mode) {
     m_services.runs->Start(inputs, *m_observer, *database);
 }
 
-void NamingController::BeginRun(GenerationMode mode) {
-    // Stop first, then empty: once Stop has returned the old run delivers nothing, and what it
-    // posted before is dropped because the observer now belongs to the new run.
+void NamingController::StopCurrentRun() {
     m_services.runs->Stop();
+    // Once Stop has returned the old run delivers nothing more. What it sent before is filed
+    // now, so a run that had just finished still leaves its list sorted and its controls given
+    // back; whatever the caller empties next is emptied after it. Anything else still on its way
+    // belongs to the old run and is dropped.
+    QCoreApplication::sendPostedEvents(m_observer, QEvent::MetaCall);
     m_observer->BeginRun();
     CloseWaitingWindow();
+}
+
+void NamingController::BeginRun(GenerationMode mode) {
+    // Stop first, then empty.
+    StopCurrentRun();
 
     // A new run starts with its pause button ready to pause, whatever an earlier run left.
     m_pages.highScore->pauseButton()->setText(kPause);

@@ -117,6 +117,7 @@ class NamingController : public QObject, private RunWindow {
 
   private:
     GenerationInputs ReadInputs(GenerationMode mode) const;
+    void StopCurrentRun();
     void BeginRun(GenerationMode mode);
     void OnPauseClicked(GenerationMode ownMode);
     void ExportList(ResultList list, const char* fileName);
