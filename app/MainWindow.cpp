@@ -28,6 +28,7 @@
 #include "generation/ui/EnglishNamePage.h"
 #include "generation/ui/HighScorePage.h"
 #include "generation/ui/ModeSelectionPage.h"
+#include "generation/ui/NamingController.h"
 #include "generation/ui/NamingModes.h"
 #include "generation/ui/NicknamePage.h"
 #include "generation/ui/PoemPage.h"
@@ -130,14 +131,19 @@ void MainWindow::BuildPages() {
 
     connect(m_modeSelection, &generation_ui::ModeSelectionPage::modeClicked, this,
             &MainWindow::SetModeStatus);
-    connect(m_highScore->pauseButton(), &QPushButton::clicked, this, [this] {
-        OnPauseClicked(m_highScore->pauseButton(), m_highScore->exportButton(),
-                       GenerationMode::HighScore);
-    });
-    connect(m_superLucky->pauseButton(), &QPushButton::clicked, this, [this] {
-        OnPauseClicked(m_superLucky->pauseButton(), m_superLucky->exportButton(),
-                       GenerationMode::SuperLucky);
-    });
+    ConnectNaming();
+}
+
+// Starting, pausing and exporting the naming runs belongs to the naming controller.
+void MainWindow::ConnectNaming() {
+    generation_ui::NamingPages pages{m_modeSelection, m_highScore, m_superLucky, m_poem,
+                                     m_combination,   m_nickname,  m_english,    m_classic,
+                                     m_pages};
+    generation_ui::NamingServices services{
+        &m_session.runs(), [this] { return m_session.database(); }, m_session.dataDirectory(),
+        [this](WindowControl control, bool enabled) { SetRunControlEnabled(control, enabled); },
+        this};
+    m_naming = new generation_ui::NamingController(pages, std::move(services), this);
 }
 
 void MainWindow::BuildMenus() {
@@ -309,23 +315,6 @@ void MainWindow::ShowRunPage(RunPage page) {
     }
 }
 
-void MainWindow::OnPauseClicked(QPushButton* pause, QPushButton* exportButton,
-                                GenerationMode ownMode) {
-    if (pause->text() == QStringLiteral("暂停")) {
-        m_session.runs().Hold();
-        SetRunControlEnabled(WindowControl::ModeSelection, true);
-        exportButton->setEnabled(true);
-        pause->setText(QStringLiteral("继续"));
-    } else {
-        m_session.runs().Resume();
-        pause->setText(QStringLiteral("暂停"));
-        const auto& modes = NamingModes();
-        for (size_t i = 0; i < modes.size(); ++i)
-            if (modes[i].mode != ownMode) m_modeSelection->modeButtons()[int(i)]->setEnabled(true);
-        exportButton->setEnabled(false);
-    }
-}
-
 void MainWindow::ChangeSkin() {
     if (m_skinNumber <= Skins::kCount) Skins::Apply(m_skinNumber);
     if (m_skinNumber <= Skins::kCount) ++m_skinNumber;
@@ -340,6 +329,9 @@ void MainWindow::OpenHelp() {
 void MainWindow::OpenAbout() { (new AboutWindow)->show(); }
 
 void MainWindow::ShutDown() {
+    // The naming first: it releases a run that waits for a message box, so the session's stop
+    // of the runs never waits on a box.
+    if (m_naming) m_naming->ShutDown();
     m_session.ShutDown();
     m_settings->SaveSettings();
 }

@@ -22,6 +22,7 @@ class NicknamePage;
 class EnglishNamePage;
 class SuperLuckyPage;
 class ClassicPage;
+class NamingController;
 }  // namespace generation_ui
 namespace numerology_ui {
 class ScorePage;
@@ -73,6 +74,7 @@ class MainWindow : public QMainWindow {
     RecordsPage* recordsPage() const { return m_records; }
     generation_ui::SuperLuckyPage* superLuckyPage() const { return m_superLucky; }
     generation_ui::ClassicPage* classicPage() const { return m_classic; }
+    generation_ui::NamingController* namingController() const { return m_naming; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,7 +85,7 @@ class MainWindow : public QMainWindow {
     void BuildToolbar();
     void BuildStatusBar();
     void SetModeStatus(int modeIndex);
-    void OnPauseClicked(QPushButton* pause, QPushButton* exportButton, GenerationMode ownMode);
+    void ConnectNaming();
     void ChangeSkin();
     void OpenHelp();
     void OpenAbout();
@@ -113,4 +115,5 @@ class MainWindow : public QMainWindow {
     generation_ui::SuperLuckyPage* m_superLucky = nullptr;
     generation_ui::ClassicPage* m_classic = nullptr;
     SettingsKeeper* m_settings = nullptr;
+    generation_ui::NamingController* m_naming = nullptr;
 };
