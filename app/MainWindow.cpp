@@ -31,6 +31,10 @@
 #include "generation/ui/NicknamePage.h"
 #include "generation/ui/PoemPage.h"
 #include "generation/ui/SuperLuckyPage.h"
+#include "numerology/ui/CharacterQueryWindow.h"
+#include "numerology/ui/NameCells.h"
+#include "numerology/ui/NameDetailOpener.h"
+#include "numerology/ui/PageWindow.h"
 #include "numerology/ui/ScorePage.h"
 #include "widgets/MessageBoxes.h"
 
@@ -82,6 +86,7 @@ MainWindow::MainWindow(ProgramSession& session) : QMainWindow(), m_session(sessi
     BuildToolbar();
     BuildPages();
     BuildStatusBar();
+    ConnectNameDetail();
 
     connect(&m_session.loading(), &DatabaseLoading::Failed, this, [this](const QString& message) {
         widgets::MessageBoxes::Show(this, message, QString(), widgets::MessageBoxes::Icon::Error);
@@ -253,9 +258,16 @@ void MainWindow::Navigate(int index) {
         case 6:
             m_pages->setCurrentWidget(m_records);
             break;
-        case 8:
-            // The character-query dialog opens here once the dictionary is part of the program.
+        case 8: {
+            // Modal over the main window, but shown rather than run in a loop of its own, so
+            // nothing waits on it at exit.
+            auto* dictionary = new numerology_ui::CharacterQueryWindow(
+                [this] { return m_session.database(); }, m_session.dataDirectory(), this);
+            dictionary->setAttribute(Qt::WA_DeleteOnClose);
+            dictionary->setWindowModality(Qt::ApplicationModal);
+            dictionary->show();
             break;
+        }
         default:
             break;
     }
@@ -328,10 +340,36 @@ void MainWindow::ChangeSkin() {
     if (m_skinNumber <= Skins::kCount) ++m_skinNumber;
 }
 
+void MainWindow::ConnectNameDetail() {
+    m_nameDetail = new numerology_ui::NameDetailOpener([this] { return m_session.database(); },
+                                                       m_session.dataDirectory(), this);
+    m_score->SetDatabase([this] { return m_session.database(); }, m_session.dataDirectory());
+    for (widgets::ResultListView* list : {m_highScore->list(), m_superLucky->list(), m_poem->list(),
+                                          m_combination->list(), m_nickname->list()})
+        m_nameDetail->ConnectGeneratedNameList(list, m_modeSelection->surname());
+    m_nameDetail->ConnectRecordedNameList(m_score->list());
+    m_nameDetail->ConnectRecordedNameList(m_records->list());
+    // AddRecord: a generated name whose report was opened joins the records once.
+    connect(m_nameDetail, &numerology_ui::NameDetailOpener::recordRequested, this,
+            [this](const QString& surname, const QString& givenName, const QStringList& source) {
+                widgets::ResultListModel* records = m_records->list()->model();
+                const QString name = numerology_ui::RecordedName(surname, givenName);
+                for (const QStringList& row : records->Rows())
+                    if (row.value(1) == name) return;
+                QStringList row = source;
+                row.resize(8);
+                row[0] = QString::number(records->rowCount() + 1);
+                row[1] = name;
+                records->AppendRows({row});
+            });
+}
+
 void MainWindow::OpenHelp() {
-    const QString manual =
-        QString::fromStdU16String((m_session.helpDirectory() / u"用户手册.mht").u16string());
-    if (QFileInfo::exists(manual)) QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+    auto* manual = new numerology_ui::PageWindow(QStringLiteral("使用帮助"), this);
+    if (manual->ShowUtf8PageFile(m_session.helpDirectory() / u"用户手册.html"))
+        manual->show();
+    else
+        delete manual;
 }
 
 void MainWindow::OpenAbout() { (new AboutWindow)->show(); }

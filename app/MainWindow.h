@@ -24,7 +24,8 @@ class ClassicPage;
 }  // namespace generation_ui
 namespace numerology_ui {
 class ScorePage;
-}
+class NameDetailOpener;
+}  // namespace numerology_ui
 namespace birthchart_ui {
 class BirthChartPage;
 }
@@ -84,6 +85,7 @@ class MainWindow : public QMainWindow {
     void SetModeStatus(int modeIndex);
     void OnPauseClicked(QPushButton* pause, QPushButton* exportButton, GenerationMode ownMode);
     void ChangeSkin();
+    void ConnectNameDetail();
     void OpenHelp();
     void OpenAbout();
 
@@ -111,4 +113,5 @@ class MainWindow : public QMainWindow {
     RecordsPage* m_records = nullptr;
     generation_ui::SuperLuckyPage* m_superLucky = nullptr;
     generation_ui::ClassicPage* m_classic = nullptr;
+    numerology_ui::NameDetailOpener* m_nameDetail = nullptr;
 };

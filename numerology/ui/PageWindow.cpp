@@ -1,5 +1,8 @@
 #include "numerology/ui/PageWindow.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include "widgets/FormRows.h"
 #include "widgets/PageView.h"
 
@@ -16,6 +19,16 @@ PageWindow::PageWindow(const QString& caption, QWidget* owner)
 void PageWindow::ShowGbkPage(const std::string& gbkHtml) {
     m_view->ShowGbkPage(gbkHtml);
     FollowCurrentView();
+}
+
+bool PageWindow::ShowUtf8PageFile(const std::filesystem::path& file) {
+    QFile in(QString::fromStdU16String(file.u16string()));
+    if (!in.open(QIODevice::ReadOnly)) return false;
+    // Pictures beside the page are found relative to its folder.
+    m_view->setSearchPaths({QFileInfo(in).absolutePath()});
+    m_view->setHtml(QString::fromUtf8(in.readAll()));
+    FollowCurrentView();
+    return true;
 }
 
 CharacterPageWindow::CharacterPageWindow(const QString& character, const std::string& gbkPage,

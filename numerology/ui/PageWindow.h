@@ -1,5 +1,8 @@
 #pragma once
 
+#include <filesystem>
+#include <string>
+
 #include "numerology/ui/BrowserFrame.h"
 
 namespace numerology_ui {
@@ -14,6 +17,8 @@ class PageWindow : public BrowserFrame {
     widgets::PageView* currentView() const override { return m_view; }
     // Shows the page; the window keeps it whatever later happens to the page files.
     void ShowGbkPage(const std::string& gbkHtml);
+    // Shows an HTML file written in UTF-8 (the manual); false when it cannot be read.
+    bool ShowUtf8PageFile(const std::filesystem::path& file);
 
   private:
     widgets::PageView* m_view;
