@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
@@ -59,7 +60,12 @@ BrowserFrame::BrowserFrame(QWidget* owner) : QMainWindow(owner, Qt::Window) {
     connect(m_exit, &QAction::triggered, this, &QWidget::close);
 
     statusBar()->setObjectName(QStringLiteral("状态条1"));
+    m_status = new QLabel;
+    m_status->setAccessibleName(QStringLiteral("页面标题"));
+    statusBar()->addWidget(m_status, 1);
 }
+
+QString BrowserFrame::statusText() const { return m_status->text(); }
 
 void BrowserFrame::SetPageArea(QWidget* area) {
     auto* rule = new QFrame;
@@ -90,7 +96,7 @@ void BrowserFrame::FollowCurrentView() {
         << connect(view, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled)
         << connect(view, &QTextBrowser::backwardAvailable, m_home, &QAction::setEnabled)
         << connect(view, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
-    statusBar()->showMessage(view->documentTitle());
+    m_status->setText(view->documentTitle());
 }
 
 void BrowserFrame::Print() {

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QAction;
+class QLabel;
 class QPrinter;
 namespace widgets {
 class PageView;
@@ -31,6 +32,8 @@ class BrowserFrame : public QMainWindow {
     QAction* exportAction() const { return m_export; }
     QAction* printAction() const { return m_print; }
     QAction* exitAction() const { return m_exit; }
+    // What the status bar says: the title of the page on show.
+    QString statusText() const;
 
   protected:
     explicit BrowserFrame(QWidget* owner);
@@ -48,6 +51,7 @@ class BrowserFrame : public QMainWindow {
     QAction* m_export;
     QAction* m_print;
     QAction* m_exit;
+    QLabel* m_status;
     QList<QMetaObject::Connection> m_viewConnections;
 };
 
