@@ -33,6 +33,10 @@
 #include "generation/ui/NicknamePage.h"
 #include "generation/ui/PoemPage.h"
 #include "generation/ui/SuperLuckyPage.h"
+#include "numerology/ui/CharacterQueryWindow.h"
+#include "numerology/ui/NameCells.h"
+#include "numerology/ui/NameDetailOpener.h"
+#include "numerology/ui/PageWindow.h"
 #include "numerology/ui/ScorePage.h"
 #include "widgets/MessageBoxes.h"
 
@@ -85,6 +89,7 @@ MainWindow::MainWindow(ProgramSession& session) : QMainWindow(), m_session(sessi
     BuildPages();
     BuildStatusBar();
     m_settings = new SettingsKeeper(m_session.settings(), *this);
+    ConnectNameDetail();
 
     connect(&m_session.loading(), &DatabaseLoading::Failed, this, [this](const QString& message) {
         widgets::MessageBoxes::Show(this, message, QString(), widgets::MessageBoxes::Icon::Error);
@@ -262,9 +267,16 @@ void MainWindow::Navigate(int index) {
         case 6:
             m_pages->setCurrentWidget(m_records);
             break;
-        case 8:
-            // The character-query dialog opens here once the dictionary is part of the program.
+        case 8: {
+            // Modal over the main window, but shown rather than run in a loop of its own, so
+            // nothing waits on it at exit.
+            auto* dictionary = new numerology_ui::CharacterQueryWindow(
+                [this] { return m_session.database(); }, m_session.dataDirectory(), this);
+            dictionary->setAttribute(Qt::WA_DeleteOnClose);
+            dictionary->setWindowModality(Qt::ApplicationModal);
+            dictionary->show();
             break;
+        }
         default:
             break;
     }
@@ -320,10 +332,27 @@ void MainWindow::ChangeSkin() {
     if (m_skinNumber <= Skins::kCount) ++m_skinNumber;
 }
 
+void MainWindow::ConnectNameDetail() {
+    m_nameDetail = new numerology_ui::NameDetailOpener([this] { return m_session.database(); },
+                                                       m_session.dataDirectory(), this);
+    m_score->SetDatabase([this] { return m_session.database(); }, m_session.dataDirectory());
+    // The naming controller knows the surname of the run that made each list and splits the
+    // generated names with it.
+    connect(m_naming, &generation_ui::NamingController::nameDetailRequested, m_nameDetail,
+            &numerology_ui::NameDetailOpener::OpenRequested);
+    m_nameDetail->ConnectRecordedNameList(m_score->list());
+    m_nameDetail->ConnectRecordedNameList(m_records->list());
+    // AddRecord: a generated name whose report was opened joins the records once.
+    connect(m_nameDetail, &numerology_ui::NameDetailOpener::recordRequested, m_records,
+            &RecordsPage::AddRecord);
+}
+
 void MainWindow::OpenHelp() {
-    const QString manual =
-        QString::fromStdU16String((m_session.helpDirectory() / u"用户手册.mht").u16string());
-    if (QFileInfo::exists(manual)) QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+    auto* manual = new numerology_ui::PageWindow(QStringLiteral("使用帮助"), this);
+    if (manual->ShowUtf8PageFile(m_session.helpDirectory() / u"用户手册.html"))
+        manual->show();
+    else
+        delete manual;
 }
 
 void MainWindow::OpenAbout() { (new AboutWindow)->show(); }

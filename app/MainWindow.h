@@ -26,7 +26,8 @@ class NamingController;
 }  // namespace generation_ui
 namespace numerology_ui {
 class ScorePage;
-}
+class NameDetailOpener;
+}  // namespace numerology_ui
 namespace birthchart_ui {
 class BirthChartPage;
 }
@@ -87,6 +88,7 @@ class MainWindow : public QMainWindow {
     void SetModeStatus(int modeIndex);
     void ConnectNaming();
     void ChangeSkin();
+    void ConnectNameDetail();
     void OpenHelp();
     void OpenAbout();
 
@@ -116,4 +118,5 @@ class MainWindow : public QMainWindow {
     generation_ui::ClassicPage* m_classic = nullptr;
     SettingsKeeper* m_settings = nullptr;
     generation_ui::NamingController* m_naming = nullptr;
+    numerology_ui::NameDetailOpener* m_nameDetail = nullptr;
 };
