@@ -31,6 +31,7 @@
 #include "generation/ui/NicknamePage.h"
 #include "generation/ui/PoemPage.h"
 #include "generation/ui/SuperLuckyPage.h"
+#include "knowledge/ui/ReadingRoom.h"
 #include "numerology/ui/ScorePage.h"
 #include "widgets/MessageBoxes.h"
 
@@ -82,6 +83,7 @@ MainWindow::MainWindow(ProgramSession& session) : QMainWindow(), m_session(sessi
     BuildToolbar();
     BuildPages();
     BuildStatusBar();
+    ConnectReadingRoom();
 
     connect(&m_session.loading(), &DatabaseLoading::Failed, this, [this](const QString& message) {
         widgets::MessageBoxes::Show(this, message, QString(), widgets::MessageBoxes::Icon::Error);
@@ -220,6 +222,8 @@ void MainWindow::StartUp() {
     show();
     m_skinNumber = 1;
     m_modeSelection->birthDate()->Reset();
+    m_birthChart->SetNamingDateSource([this] { return m_modeSelection->birthDate()->Texts(); });
+    m_birthChart->Query();
     SetModeStatus(0);
     m_session.StartLoading();
 }
@@ -335,6 +339,25 @@ void MainWindow::OpenHelp() {
 }
 
 void MainWindow::OpenAbout() { (new AboutWindow)->show(); }
+
+// Every item of the two knowledge menus carries {table, category}; the reading room shows it.
+void MainWindow::ConnectReadingRoom() {
+    m_readingRoom = new knowledge_ui::ReadingRoom(
+        {[this] { return m_session.database(); }, m_session.dataDirectory(),
+         knowledge_ui::ReadPronunciationSettings(m_session.dataDirectory())},
+        this);
+    for (QAction* action : menuBar()->findChildren<QAction*>()) {
+        const QStringList tableAndCategory = action->data().toStringList();
+        if (tableAndCategory.size() != 2) continue;
+        connect(action, &QAction::triggered, this, [this, tableAndCategory] {
+            m_readingRoom->ShowArticleCategory(tableAndCategory[0], tableAndCategory[1]);
+        });
+    }
+    m_readingRoom->AttachPoemLists(m_poem->poets(), m_poem->poems(), m_poem->poemView());
+    m_readingRoom->AttachEnglishNames(m_english->list());
+    connect(m_readingRoom->pronunciation(), &knowledge_ui::Pronunciation::statusMessage,
+            statusBar(), [this](const QString& text) { statusBar()->showMessage(text, 10000); });
+}
 
 void MainWindow::ShutDown() { m_session.ShutDown(); }
 

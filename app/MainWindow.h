@@ -28,6 +28,9 @@ class ScorePage;
 namespace birthchart_ui {
 class BirthChartPage;
 }
+namespace knowledge_ui {
+class ReadingRoom;
+}
 
 // The main window: menus, toolbar, status bar, the tab host with the eleven pages, navigation,
 // the pause buttons, skins and the orderly exit. The pages own their controls and rules; the
@@ -72,6 +75,7 @@ class MainWindow : public QMainWindow {
     RecordsPage* recordsPage() const { return m_records; }
     generation_ui::SuperLuckyPage* superLuckyPage() const { return m_superLucky; }
     generation_ui::ClassicPage* classicPage() const { return m_classic; }
+    knowledge_ui::ReadingRoom* readingRoom() const { return m_readingRoom; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,6 +90,7 @@ class MainWindow : public QMainWindow {
     void ChangeSkin();
     void OpenHelp();
     void OpenAbout();
+    void ConnectReadingRoom();
 
     ProgramSession& m_session;
     QTabWidget* m_pages = nullptr;
@@ -111,4 +116,5 @@ class MainWindow : public QMainWindow {
     RecordsPage* m_records = nullptr;
     generation_ui::SuperLuckyPage* m_superLucky = nullptr;
     generation_ui::ClassicPage* m_classic = nullptr;
+    knowledge_ui::ReadingRoom* m_readingRoom = nullptr;
 };

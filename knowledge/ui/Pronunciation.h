@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+#include <filesystem>
+#include <functional>
+
+class QAudioOutput;
+class QMediaPlayer;
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace knowledge_ui {
+
+struct PronunciationSettings {
+    // The dictionary's search address, to which the percent-encoded name is appended, e.g.
+    // http://dictionary.example/s?wd= . Empty: no download, the name is spoken instead.
+    QString searchAddress;
+    // A request that receives nothing for this long is abandoned.
+    int inactivityMilliseconds = 90 * 1000;
+};
+
+// Reads the settings from dictionary.ini in the data folder ([dictionary] searchAddress,
+// inactivitySeconds); the defaults when the file or a key is missing.
+PronunciationSettings ReadPronunciationSettings(const std::filesystem::path& dataDirectory);
+
+// Reads an English name aloud: the dictionary's page for the name names an MP3 of its
+// pronunciation, which the hidden player 媒体播放1 plays. Without a dictionary, when it cannot be
+// reached or its page has no sound, the desktop's speech engine says the name instead, so a parent
+// without a network still hears it.
+//
+// One lookup at a time: a new name replaces the lookup still waiting, and quitting the program
+// cancels it. The window never waits for the dictionary; the answer arrives as an event.
+class Pronunciation : public QObject {
+    Q_OBJECT
+  public:
+    // Says a text; false when no speech engine can be used.
+    using Speaker = std::function<bool(const QString& text)>;
+
+    explicit Pronunciation(PronunciationSettings settings, QObject* parent = nullptr);
+    ~Pronunciation() override;
+
+    QMediaPlayer* player() const { return m_player; }
+    const PronunciationSettings& settings() const { return m_settings; }
+    // Replaces the desktop's speech engine (tests record what would be said).
+    void SetSpeaker(Speaker speaker);
+    bool IsLookingUp() const;
+
+    // playNamePronunciation for the name of a double-clicked row; an empty name starts nothing.
+    void Play(const QString& englishName);
+    // Abandons the lookup still waiting, if any.
+    void Cancel();
+
+  signals:
+    // The lookup of a name ended: the player was given a sound, or the name was spoken.
+    void finished(const QString& englishName, bool playedSound);
+    // A short note for the status bar (said once: no speech engine could be used).
+    void statusMessage(const QString& text);
+
+  private:
+    void OnReplyFinished(QNetworkReply* reply);
+    void Speak(const QString& englishName);
+
+    PronunciationSettings m_settings;
+    QNetworkAccessManager* m_network;
+    QMediaPlayer* m_player;
+    QAudioOutput* m_audio;
+    QPointer<QNetworkReply> m_reply;
+    QString m_name;
+    Speaker m_speaker;
+    bool m_toldNoSpeech = false;
+};
+
+}  // namespace knowledge_ui
