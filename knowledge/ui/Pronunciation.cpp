@@ -7,6 +7,7 @@
 #include <QNetworkRequest>
 #include <QSettings>
 
+#include "files/WriteFileAtomically.h"
 #include "knowledge/TextBetween.h"
 #include "knowledge/ui/SpeechEngine.h"
 
@@ -51,14 +52,9 @@ void Pronunciation::Play(const QString& englishName) {
     }
     // The name goes into the query encoded: "Mary Ann" or "Zoë" must reach the dictionary as
     // one word, and a "&" or "#" in it must not end the query.
-    const QUrl address(m_settings.searchAddress +
-                       QString::fromLatin1(QUrl::toPercentEncoding(englishName)));
-    QNetworkRequest request(address);
-    // A dictionary that stops sending is given up after the inactivity time, not at once.
-    request.setTransferTimeout(m_settings.inactivityMilliseconds);
-    QNetworkReply* reply = m_network->get(request);
-    m_reply = reply;
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { OnReplyFinished(reply); });
+    Fetch(
+        QUrl(m_settings.searchAddress + QString::fromLatin1(QUrl::toPercentEncoding(englishName))),
+        &Pronunciation::OnPage);
 }
 
 void Pronunciation::Cancel() {
@@ -70,21 +66,43 @@ void Pronunciation::Cancel() {
     reply->deleteLater();
 }
 
-void Pronunciation::OnReplyFinished(QNetworkReply* reply) {
-    if (reply != m_reply) return;
-    m_reply = nullptr;
-    reply->deleteLater();
-    const bool answered = reply->error() == QNetworkReply::NoError;
-    const std::string address =
-        answered ? knowledge::PronunciationSoundAddress(reply->readAll().toStdString())
-                 : std::string();
+void Pronunciation::Fetch(const QUrl& address, void (Pronunciation::*answered)(const QByteArray&)) {
+    QNetworkRequest request(address);
+    // A dictionary that stops sending is given up after the inactivity time, not at once.
+    request.setTransferTimeout(m_settings.inactivityMilliseconds);
+    QNetworkReply* reply = m_network->get(request);
+    m_reply = reply;
+    connect(reply, &QNetworkReply::finished, this, [this, reply, answered] {
+        if (reply != m_reply) return;
+        m_reply = nullptr;
+        reply->deleteLater();
+        if (reply->error() != QNetworkReply::NoError) {
+            Speak(m_name);
+            return;
+        }
+        (this->*answered)(reply->readAll());
+    });
+}
+
+void Pronunciation::OnPage(const QByteArray& page) {
+    const std::string address = knowledge::PronunciationSoundAddress(page.toStdString());
     if (address.empty()) {
         Speak(m_name);
         return;
     }
     // The page names the sound verbatim; a relative name is the dictionary's own file.
-    const QUrl sound = reply->url().resolved(QUrl(QString::fromUtf8(address)));
-    m_player->setSource(sound);
+    m_soundAddress = QUrl(QString::fromUtf8(address));
+    Fetch(QUrl(m_settings.searchAddress).resolved(m_soundAddress), &Pronunciation::OnSound);
+}
+
+void Pronunciation::OnSound(const QByteArray& sound) {
+    const QString file = m_soundFolder.filePath(QStringLiteral("sound%1.mp3").arg(++m_soundNumber));
+    if (!m_soundFolder.isValid() ||
+        !files::WriteFileAtomically(file.toStdU16String(), sound.toStdString())) {
+        Speak(m_name);
+        return;
+    }
+    m_player->setSource(QUrl::fromLocalFile(file));
     m_player->play();
     emit finished(m_name, true);
 }

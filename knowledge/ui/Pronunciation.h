@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <filesystem>
 #include <functional>
@@ -28,11 +29,13 @@ PronunciationSettings ReadPronunciationSettings(const std::filesystem::path& dat
 
 // Reads an English name aloud: the dictionary's page for the name names an MP3 of its
 // pronunciation, which the hidden player 媒体播放1 plays. Without a dictionary, when it cannot be
-// reached or its page has no sound, the desktop's speech engine says the name instead, so a parent
-// without a network still hears it.
+// reached or it has no sound for the name, the desktop's speech engine says the name instead, so a
+// parent without a network still hears it.
 //
 // One lookup at a time: a new name replaces the lookup still waiting, and quitting the program
-// cancels it. The window never waits for the dictionary; the answer arrives as an event.
+// cancels it. The window never waits for the dictionary: the page and the sound both arrive as
+// events, and the sound is handed to the player as a file of its own, because a player given a
+// web address may open it on the window's thread and freeze the window until the server answers.
 class Pronunciation : public QObject {
     Q_OBJECT
   public:
@@ -47,6 +50,8 @@ class Pronunciation : public QObject {
     // Replaces the desktop's speech engine (tests record what would be said).
     void SetSpeaker(Speaker speaker);
     bool IsLookingUp() const;
+    // The address of the last sound the dictionary named, as its page wrote it.
+    const QUrl& soundAddress() const { return m_soundAddress; }
 
     // playNamePronunciation for the name of a double-clicked row; an empty name starts nothing.
     void Play(const QString& englishName);
@@ -60,7 +65,9 @@ class Pronunciation : public QObject {
     void statusMessage(const QString& text);
 
   private:
-    void OnReplyFinished(QNetworkReply* reply);
+    void Fetch(const QUrl& address, void (Pronunciation::*answered)(const QByteArray&));
+    void OnPage(const QByteArray& page);
+    void OnSound(const QByteArray& sound);
     void Speak(const QString& englishName);
 
     PronunciationSettings m_settings;
@@ -69,6 +76,9 @@ class Pronunciation : public QObject {
     QAudioOutput* m_audio;
     QPointer<QNetworkReply> m_reply;
     QString m_name;
+    QUrl m_soundAddress;
+    QTemporaryDir m_soundFolder;
+    int m_soundNumber = 0;
     Speaker m_speaker;
     bool m_toldNoSpeech = false;
 };
