@@ -25,18 +25,26 @@ PronunciationSettings ReadPronunciationSettings(const std::filesystem::path& dat
 }
 
 Pronunciation::Pronunciation(PronunciationSettings settings, QObject* parent)
-    : QObject(parent),
-      m_settings(std::move(settings)),
-      m_network(new QNetworkAccessManager(this)),
-      m_player(new QMediaPlayer(this)),
-      m_audio(new QAudioOutput(this)) {
-    m_player->setObjectName(QStringLiteral("媒体播放1"));
-    m_player->setAudioOutput(m_audio);
+    : QObject(parent), m_settings(std::move(settings)), m_network(new QNetworkAccessManager(this)) {
     auto* engine = new SpeechEngine(this);
     m_speaker = [engine](const QString& text) { return engine->Say(text); };
 }
 
 Pronunciation::~Pronunciation() { Cancel(); }
+
+QMediaPlayer* Pronunciation::player() {
+    if (m_player) return m_player;
+#ifdef Q_OS_LINUX
+    // Qt 6.4 chooses GStreamer on Linux, and its player crashes on a desktop without the
+    // GStreamer base plugins; the FFmpeg back end carries its own decoders.
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+#endif
+    m_player = new QMediaPlayer(this);
+    m_player->setObjectName(QStringLiteral("媒体播放1"));
+    m_audio = new QAudioOutput(this);
+    m_player->setAudioOutput(m_audio);
+    return m_player;
+}
 
 bool Pronunciation::IsLookingUp() const { return !m_reply.isNull(); }
 
@@ -102,7 +110,7 @@ void Pronunciation::OnSound(const QByteArray& sound) {
         Speak(m_name);
         return;
     }
-    m_player->setSource(QUrl::fromLocalFile(file));
+    player()->setSource(QUrl::fromLocalFile(file));
     m_player->play();
     emit finished(m_name, true);
 }

@@ -45,7 +45,9 @@ class Pronunciation : public QObject {
     explicit Pronunciation(PronunciationSettings settings, QObject* parent = nullptr);
     ~Pronunciation() override;
 
-    QMediaPlayer* player() const { return m_player; }
+    // The hidden player 媒体播放1, made when the first sound is played: a media back end is
+    // started only by a parent who asks for a name to be read.
+    QMediaPlayer* player();
     const PronunciationSettings& settings() const { return m_settings; }
     // Replaces the desktop's speech engine (tests record what would be said).
     void SetSpeaker(Speaker speaker);
@@ -72,8 +74,8 @@ class Pronunciation : public QObject {
 
     PronunciationSettings m_settings;
     QNetworkAccessManager* m_network;
-    QMediaPlayer* m_player;
-    QAudioOutput* m_audio;
+    QMediaPlayer* m_player = nullptr;
+    QAudioOutput* m_audio = nullptr;
     QPointer<QNetworkReply> m_reply;
     QString m_name;
     QUrl m_soundAddress;
