@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "knowledge/ui/Pronunciation.h"
@@ -188,6 +189,25 @@ class PronunciationTest : public QObject {
         QCOMPARE(finished.size(), 1);
     }
 
+    void settingsComeFromTheDataFolder() {
+        QTemporaryDir folder;
+        QFile ini(folder.filePath(QStringLiteral("dictionary.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(
+            "[dictionary]\nsearchAddress=http://dictionary.example/s?wd=\n"
+            "inactivitySeconds=5\n");
+        ini.close();
+        const PronunciationSettings set =
+            knowledge_ui::ReadPronunciationSettings(folder.path().toStdString());
+        QCOMPARE(set.searchAddress, QStringLiteral("http://dictionary.example/s?wd="));
+        QCOMPARE(set.inactivityMilliseconds, 5000);
+        // Without the file nothing is downloaded, and a lookup may wait the full 90 seconds.
+        const PronunciationSettings none =
+            knowledge_ui::ReadPronunciationSettings(folder.filePath("nothing").toStdString());
+        QVERIFY(none.searchAddress.isEmpty());
+        QCOMPARE(none.inactivityMilliseconds, 90000);
+    }
+
     void missingSpeechEngineIsToldOnce() {
         auto pronunciation = Make({QString(), 300});
         pronunciation->SetSpeaker([](const QString&) { return false; });
@@ -216,13 +236,16 @@ class PronunciationTest : public QObject {
         list.frame()->show();
         QVERIFY(QTest::qWaitForWindowExposed(list.frame()));
 
+        // With the row chosen, a double-click below it still names no row.
+        const QPoint row = list.visualRect(list.model()->index(0, 1)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(list.currentIndex().row(), 0);
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
                            QPoint(50, list.viewport()->height() - 5));
         QVERIFY(!room.pronunciation()->IsLookingUp());
 
         QSignalSpy finished(room.pronunciation(), &Pronunciation::finished);
-        // A person's double-click: the first click selects the row, the second activates it.
-        const QPoint row = list.visualRect(list.model()->index(0, 1)).center();
+        // A person's double-click: the first click of it presses the row again.
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row);
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row);
         QVERIFY(finished.wait(10000));
