@@ -8,7 +8,7 @@ class QTextToSpeech;
 namespace knowledge_ui {
 
 // The desktop's speech engine, made when it is first needed: starting one can take a moment and
-// most sessions never use it. A build without Qt TextToSpeech has no engine.
+// most uses of the program never need it. A build without Qt TextToSpeech has no engine.
 class SpeechEngine : public QObject {
     Q_OBJECT
   public:
