@@ -37,6 +37,7 @@
 #include "numerology/ui/NameCells.h"
 #include "numerology/ui/NameDetailOpener.h"
 #include "numerology/ui/PageWindow.h"
+#include "knowledge/ui/ReadingRoom.h"
 #include "numerology/ui/ScorePage.h"
 #include "widgets/MessageBoxes.h"
 
@@ -90,6 +91,7 @@ MainWindow::MainWindow(ProgramSession& session) : QMainWindow(), m_session(sessi
     BuildStatusBar();
     m_settings = new SettingsKeeper(m_session.settings(), *this);
     ConnectNameDetail();
+    ConnectReadingRoom();
 
     connect(&m_session.loading(), &DatabaseLoading::Failed, this, [this](const QString& message) {
         widgets::MessageBoxes::Show(this, message, QString(), widgets::MessageBoxes::Icon::Error);
@@ -233,6 +235,8 @@ void MainWindow::StartUp() {
     show();
     m_skinNumber = 1;
     m_modeSelection->birthDate()->Reset();
+    m_birthChart->SetNamingDateSource([this] { return m_modeSelection->birthDate()->Texts(); });
+    m_birthChart->Query();
     SetModeStatus(0);
     m_settings->LoadSettings();
     m_session.StartLoading();
@@ -356,6 +360,25 @@ void MainWindow::OpenHelp() {
 }
 
 void MainWindow::OpenAbout() { (new AboutWindow)->show(); }
+
+// Every item of the two knowledge menus carries {table, category}; the reading room shows it.
+void MainWindow::ConnectReadingRoom() {
+    m_readingRoom = new knowledge_ui::ReadingRoom(
+        {[this] { return m_session.database(); }, m_session.dataDirectory(),
+         knowledge_ui::ReadPronunciationSettings(m_session.dataDirectory())},
+        this);
+    for (QAction* action : menuBar()->findChildren<QAction*>()) {
+        const QStringList tableAndCategory = action->data().toStringList();
+        if (tableAndCategory.size() != 2) continue;
+        connect(action, &QAction::triggered, this, [this, tableAndCategory] {
+            m_readingRoom->ShowArticleCategory(tableAndCategory[0], tableAndCategory[1]);
+        });
+    }
+    m_readingRoom->AttachPoemLists(m_poem->poets(), m_poem->poems(), m_poem->poemView());
+    m_readingRoom->AttachEnglishNames(m_english->list());
+    connect(m_readingRoom->pronunciation(), &knowledge_ui::Pronunciation::statusMessage,
+            statusBar(), [this](const QString& text) { statusBar()->showMessage(text, 10000); });
+}
 
 void MainWindow::ShutDown() {
     // The naming first: it releases a run that waits for a message box, so the session's stop

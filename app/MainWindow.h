@@ -31,6 +31,9 @@ class NameDetailOpener;
 namespace birthchart_ui {
 class BirthChartPage;
 }
+namespace knowledge_ui {
+class ReadingRoom;
+}
 
 // The main window: menus, toolbar, status bar, the tab host with the eleven pages, navigation,
 // the pause buttons, skins and the orderly exit. The pages own their controls and rules; the
@@ -76,6 +79,7 @@ class MainWindow : public QMainWindow {
     generation_ui::SuperLuckyPage* superLuckyPage() const { return m_superLucky; }
     generation_ui::ClassicPage* classicPage() const { return m_classic; }
     generation_ui::NamingController* namingController() const { return m_naming; }
+    knowledge_ui::ReadingRoom* readingRoom() const { return m_readingRoom; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -91,6 +95,7 @@ class MainWindow : public QMainWindow {
     void ConnectNameDetail();
     void OpenHelp();
     void OpenAbout();
+    void ConnectReadingRoom();
 
     ProgramSession& m_session;
     QTabWidget* m_pages = nullptr;
@@ -119,4 +124,5 @@ class MainWindow : public QMainWindow {
     SettingsKeeper* m_settings = nullptr;
     generation_ui::NamingController* m_naming = nullptr;
     numerology_ui::NameDetailOpener* m_nameDetail = nullptr;
+    knowledge_ui::ReadingRoom* m_readingRoom = nullptr;
 };
