@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "quality/NameQuality.h"
+
+namespace quality {
+
+// The four findings as lines of text (GBK), in the order 字级, 平仄, 谐音, 出处, each beginning
+// with its heading and a full-width colon.
+std::vector<std::string> NameQualityLines(const NameQuality& quality);
+
+// The findings as a page of their own (GBK HTML), for the detail window's 名字品质 tab.
+std::string NameQualityPage(const NameQuality& quality);
+
+}  // namespace quality
