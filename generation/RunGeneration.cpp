@@ -439,6 +439,10 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     }
     if (!Checkpoint()) return false;
     FlushRows(profile.list);
+    // Numerology alone ranks 李勐渗 beside 李明华; among names of one score, those a parent can
+    // write anywhere, say easily and hear no joke in come first.
+    if (profile.list == ResultList::HighScore || profile.list == ResultList::SuperLucky)
+        OrderByNameQuality(m_rows, m_inputs.surname, Quality());
     FinishResultList(m_rows);
     const bool delivered = Deliver([&] {
         m_observer.ListFinished(profile.list, m_rows);
