@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <cstdlib>
 #include <numeric>
+#include <string_view>
 #include <utility>
 
 #include "quality/NameQuality.h"
 
 void KeepCommonCharacters(std::vector<std::string>& characters,
                           quality::NameQualityChecker& checker) {
+    checker.ReadAllLevels();
     std::erase_if(characters, [&](const std::string& character) {
-        return !quality::IsCommonLevel(checker.Character(character).level);
+        return !quality::IsCommonLevel(checker.Level(character));
     });
 }
 

@@ -55,6 +55,25 @@ NameQualityChecker::NameQualityChecker(SqliteDatabase& db, std::string surname)
     }
     for (const std::string& reading : m_surnameReadings)
         m_surnameSyllables.push_back(ParseMarkedSyllable(reading));
+    m_syllables = m_surnameSyllables;  // HasFindings keeps the surname's part and adds the rest
+}
+
+int NameQualityChecker::Level(const std::string& character) {
+    if (!m_levelsPresent) return kLevelUnknown;
+    if (auto found = m_levels.find(character); found != m_levels.end()) return found->second;
+    if (m_allLevelsRead) return kLevelOutside;
+    std::optional<Statement> level = PrepareIfPresent(
+        m_db, "select 级别 from NB_字级 where 汉字=?1", {SqlValue::Text(character)});
+    const int value = level && level->NextOrThrow() ? level->Int(0) : kLevelOutside;
+    m_levels.emplace(character, value);
+    return value;
+}
+
+void NameQualityChecker::ReadAllLevels() {
+    if (!m_levelsPresent || m_allLevelsRead) return;
+    std::optional<Statement> rows = PrepareIfPresent(m_db, "select 汉字, 级别 from NB_字级", {});
+    while (rows && rows->NextOrThrow()) m_levels[rows->Text(0)] = rows->Int(1);
+    m_allLevelsRead = true;
 }
 
 const CharacterFacts& NameQualityChecker::Character(const std::string& character) {
@@ -62,11 +81,7 @@ const CharacterFacts& NameQualityChecker::Character(const std::string& character
     if (found != m_characters.end()) return found->second;
     CharacterFacts facts;
     facts.character = character;
-    if (m_levelsPresent) {
-        std::optional<Statement> level = PrepareIfPresent(
-            m_db, "select 级别 from NB_字级 where 汉字=?1", {SqlValue::Text(character)});
-        facts.level = level && level->NextOrThrow() ? level->Int(0) : kLevelOutside;
-    }
+    facts.level = Level(character);
     facts.reading = CharacterReading(m_db, character);
     facts.syllable = ParseMarkedSyllable(facts.reading);
     return m_characters.emplace(character, std::move(facts)).first->second;
@@ -92,13 +107,13 @@ NameQuality NameQualityChecker::Evaluate(const std::string& givenName) {
 
 bool NameQualityChecker::HasFindings(const std::string& givenName) {
     SplitCharactersInto(givenName, m_pieces);
-    m_syllables = m_surnameSyllables;
+    m_syllables.resize(m_surnameSyllables.size());
     for (const std::string& character : m_pieces) {
         const CharacterFacts& facts = Character(character);
         if (!IsCommonLevel(facts.level)) return true;
         m_syllables.push_back(facts.syllable);
     }
-    if (!JudgeTones(m_syllables).harmonious) return true;
+    if (ClassifyTones(m_syllables) != ToneProblem::None) return true;
     return FindUnfortunateSound(m_syllables, m_surnameSyllables.size()).found;
 }
 

@@ -62,6 +62,10 @@ class NameQualityChecker {
     const std::vector<std::string>& surnameReadings() const { return m_surnameReadings; }
 
     const CharacterFacts& Character(const std::string& character);
+    // The level alone, without the reading. After ReadAllLevels a lookup in memory.
+    int Level(const std::string& character);
+    // Reads the whole level table at once, for a run that asks for the levels of a whole pool.
+    void ReadAllLevels();
     // Levels, tones and sounds, without the poem source (which a run does not need).
     NameQuality Evaluate(const std::string& givenName);
     bool HasFindings(const std::string& givenName);
@@ -72,6 +76,8 @@ class NameQualityChecker {
     std::vector<std::string> m_surnameReadings;
     std::vector<Syllable> m_surnameSyllables;
     bool m_levelsPresent = true;
+    bool m_allLevelsRead = false;
+    std::unordered_map<std::string, int> m_levels;
     std::unordered_map<std::string, CharacterFacts> m_characters;
     std::vector<std::string> m_pieces;  // reused by HasFindings
     std::vector<Syllable> m_syllables;  // reused by HasFindings

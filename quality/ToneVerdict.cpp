@@ -19,6 +19,16 @@ bool ThreeInARow(const std::vector<Syllable>& name, Test test) {
 
 }  // namespace
 
+ToneProblem ClassifyTones(const std::vector<Syllable>& name) {
+    bool sameTone = name.size() >= 2;
+    for (const Syllable& syllable : name)
+        sameTone = sameTone && syllable.tone != 0 && syllable.tone == name[0].tone;
+    if (sameTone) return ToneProblem::SameTone;
+    if (ThreeInARow(name, IsObliqueTone)) return ToneProblem::ThreeOblique;
+    if (ThreeInARow(name, IsLevelTone)) return ToneProblem::ThreeLevel;
+    return ToneProblem::None;
+}
+
 ToneVerdict JudgeTones(const std::vector<Syllable>& name) {
     ToneVerdict verdict;
     bool allKnown = !name.empty();
@@ -29,19 +39,22 @@ ToneVerdict JudgeTones(const std::vector<Syllable>& name) {
         allKnown = allKnown && syllable.tone != 0;
     }
     const std::string count = name.size() == 2 ? "两" : name.size() == 3 ? "三" : "四";
-    bool sameTone = allKnown && name.size() >= 2;
-    for (const Syllable& syllable : name) sameTone = sameTone && syllable.tone == name[0].tone;
-
-    verdict.harmonious = false;
-    if (sameTone) {
-        verdict.reason = count + "字同为" + kToneNames[name[0].tone] + "，读来单调";
-    } else if (ThreeInARow(name, IsObliqueTone)) {
-        verdict.reason = name.size() == 3 ? "三字皆仄，读来沉闷拗口" : "三字连仄，读来沉闷拗口";
-    } else if (ThreeInARow(name, IsLevelTone)) {
-        verdict.reason = name.size() == 3 ? "三字皆平，读来平淡无起伏" : "三字连平，读来平淡无起伏";
-    } else {
-        verdict.harmonious = true;
-        verdict.reason = allKnown ? "声调有起伏，读来和谐" : "声调有起伏（有字声调不明）";
+    const bool wholeName = name.size() == 3;
+    const ToneProblem problem = ClassifyTones(name);
+    verdict.harmonious = problem == ToneProblem::None;
+    switch (problem) {
+        case ToneProblem::SameTone:
+            verdict.reason = count + "字同为" + kToneNames[name[0].tone] + "，读来单调";
+            break;
+        case ToneProblem::ThreeOblique:
+            verdict.reason = wholeName ? "三字皆仄，读来沉闷拗口" : "三字连仄，读来沉闷拗口";
+            break;
+        case ToneProblem::ThreeLevel:
+            verdict.reason = wholeName ? "三字皆平，读来平淡无起伏" : "三字连平，读来平淡无起伏";
+            break;
+        case ToneProblem::None:
+            verdict.reason = allKnown ? "声调有起伏，读来和谐" : "声调有起伏（有字声调不明）";
+            break;
     }
     return verdict;
 }

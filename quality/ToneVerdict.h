@@ -14,6 +14,10 @@ struct ToneVerdict {
     std::string reason;   // why not harmonious, or what makes it harmonious (GBK)
 };
 
+// What speaks against the tones of a name, the first rule that fails; None when all pass.
+enum class ToneProblem { None, SameTone, ThreeOblique, ThreeLevel };
+ToneProblem ClassifyTones(const std::vector<Syllable>& name);
+
 // The rules parents meet in every naming book, checked in this order: all syllables on the same
 // tone; three 仄 in a row (heavy, the voice has nowhere to rise); three 平 in a row (flat). A
 // syllable of unknown tone breaks a run and keeps a name from being all one tone.

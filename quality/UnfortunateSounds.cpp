@@ -1,6 +1,7 @@
 #include "quality/UnfortunateSounds.h"
 
 #include <string_view>
+#include <unordered_map>
 
 namespace quality {
 
@@ -161,23 +162,42 @@ const std::vector<UnfortunateWord>& UnfortunateWords() {
     return words;
 }
 
+namespace {
+
+// The words by their first syllable, so that a name is compared only with the words that can
+// start at each of its syllables: a run checks tens of thousands of names.
+const std::unordered_map<std::string, std::vector<const UnfortunateWord*>>& WordsByFirstSyllable() {
+    static const auto byFirst = [] {
+        std::unordered_map<std::string, std::vector<const UnfortunateWord*>> map;
+        for (const UnfortunateWord& word : UnfortunateWords())
+            if (word.syllables.size() >= 2) map[word.syllables[0].plain].push_back(&word);
+        return map;
+    }();
+    return byFirst;
+}
+
+}  // namespace
+
 SoundMatch FindUnfortunateSound(const std::vector<Syllable>& name, size_t surnameSyllables) {
     SoundMatch best;
-    for (const UnfortunateWord& word : UnfortunateWords()) {
-        const size_t length = word.syllables.size();
-        if (length < 2 || length > name.size()) continue;
-        for (size_t start = 0; start + length <= name.size(); ++start) {
+    const auto& byFirst = WordsByFirstSyllable();
+    for (size_t start = 0; start + 1 < name.size(); ++start) {
+        const auto candidates = byFirst.find(name[start].plain);
+        if (candidates == byFirst.end()) continue;
+        for (const UnfortunateWord* word : candidates->second) {
+            const size_t length = word->syllables.size();
+            if (start + length > name.size()) continue;
             if (start + length <= surnameSyllables) continue;  // the surname alone
             bool same = true;
             bool sameTones = true;
             for (size_t i = 0; i < length && same; ++i) {
-                same = name[start + i].plain == word.syllables[i].plain;
-                sameTones = sameTones && TonesAgree(name[start + i], word.syllables[i]);
+                same = name[start + i].plain == word->syllables[i].plain;
+                sameTones = sameTones && TonesAgree(name[start + i], word->syllables[i]);
             }
             if (!same) continue;
             const bool better = !best.found || (sameTones && !best.sameTones) ||
                                 (sameTones == best.sameTones && length > best.wordSyllables.size());
-            if (better) best = {true, word.word, word.syllables, sameTones, start};
+            if (better) best = {true, word->word, word->syllables, sameTones, start};
         }
     }
     return best;
