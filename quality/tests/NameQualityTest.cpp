@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -264,6 +266,39 @@ TEST(PostingsTest, DecodesRisingDifferencesOfAnyWidth) {
         previous = value;
     }
     EXPECT_EQ(quality::DecodePostings(blob), values);
+}
+
+// The builder cuts poems into lines in Python, the program in C++: on the built database every
+// line found must hold the two characters where its kind says. A disagreement on where lines end
+// would show here as a line without them.
+TEST(PoemSourceOnTheNameDatabase, FoundLinesHoldTheirCharacters) {
+    const char* source = std::getenv("BABYNAME_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    SqliteDatabase db;
+    ASSERT_TRUE(db.OpenReadOnly(std::filesystem::path(source) / "data" / "namedata.db"));
+    int found = 0;
+    for (const char* pair : {"明月", "春风", "白云", "青山", "江南", "思远", "清风", "子腾", "浩然",
+                             "长安", "若水", "秋霜", "雨轩", "梓涵", "一一", "问渠"}) {
+        const std::string first(pair, 2), second(pair + 2, 2);
+        SCOPED_TRACE(pair);
+        const quality::PoemSource poem = quality::FindPoemSource(db, first, second);
+        if (poem.match == PoemMatch::None) continue;
+        ++found;
+        EXPECT_FALSE(poem.title.empty());
+        const std::string& line = poem.line;
+        const std::string inOrder = first + second, reversed = second + first;
+        auto at = [&](const std::string& part) {
+            for (size_t i = 0; i + part.size() <= line.size(); i += 2)
+                if (line.compare(i, part.size(), part) == 0) return true;
+            return false;
+        };
+        if (poem.match == PoemMatch::InOrder) EXPECT_TRUE(at(inOrder)) << line;
+        if (poem.match == PoemMatch::Reversed) EXPECT_TRUE(at(reversed)) << line;
+        if (poem.match == PoemMatch::SameLine) {
+            EXPECT_TRUE(at(first) && at(second)) << line;
+        }
+    }
+    EXPECT_GE(found, 10);
 }
 
 }  // namespace
