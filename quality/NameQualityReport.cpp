@@ -115,4 +115,11 @@ std::string NameQualityPage(const NameQuality& quality) {
     return page;
 }
 
+files::WriteFileResult WriteNameQualityPage(SqliteDatabase& db, const std::string& surname,
+                                            const std::string& givenName,
+                                            const std::filesystem::path& target) {
+    return files::WriteFileAtomically(target,
+                                      NameQualityPage(EvaluateNameQuality(db, surname, givenName)));
+}
+
 }  // namespace quality

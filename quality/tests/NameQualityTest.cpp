@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -255,6 +257,16 @@ TEST(NameQualityPageTest, ShowsTheFourFindingsAndMarksTheBadOnes) {
          {"charset=gbk", "杜子&lt;腾 名字品质", "<th>字级</th>", "<th>平仄</th>", "<th>谐音</th>",
           "<th>出处</th>", "<font color=\"#c00000\">读如“肚子疼”"})
         EXPECT_NE(page.find(part), std::string::npos) << part;
+}
+
+TEST_F(NameQualityTest, WritesThePageOfANameAsGbk) {
+    fixture::TempDir dir;
+    const auto file = dir.path() / "temp6.html";
+    ASSERT_TRUE(quality::WriteNameQualityPage(db, "李", "明月", file));
+    std::ifstream in(file, std::ios::binary);
+    const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(page.find("“床前明月光”——李白《静夜思》"), std::string::npos);
+    EXPECT_NE(page.find("用字常见，声调和谐，没有不雅的谐音。"), std::string::npos);
 }
 
 TEST(PostingsTest, DecodesRisingDifferencesOfAnyWidth) {
