@@ -19,7 +19,8 @@ const char kUsage[] =
     "  generate --mode 模式 --surname 姓氏 [--sex 男|女] [--length 1|2] [选项]  起名\n"
     "  pillars \"YYYY-MM-DD HH:MM[:SS]\"      四柱\n"
     "  lunar YYYY-MM-DD                     农历日期\n"
-    "  bazi \"YYYY-MM-DD HH\"                 生辰八字报告";
+    "  bazi \"YYYY-MM-DD HH\"                 生辰八字报告\n"
+    "  quality 姓氏 名字                    名字品质: 字级、平仄、谐音、出处";
 
 struct CommandEntry {
     const char* name;
@@ -28,7 +29,7 @@ struct CommandEntry {
 
 const CommandEntry kCommands[] = {
     {"score", RunScoreCommand}, {"generate", RunGenerateCommand}, {"pillars", RunPillarsCommand},
-    {"lunar", RunLunarCommand}, {"bazi", RunBaziCommand},
+    {"lunar", RunLunarCommand}, {"bazi", RunBaziCommand},         {"quality", RunQualityCommand},
 };
 
 std::filesystem::path ExecutableDirectory(const char* argv0) {

@@ -116,6 +116,10 @@ int RunGenerateCommand(const CliContext& context) {
 
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (option == "--common-only") {
+            inputs.commonOnly = true;
+            continue;
+        }
         if (i + 1 >= args.size()) return cli::UsageError("generate: " + option + " 需要一个值");
         const std::string& value = args[++i];
         if (option == "--mode") {

@@ -58,6 +58,8 @@ struct GenerationInputs {
     std::string englishGivenName;  // 编辑框_英文名字
     int englishSex = 0;            // 1 男性化, 2 女性化, 3 中性化, 0 none checked
     GenerationCharacterSetting generationCharacter;
+    // 只用常用字 of the 高分 and 超吉 pages: their pools keep level-1 characters only.
+    bool commonOnly = false;
 
     // Fixes the shuffle of the pools for a reproducible run; without it the clock seeds it.
     std::optional<std::uint64_t> shuffleSeed;

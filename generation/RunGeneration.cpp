@@ -10,6 +10,7 @@
 #include "generation/EnglishNames.h"
 #include "generation/FinishResultList.h"
 #include "generation/KeepGb2312Hanzi.h"
+#include "generation/QualityOrder.h"
 #include "generation/ShufflePool.h"
 #include "namedb/CharacterRow.h"
 #include "namedb/SqliteDatabase.h"
@@ -168,6 +169,11 @@ void RunGeneration::ShufflePoolEntries(std::vector<std::string>& entries) const 
     ShufflePool(entries, m_inputs.shuffleSeed ? *m_inputs.shuffleSeed : ClockSeed());
 }
 
+quality::NameQualityChecker& RunGeneration::Quality() {
+    if (!m_quality) m_quality.emplace(m_database, m_inputs.surname);
+    return *m_quality;
+}
+
 void RunGeneration::AppendPoolCharacters(const std::string& text) {
     for (std::string& piece : SplitCharacters(text)) m_pieces.push_back(std::move(piece));
 }
@@ -184,6 +190,7 @@ void RunGeneration::PrepareHighScore() {
     std::vector<std::string> characters;
     characters = SplitCharacters(m_inputs.sex == Sex::Male ? MalePool() : FemalePool());
     ShufflePoolEntries(characters);
+    if (m_inputs.commonOnly) KeepCommonCharacters(characters, Quality());
     const size_t limit = m_inputs.nameLength == 2 ? 400 : 1000;
     if (characters.size() > limit) characters.resize(limit);
     m_pieces = std::move(characters);
@@ -196,6 +203,7 @@ void RunGeneration::PrepareSuperLucky() {
         SetEnabled(button, false);
     m_pieces = SplitCharacters(m_inputs.sex == Sex::Male ? MalePool() : FemalePool());
     ShufflePoolEntries(m_pieces);
+    if (m_inputs.commonOnly) KeepCommonCharacters(m_pieces, Quality());
     AppendSurnameCharacters();
 }
 
@@ -435,6 +443,10 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     }
     if (!Checkpoint()) return false;
     FlushRows(profile.list);
+    // Numerology alone ranks 李勐渗 beside 李明华; among names of one score, those a parent can
+    // write anywhere, say easily and hear no joke in come first.
+    if (profile.list == ResultList::HighScore || profile.list == ResultList::SuperLucky)
+        OrderByNameQuality(m_rows, m_inputs.surname, Quality());
     FinishResultList(m_rows);
     const bool delivered = Deliver([&] {
         m_observer.ListFinished(profile.list, m_rows);

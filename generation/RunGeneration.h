@@ -12,6 +12,7 @@
 #include "numerology/CharacterTable.h"
 #include "numerology/NameEvaluation.h"
 #include "numerology/RatingTables.h"
+#include "quality/NameQuality.h"
 
 class SqliteDatabase;
 
@@ -68,6 +69,7 @@ class RunGeneration {
     void AppendPoolCharacters(const std::string& text);
     void AppendSurnameCharacters();
     void ShufflePoolEntries(std::vector<std::string>& entries) const;
+    quality::NameQualityChecker& Quality();
     std::int32_t PieceOf(const std::string& text);
 
     CharacterRecord RawCharacter(const std::string& character) const;
@@ -100,6 +102,7 @@ class RunGeneration {
     std::vector<Candidate> m_candidates;
     RatingTables m_ratings;
     NameEvaluation m_evaluation;
+    std::optional<quality::NameQualityChecker> m_quality;  // made when a run first needs it
 
     std::vector<ResultRow> m_rows;
     size_t m_deliveredRows = 0;

@@ -24,6 +24,22 @@ bool LoadNameDatabase(SqliteDatabase& db, const std::filesystem::path& databaseF
         std::string copy = "insert into " + table.name + " select * from new_db." + table.name;
         if (!db.Execute(copy, &error)) return fail(error);
     }
+    std::vector<const OptionalTable*> copied;
+    for (const OptionalTable& table : OptionalNameDatabaseTables()) {
+        bool present = false;
+        {
+            Statement found =
+                db.Prepare("select 1 from new_db.sqlite_master where type='table' and name=?1",
+                           {SqlValue::Text(table.name)});
+            present = found.Next();
+            if (found.Failed()) return fail(found.ErrorText());
+        }
+        if (!present) continue;
+        const std::string copy =
+            "create table " + table.name + " as select * from new_db." + table.name;
+        if (!db.Execute(copy, &error)) return fail(error);
+        copied.push_back(&table);
+    }
     if (!db.Execute("COMMIT", &error)) return fail(error);
     db.DetachDatabase("new_db");
     if (!CheckLookupTablesFilled(db, error)) return fail(error);
@@ -32,5 +48,7 @@ bool LoadNameDatabase(SqliteDatabase& db, const std::filesystem::path& databaseF
                               "CREATE INDEX NumberIndex on NB_八一灵动数(Id ASC)",
                               "CREATE INDEX ThreeTalentIndex on NB_三才配置(三才 ASC)"})
         db.Execute(index);
+    for (const OptionalTable* table : copied)
+        for (const std::string& index : table->indexes) db.Execute(index);
     return true;
 }

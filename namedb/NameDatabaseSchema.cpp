@@ -77,6 +77,19 @@ const std::vector<TableSchema>& NameDatabaseTables() {
     return tables;
 }
 
+const std::vector<OptionalTable>& OptionalNameDatabaseTables() {
+    static const std::vector<OptionalTable> tables = {
+        {"NB_字级", {"CREATE INDEX CharacterLevelIndex on NB_字级(汉字 ASC)"}},
+        {"NB_诗句索引", {"CREATE INDEX PoemLineIndex on NB_诗句索引(汉字 ASC)"}},
+        // The poem of a found line is read by its Id, so NB_全唐诗 gets that index too.
+        {"NB_诗篇次序",
+         {"CREATE INDEX PoemRankIndex on NB_诗篇次序(次序 ASC)",
+          "CREATE INDEX PoemIdIndex on NB_全唐诗(Id ASC)"}},
+        {"NB_姓氏读音", {"CREATE INDEX SurnameReadingIndex on NB_姓氏读音(姓 ASC)"}},
+    };
+    return tables;
+}
+
 bool CheckLookupTablesFilled(SqliteDatabase& db, std::string& message) {
     for (const char* table : {"NB_CNWord", "NB_八一灵动数", "NB_三才配置"}) {
         Statement rows = db.Prepare(std::string("select 1 from ") + table + " limit 1");

@@ -14,6 +14,15 @@ struct TableSchema {
 
 const std::vector<TableSchema>& NameDatabaseTables();
 
+// Tables beside the nine that a newer file holds (character levels, the poem-line index, surname
+// readings), with the index each lookup needs. The loader copies each one the file has, as the
+// file has it; their readers take a missing table as "not known", so an older file still loads.
+struct OptionalTable {
+    std::string name;
+    std::vector<std::string> indexes;  // "create index" statements run after the copy
+};
+const std::vector<OptionalTable>& OptionalNameDatabaseTables();
+
 // Whether the three lookup tables every score reads (NB_CNWord, NB_八一灵动数, NB_三才配置) hold
 // rows. An emptied table would score every name 0 without a word, so both ways of opening the
 // database refuse it; message receives why (GBK), also when the tables cannot be read.

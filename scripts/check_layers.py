@@ -5,7 +5,8 @@ import re
 import sys
 
 root = pathlib.Path(__file__).resolve().parent.parent
-core = ["text", "files", "namedb", "numerology", "generation", "birthchart", "knowledge"]
+core = ["text", "files", "namedb", "numerology", "generation", "birthchart", "knowledge",
+        "quality"]
 breaches = []
 
 

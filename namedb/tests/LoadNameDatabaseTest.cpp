@@ -60,6 +60,33 @@ TEST(LoadNameDatabase, CopiesAllTablesAndIndexes) {
     EXPECT_EQ(count("select count(*) from pragma_database_list"), 1);  // the file is detached
 }
 
+// A newer file's tables beside the nine come along with their indexes; the older file above
+// loaded without them.
+TEST(LoadNameDatabase, CopiesTheOptionalTablesTheFileHas) {
+    fixture::TempDir dir;
+    auto file = WriteFixture(dir);
+    {
+        SqliteDatabase writer;
+        ASSERT_TRUE(writer.Open(file));
+        ASSERT_TRUE(writer.Execute(
+            "create table NB_字级 (Id Integer(10), 汉字 VarChar(2), 级别 Integer(10))"));
+        ASSERT_TRUE(writer.Execute("insert into NB_字级 values (1, '李', 1)"));
+    }
+    SqliteDatabase db;
+    RecordingSink sink;
+    ASSERT_TRUE(LoadNameDatabase(db, file, sink));
+    Statement level = db.Prepare("select 级别 from NB_字级 where 汉字=?1", {SqlValue::Text("李")});
+    ASSERT_TRUE(level.Next());
+    EXPECT_EQ(level.Int(0), 1);
+    Statement indexes =
+        db.Prepare("select count(*) from sqlite_master where type='index' and tbl_name='NB_字级'");
+    ASSERT_TRUE(indexes.Next());
+    EXPECT_EQ(indexes.Int(0), 1);
+    Statement others = db.Prepare("select count(*) from sqlite_master where name='NB_诗句索引'");
+    ASSERT_TRUE(others.Next());
+    EXPECT_EQ(others.Int(0), 0);
+}
+
 TEST(OpenNameDatabaseFile, ReadsTheFileInPlace) {
     fixture::TempDir dir;
     auto file = WriteFixture(dir);

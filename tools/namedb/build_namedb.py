@@ -21,6 +21,8 @@ import tempfile
 import time
 import unicodedata
 
+import quality_tables
+
 TOOL_DIR = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(TOOL_DIR))
 TEXTS_DIR = os.path.join(TOOL_DIR, "texts")
@@ -946,7 +948,8 @@ def build_articles():
 # ---------------------------------------------------------------- the file
 
 def inputs():
-    paths = [os.path.abspath(__file__), os.path.join(TOOL_DIR, "package-lock.json")]
+    paths = [os.path.abspath(__file__), os.path.join(TOOL_DIR, "package-lock.json"),
+             os.path.abspath(quality_tables.__file__)]
     paths += glob.glob(os.path.join(TOOL_DIR, "*.tsv")) + glob.glob(os.path.join(TOOL_DIR, "*.txt"))
     paths += glob.glob(os.path.join(TEXTS_DIR, "**", "*.*"), recursive=True)
     paths += glob.glob(os.path.join(LISTS_DIR, "*.txt"))
@@ -976,7 +979,8 @@ def write_database(tables):
     os.close(handle)
     try:
         connection = sqlite3.connect(temporary)
-        for name, columns in list(TABLES.items()) + list(EXTRA_TABLES.items()):
+        every_table = {**TABLES, **EXTRA_TABLES, **quality_tables.TABLES}
+        for name, columns in every_table.items():
             connection.execute(f"create table {name} ("
                                + ", ".join(f"{c} {t}" for c, t in columns) + ")")
             marks = ", ".join("?" * len(columns))
@@ -986,6 +990,8 @@ def write_database(tables):
         connection.execute("create index NewIndex1 on NB_CNWord(汉字 ASC)")
         connection.execute("create index NumberIndex on NB_八一灵动数(Id ASC)")
         connection.execute("create index ThreeTalentIndex on NB_三才配置(三才 ASC)")
+        for index in quality_tables.INDEXES:
+            connection.execute(index)
         connection.commit()
         connection.execute("vacuum")
         connection.close()
@@ -1019,10 +1025,11 @@ def main():
     tables["NB_百家姓"] = build_surnames()
     tables["NB_姓氏读音"] = build_surname_readings(tables["NB_百家姓"], tables["NB_CNWord"])
     tables["NB_育儿百科"], tables["NB_算命风水"] = build_articles()
+    tables.update(quality_tables.build(tables, UNICODE_DIR))
     for name in ("NB_八一灵动数", "NB_三才配置", "NB_百家姓", "NB_EName", "NB_育儿百科", "NB_算命风水"):
         warn_non_gbk(name, tables[name])
     write_database(tables)
-    for name in list(TABLES) + list(EXTRA_TABLES):
+    for name in {**TABLES, **EXTRA_TABLES, **quality_tables.TABLES}:
         print(f"{name}: {len(tables[name])} rows")
     print(f"wrote {os.path.relpath(OUTPUT, ROOT)} in {time.time() - started:.1f} s"
           + (f" with {len(warnings)} warnings" if warnings else ""))

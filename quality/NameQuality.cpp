@@ -1,0 +1,132 @@
+#include "quality/NameQuality.h"
+
+#include <optional>
+#include <utility>
+
+#include "namedb/SqliteDatabase.h"
+#include "numerology/CharacterLookup.h"
+#include "quality/QualityTables.h"
+
+namespace quality {
+
+namespace {
+
+std::string CharacterReading(SqliteDatabase& db, const std::string& character) {
+    Statement rows =
+        db.Prepare("select 拼音2 from NB_CNWord where 汉字=?1", {SqlValue::Text(character)});
+    return rows.NextOrThrow() ? rows.Text(0) : std::string();
+}
+
+std::vector<std::string> SplitReading(const std::string& reading) {
+    std::vector<std::string> syllables;
+    size_t start = 0;
+    while (start < reading.size()) {
+        size_t end = reading.find(' ', start);
+        if (end == std::string::npos) end = reading.size();
+        if (end > start) syllables.push_back(reading.substr(start, end - start));
+        start = end + 1;
+    }
+    return syllables;
+}
+
+}  // namespace
+
+bool NameQuality::HasRareCharacter() const {
+    for (const CharacterFacts& facts : givenCharacters)
+        if (!IsCommonLevel(facts.level)) return true;
+    return false;
+}
+
+NameQualityChecker::NameQualityChecker(SqliteDatabase& db, std::string surname)
+    : m_db(db), m_surname(std::move(surname)) {
+    std::optional<Statement> levels = PrepareIfPresent(db, "select 级别 from NB_字级 limit 1", {});
+    m_levelsPresent = levels.has_value();
+    if (levels) levels->NextOrThrow();
+
+    std::optional<Statement> surnameRow = PrepareIfPresent(
+        db, "select 拼音2 from NB_姓氏读音 where 姓=?1", {SqlValue::Text(m_surname)});
+    if (surnameRow && surnameRow->NextOrThrow())
+        m_surnameReadings = SplitReading(surnameRow->Text(0));
+    const std::vector<std::string> characters = SplitCharacters(m_surname);
+    if (m_surnameReadings.size() != characters.size()) {
+        m_surnameReadings.clear();
+        for (const std::string& character : characters)
+            m_surnameReadings.push_back(CharacterReading(db, character));
+    }
+    for (const std::string& reading : m_surnameReadings)
+        m_surnameSyllables.push_back(ParseMarkedSyllable(reading));
+    m_syllables = m_surnameSyllables;  // HasFindings keeps the surname's part and adds the rest
+}
+
+int NameQualityChecker::Level(const std::string& character) {
+    if (!m_levelsPresent) return kLevelUnknown;
+    if (auto found = m_levels.find(character); found != m_levels.end()) return found->second;
+    if (m_allLevelsRead) return kLevelOutside;
+    std::optional<Statement> level = PrepareIfPresent(
+        m_db, "select 级别 from NB_字级 where 汉字=?1", {SqlValue::Text(character)});
+    const int value = level && level->NextOrThrow() ? level->Int(0) : kLevelOutside;
+    m_levels.emplace(character, value);
+    return value;
+}
+
+void NameQualityChecker::ReadAllLevels() {
+    if (!m_levelsPresent || m_allLevelsRead) return;
+    std::optional<Statement> rows = PrepareIfPresent(m_db, "select 汉字, 级别 from NB_字级", {});
+    while (rows && rows->NextOrThrow()) m_levels[rows->Text(0)] = rows->Int(1);
+    m_allLevelsRead = true;
+}
+
+const CharacterFacts& NameQualityChecker::Character(const std::string& character) {
+    auto found = m_characters.find(character);
+    if (found != m_characters.end()) return found->second;
+    CharacterFacts facts;
+    facts.character = character;
+    facts.level = Level(character);
+    facts.reading = CharacterReading(m_db, character);
+    facts.syllable = ParseMarkedSyllable(facts.reading);
+    return m_characters.emplace(character, std::move(facts)).first->second;
+}
+
+NameQuality NameQualityChecker::Evaluate(const std::string& givenName) {
+    NameQuality quality;
+    quality.surname = m_surname;
+    quality.givenName = givenName;
+    quality.readings = m_surnameReadings;
+    quality.syllables = m_surnameSyllables;
+    quality.surnameSyllables = m_surnameSyllables.size();
+    for (const std::string& character : SplitCharacters(givenName)) {
+        const CharacterFacts& facts = Character(character);
+        quality.givenCharacters.push_back(facts);
+        quality.readings.push_back(facts.reading);
+        quality.syllables.push_back(facts.syllable);
+    }
+    quality.tones = JudgeTones(quality.syllables);
+    quality.sound = FindUnfortunateSound(quality.syllables, quality.surnameSyllables);
+    return quality;
+}
+
+bool NameQualityChecker::HasFindings(const std::string& givenName) {
+    SplitCharactersInto(givenName, m_pieces);
+    m_syllables.resize(m_surnameSyllables.size());
+    for (const std::string& character : m_pieces) {
+        const CharacterFacts& facts = Character(character);
+        if (!IsCommonLevel(facts.level)) return true;
+        m_syllables.push_back(facts.syllable);
+    }
+    if (ClassifyTones(m_syllables) != ToneProblem::None) return true;
+    return FindUnfortunateSound(m_syllables, m_surnameSyllables.size()).found;
+}
+
+NameQuality EvaluateNameQuality(SqliteDatabase& db, const std::string& surname,
+                                const std::string& givenName) {
+    NameQualityChecker checker(db, surname);
+    NameQuality quality = checker.Evaluate(givenName);
+    if (quality.givenCharacters.size() == 2) {
+        quality.poemLooked = true;
+        quality.poem = FindPoemSource(db, quality.givenCharacters[0].character,
+                                      quality.givenCharacters[1].character);
+    }
+    return quality;
+}
+
+}  // namespace quality

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "quality/PoemSource.h"
+#include "quality/Syllable.h"
+#include "quality/ToneVerdict.h"
+#include "quality/UnfortunateSounds.h"
+
+class SqliteDatabase;
+
+namespace quality {
+
+// Levels of the 通用规范汉字表: 1 the common characters, 2 and 3 the rarer ones, 0 a character
+// outside the list. kLevelUnknown: the database has no level table, so nothing is known.
+constexpr int kLevelOutside = 0;
+constexpr int kLevelUnknown = -1;
+
+// What a run and a finding need of one character.
+struct CharacterFacts {
+    std::string character;  // GBK
+    int level = kLevelUnknown;
+    std::string reading;  // with tone marks, as NB_CNWord's 拼音2 has it
+    Syllable syllable;
+};
+
+// Whether a character may stay in a pool that keeps common characters only: level 1, or any
+// character when the database cannot tell.
+inline bool IsCommonLevel(int level) { return level == 1 || level == kLevelUnknown; }
+
+// The four findings on one name.
+struct NameQuality {
+    std::string surname;
+    std::string givenName;
+    std::vector<CharacterFacts> givenCharacters;
+    std::vector<std::string> readings;  // one per syllable of the full name, with tone marks
+    std::vector<Syllable> syllables;
+    size_t surnameSyllables = 0;
+    ToneVerdict tones;
+    SoundMatch sound;
+    bool poemLooked = false;  // a source is looked for two-character given names only
+    PoemSource poem;
+
+    // A given-name character outside level 1 (the surname is not the parents' choice).
+    bool HasRareCharacter() const;
+    // Whether any of the first three findings speaks against the name; a missing poem source
+    // does not.
+    bool HasFindings() const { return HasRareCharacter() || !tones.harmonious || sound.found; }
+};
+
+// The findings for the names of one surname, with every character's facts read once and kept:
+// a run asks for tens of thousands of names over a few hundred characters. Not thread-safe; one
+// per run. Reads throw DatabaseError when the database cannot be read.
+class NameQualityChecker {
+  public:
+    NameQualityChecker(SqliteDatabase& db, std::string surname);
+
+    // The surname's reading: NB_姓氏读音 when the database has the surname there (华 huà, 单
+    // shàn, 尉迟 yù chí), else its characters' readings in NB_CNWord.
+    const std::vector<std::string>& surnameReadings() const { return m_surnameReadings; }
+
+    const CharacterFacts& Character(const std::string& character);
+    // The level alone, without the reading. After ReadAllLevels a lookup in memory.
+    int Level(const std::string& character);
+    // Reads the whole level table at once, for a run that asks for the levels of a whole pool.
+    void ReadAllLevels();
+    // Levels, tones and sounds, without the poem source (which a run does not need).
+    NameQuality Evaluate(const std::string& givenName);
+    bool HasFindings(const std::string& givenName);
+
+  private:
+    SqliteDatabase& m_db;
+    std::string m_surname;
+    std::vector<std::string> m_surnameReadings;
+    std::vector<Syllable> m_surnameSyllables;
+    bool m_levelsPresent = true;
+    bool m_allLevelsRead = false;
+    std::unordered_map<std::string, int> m_levels;
+    std::unordered_map<std::string, CharacterFacts> m_characters;
+    std::vector<std::string> m_pieces;  // reused by HasFindings
+    std::vector<Syllable> m_syllables;  // reused by HasFindings
+};
+
+// All four findings of one name, the poem source included. Index lookups only.
+NameQuality EvaluateNameQuality(SqliteDatabase& db, const std::string& surname,
+                                const std::string& givenName);
+
+}  // namespace quality

@@ -1,0 +1,125 @@
+#include "quality/NameQualityReport.h"
+
+#include "numerology/ReportPages.h"
+
+namespace quality {
+
+namespace {
+
+const char* LevelName(int level) {
+    switch (level) {
+        case 1:
+            return "一级";
+        case 2:
+            return "二级";
+        case 3:
+            return "三级";
+        case kLevelOutside:
+            return "表外";
+        default:
+            return "未知";
+    }
+}
+
+std::string JoinReadings(const NameQuality& quality) {
+    std::string text;
+    for (const std::string& reading : quality.readings) {
+        if (!text.empty()) text += ' ';
+        text += reading.empty() ? "?" : reading;
+    }
+    return text;
+}
+
+struct Finding {
+    std::string heading;
+    std::string text;
+    bool good;
+};
+
+std::vector<Finding> Findings(const NameQuality& quality) {
+    std::vector<Finding> findings;
+
+    std::string levels;
+    std::string rare;
+    bool unknown = false;
+    for (const CharacterFacts& facts : quality.givenCharacters) {
+        levels += facts.character + "（" + LevelName(facts.level) + "）";
+        if (!IsCommonLevel(facts.level)) rare += (rare.empty() ? "" : "、") + facts.character;
+        unknown = unknown || facts.level == kLevelUnknown;
+    }
+    if (!rare.empty())
+        levels += "，" + rare + " 不在一级常用字之列，户籍、银行、机票系统可能打不出";
+    else if (unknown)
+        levels += "，名字数据库没有字级表，无从判断";
+    else
+        levels += "，都是一级常用字";
+    findings.push_back({"字级", levels, rare.empty()});
+
+    findings.push_back(
+        {"平仄",
+         JoinReadings(quality) + "（" + quality.tones.pattern + "），" + quality.tones.reason,
+         quality.tones.harmonious});
+
+    std::string sound;
+    if (quality.sound.found)
+        sound = "读如“" + quality.sound.word + "”" +
+                (quality.sound.sameTones ? "，声调也相同" : "，只是声调不同");
+    else
+        sound = "没有不雅的谐音";
+    findings.push_back({"谐音", sound, !quality.sound.found});
+
+    std::string source;
+    if (!quality.poemLooked)
+        source = "单字名不查诗句出处";
+    else if (quality.poem.match == PoemMatch::None)
+        source = "唐诗中没有“" + quality.givenName + "”二字同在一句";
+    else
+        source = "“" + quality.poem.line + "”——" + quality.poem.poet + "《" + quality.poem.title +
+                 "》" +
+                 (quality.poem.match == PoemMatch::InOrder    ? ""
+                  : quality.poem.match == PoemMatch::Reversed ? "（二字倒序相连）"
+                                                              : "（二字同在一句）");
+    findings.push_back({"出处", source, true});
+    return findings;
+}
+
+}  // namespace
+
+std::vector<std::string> NameQualityLines(const NameQuality& quality) {
+    std::vector<std::string> lines;
+    for (const Finding& finding : Findings(quality))
+        lines.push_back(finding.heading + "：" + finding.text);
+    return lines;
+}
+
+std::string NameQualityPage(const NameQuality& quality) {
+    const std::string name = HtmlEscape(quality.surname + quality.givenName);
+    std::string page =
+        "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gbk\">"
+        "<title>" +
+        name +
+        " 名字品质</title></head><body>\n"
+        "<h2>" +
+        name +
+        " 名字品质</h2>\n<table border=\"1\" cellpadding=\"6\" "
+        "cellspacing=\"0\">\n";
+    for (const Finding& finding : Findings(quality)) {
+        page += "<tr><th>" + finding.heading + "</th><td>" +
+                (finding.good ? "" : "<font color=\"#c00000\">") + HtmlEscape(finding.text) +
+                (finding.good ? "" : "</font>") + "</td></tr>\n";
+    }
+    page += "</table>\n<p>";
+    page += quality.HasFindings() ? "此名有上面标红的不足，可再斟酌。"
+                                  : "用字常见，声调和谐，没有不雅的谐音。";
+    page += "</p>\n</body></html>\n";
+    return page;
+}
+
+files::WriteFileResult WriteNameQualityPage(SqliteDatabase& db, const std::string& surname,
+                                            const std::string& givenName,
+                                            const std::filesystem::path& target) {
+    return files::WriteFileAtomically(target,
+                                      NameQualityPage(EvaluateNameQuality(db, surname, givenName)));
+}
+
+}  // namespace quality

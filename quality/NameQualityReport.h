@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "files/WriteFileAtomically.h"
+#include "quality/NameQuality.h"
+
+namespace quality {
+
+// The four findings as lines of text (GBK), in the order 字级, 平仄, 谐音, 出处, each beginning
+// with its heading and a full-width colon.
+std::vector<std::string> NameQualityLines(const NameQuality& quality);
+
+// The findings as a page of their own (GBK HTML), for the detail window's 名字品质 tab.
+std::string NameQualityPage(const NameQuality& quality);
+
+// The page of one name, evaluated and written to target in one step, as the detail window writes
+// its other pages. Throws DatabaseError before writing anything when the database cannot be read.
+files::WriteFileResult WriteNameQualityPage(SqliteDatabase& db, const std::string& surname,
+                                            const std::string& givenName,
+                                            const std::filesystem::path& target);
+
+}  // namespace quality

@@ -1,0 +1,146 @@
+#include "quality/PoemSource.h"
+
+#include <optional>
+
+#include "namedb/SqliteDatabase.h"
+#include "quality/QualityTables.h"
+
+namespace quality {
+
+namespace {
+
+// A posting is ((rank << kLineBits | line) << kPlaceBits) | place, as the database builder packs
+// it; see tools/namedb/quality_tables.py.
+constexpr int kLineBits = 10;
+constexpr int kPlaceBits = 5;
+
+std::uint64_t LineKey(std::uint64_t posting) { return posting >> kPlaceBits; }
+std::uint64_t Place(std::uint64_t posting) { return posting & ((1u << kPlaceBits) - 1); }
+
+bool IsLineBreak(std::string_view piece) {
+    if (piece.size() == 1) {
+        const char c = piece[0];
+        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+    }
+    for (const char* mark : {"，", "。", "？", "！", "；", "：", "、", "　"})
+        if (piece == mark) return true;
+    return false;
+}
+
+std::optional<std::string> ReadPostings(SqliteDatabase& db, const std::string& character) {
+    std::optional<Statement> rows = PrepareIfPresent(
+        db, "select 诗句 from NB_诗句索引 where 汉字=?1", {SqlValue::Text(character)});
+    if (!rows || !rows->NextOrThrow()) return std::nullopt;
+    return rows->Bytes(0);
+}
+
+}  // namespace
+
+std::vector<std::string_view> PoemLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    size_t at = 0;
+    while (at < text.size()) {
+        const size_t width = static_cast<unsigned char>(text[at]) >= 0x80 ? 2 : 1;
+        const std::string_view piece = text.substr(at, width);
+        if (IsLineBreak(piece)) {
+            if (at > start) lines.push_back(text.substr(start, at - start));
+            start = at + piece.size();
+        }
+        at += piece.size();
+    }
+    if (text.size() > start) lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::vector<std::uint64_t> DecodePostings(std::string_view blob) {
+    std::vector<std::uint64_t> postings;
+    postings.reserve(blob.size() / 2);
+    std::uint64_t value = 0;
+    std::uint64_t delta = 0;
+    int shift = 0;
+    for (char c : blob) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (shift < 64) delta |= static_cast<std::uint64_t>(byte & 0x7F) << shift;
+        shift += 7;
+        if (byte & 0x80) continue;
+        value += delta;
+        postings.push_back(value);
+        delta = 0;
+        shift = 0;
+    }
+    return postings;
+}
+
+PoemSource FindPoemSource(SqliteDatabase& db, const std::string& first, const std::string& second) {
+    PoemSource source;
+    const std::optional<std::string> firstBlob = ReadPostings(db, first);
+    if (!firstBlob) return source;
+    const std::optional<std::string> secondBlob =
+        second == first ? firstBlob : ReadPostings(db, second);
+    if (!secondBlob) return source;
+    const std::vector<std::uint64_t> a = DecodePostings(*firstBlob);
+    const std::vector<std::uint64_t> b = second == first ? a : DecodePostings(*secondBlob);
+
+    // Walk both lists line by line; within a line, compare every place of the one with every
+    // place of the other (a line holds a character a few times at most).
+    std::uint64_t best[4] = {0, 0, 0, 0};
+    bool found[4] = {false, false, false, false};
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size() && !found[static_cast<int>(PoemMatch::InOrder)]) {
+        const std::uint64_t lineA = LineKey(a[i]);
+        const std::uint64_t lineB = LineKey(b[j]);
+        if (lineA < lineB) {
+            ++i;
+            continue;
+        }
+        if (lineB < lineA) {
+            ++j;
+            continue;
+        }
+        size_t endA = i, endB = j;
+        while (endA < a.size() && LineKey(a[endA]) == lineA) ++endA;
+        while (endB < b.size() && LineKey(b[endB]) == lineA) ++endB;
+        for (size_t x = i; x < endA; ++x) {
+            for (size_t y = j; y < endB; ++y) {
+                const std::uint64_t placeA = Place(a[x]);
+                const std::uint64_t placeB = Place(b[y]);
+                if (placeA == placeB) continue;  // the same character counted twice
+                const PoemMatch kind = placeB == placeA + 1   ? PoemMatch::InOrder
+                                       : placeA == placeB + 1 ? PoemMatch::Reversed
+                                                              : PoemMatch::SameLine;
+                const int k = static_cast<int>(kind);
+                if (!found[k]) {
+                    found[k] = true;
+                    best[k] = lineA;
+                }
+            }
+        }
+        i = endA;
+        j = endB;
+    }
+    for (PoemMatch kind : {PoemMatch::InOrder, PoemMatch::Reversed, PoemMatch::SameLine}) {
+        const int k = static_cast<int>(kind);
+        if (!found[k]) continue;
+        const std::uint64_t rank = best[k] >> kLineBits;
+        const std::uint64_t lineNumber = best[k] & ((1u << kLineBits) - 1);
+        std::optional<Statement> poemId =
+            PrepareIfPresent(db, "select 诗Id from NB_诗篇次序 where 次序=?1",
+                             {SqlValue::Int(static_cast<std::int64_t>(rank))});
+        if (!poemId || !poemId->NextOrThrow()) return source;
+        Statement poem = db.Prepare("select 标题, 作者, 内容 from NB_全唐诗 where Id=?1",
+                                    {SqlValue::Int(poemId->Int64(0))});
+        if (!poem.NextOrThrow()) return source;
+        const std::string text = poem.Text(2);
+        const std::vector<std::string_view> lines = PoemLines(text);
+        if (lineNumber >= lines.size()) return source;
+        source.match = kind;
+        source.line = std::string(lines[lineNumber]);
+        source.title = poem.Text(0);
+        source.poet = poem.Text(1);
+        return source;
+    }
+    return source;
+}
+
+}  // namespace quality
