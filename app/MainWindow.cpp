@@ -2,45 +2,41 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "app/AboutWindow.h"
-#include "app/MainPages.h"
-#include "app/MessageBoxes.h"
+#include "app/ProgramSession.h"
+#include "app/RecordsPage.h"
 #include "app/Skins.h"
+#include "birthchart/ui/BirthChartPage.h"
+#include "generation/ui/ClassicPage.h"
+#include "generation/ui/CombinationPage.h"
+#include "generation/ui/EnglishNamePage.h"
+#include "generation/ui/HighScorePage.h"
+#include "generation/ui/ModeSelectionPage.h"
+#include "generation/ui/NamingModes.h"
+#include "generation/ui/NicknamePage.h"
+#include "generation/ui/PoemPage.h"
+#include "generation/ui/SuperLuckyPage.h"
+#include "numerology/ui/ScorePage.h"
+#include "widgets/MessageBoxes.h"
+
+using generation_ui::NamingModes;
 
 namespace {
-
-// Status texts of the naming modes, in the order of MainPages::ModeRadioNames(), with the
-// status-bar icon each mode shows.
-struct ModeStatus {
-    int icon;
-    const char* text;
-};
-const ModeStatus kModeStatus[] = {
-    {0, "高速生成,以好听为主,不考虑名字的五行数理等因素"},
-    {1, "1-20秒内生成10000个90分以上的高分姓名"},
-    {6, "系统将在1000万个名字中提取超吉名字,起名时间较长,并且不考虑单字名"},
-    {2, "使用近3000位诗人的数十万诗词进行组合起名"},
-    {3, "使用您自定义的字进行组合起名"},
-    {4, "小名即为乳名,以好听为主,侧重好记好听顺口,评分不用考虑"},
-    {5, "有了中文名之后,还应该给宝宝起个英文名字,向国际化接轨"},
-};
 
 QPixmap StatusIcon(int index) {
     QPixmap pixmap(16, 16);
@@ -77,28 +73,69 @@ const std::vector<const char*> kFortuneItems = {"起名知识", "", "算命知�
 
 }  // namespace
 
-MainWindow::MainWindow(DatabaseLoading::LoadFunction loadDatabase)
-    : m_loadDatabase(std::move(loadDatabase)), m_loading(new DatabaseLoading(this)) {
+MainWindow::MainWindow(ProgramSession& session) : QMainWindow(), m_session(session) {
     setWindowTitle(QStringLiteral("禾朗宝宝起名软件"));
     move(50, 50);
     resize(729, 513);
 
     BuildMenus();
     BuildToolbar();
-    m_pages = new QTabWidget;
-    m_pages->setObjectName(QStringLiteral("高级选择夹1"));
-    MainPages::AddAllPages(m_pages);
-    setCentralWidget(m_pages);
+    BuildPages();
     BuildStatusBar();
-    ConnectShellControls();
 
-    connect(m_loading, &DatabaseLoading::Failed, this, [this](const QString& message) {
-        MessageBoxes::Show(this, message, QString(), MessageBoxes::Icon::Error);
+    connect(&m_session.loading(), &DatabaseLoading::Failed, this, [this](const QString& message) {
+        widgets::MessageBoxes::Show(this, message, QString(), widgets::MessageBoxes::Icon::Error);
     });
 }
 
-MainWindow::~MainWindow() {
-    if (!m_shutDown) ShutDown();
+MainWindow::~MainWindow() { ShutDown(); }
+
+void MainWindow::BuildPages() {
+    m_modeSelection = new generation_ui::ModeSelectionPage;
+    m_highScore = new generation_ui::HighScorePage;
+    m_poem = new generation_ui::PoemPage;
+    m_combination = new generation_ui::CombinationPage;
+    m_nickname = new generation_ui::NicknamePage;
+    m_english = new generation_ui::EnglishNamePage;
+    m_birthChart = new birthchart_ui::BirthChartPage;
+    m_score = new numerology_ui::ScorePage;
+    m_records = new RecordsPage;
+    m_superLucky = new generation_ui::SuperLuckyPage;
+    m_classic = new generation_ui::ClassicPage;
+
+    m_pages = new QTabWidget;
+    m_pages->setObjectName(QStringLiteral("高级选择夹1"));
+    const std::pair<QWidget*, const char*> pages[] = {
+        {m_modeSelection, "模式选择"}, {m_highScore, "高分模式"}, {m_poem, "诗词起名"},
+        {m_combination, "组合起名"},   {m_nickname, "起小名"},    {m_english, "起英文名"},
+        {m_birthChart, "生辰八字"},    {m_score, "姓名评分"},     {m_records, "起名记录"},
+        {m_superLucky, "超吉模式"},    {m_classic, "经典模式"},
+    };
+    for (const auto& [page, caption] : pages) m_pages->addTab(page, QString::fromUtf8(caption));
+
+    // A thin rule between the toolbar and the pages.
+    auto* rule = new QFrame;
+    rule->setObjectName(QStringLiteral("分组框4"));
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(3, 0, 3, 0);
+    layout->setSpacing(2);
+    layout->addWidget(rule);
+    layout->addWidget(m_pages, 1);
+    setCentralWidget(central);
+
+    connect(m_modeSelection, &generation_ui::ModeSelectionPage::modeClicked, this,
+            &MainWindow::SetModeStatus);
+    connect(m_highScore->pauseButton(), &QPushButton::clicked, this, [this] {
+        OnPauseClicked(m_highScore->pauseButton(), m_highScore->exportButton(),
+                       GenerationMode::HighScore);
+    });
+    connect(m_superLucky->pauseButton(), &QPushButton::clicked, this, [this] {
+        OnPauseClicked(m_superLucky->pauseButton(), m_superLucky->exportButton(),
+                       GenerationMode::SuperLucky);
+    });
 }
 
 void MainWindow::BuildMenus() {
@@ -107,13 +144,14 @@ void MainWindow::BuildMenus() {
     for (int i = 0; i < 5; ++i) {
         QAction* action = operations->addAction(QString::fromUtf8(navigation[i]));
         connect(action, &QAction::triggered, this, [this, i] { Navigate(i * 2); });
+        m_navigationMenuItems << action;
     }
     operations->addSeparator();
-    connect(operations->addAction(QStringLiteral("退出程序")), &QAction::triggered, this,
-            &QWidget::close);
+    m_exitAction = operations->addAction(QStringLiteral("退出程序"));
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
 
     QMenu* parenting = menuBar()->addMenu(QStringLiteral("育儿知识[&Y]"));
-    auto addCategory = [this](QMenu* menu, const char* category, const char* table) {
+    auto addCategory = [](QMenu* menu, const char* category, const char* table) {
         QAction* action = menu->addAction(QString::fromUtf8(category));
         action->setData(QStringList{QString::fromUtf8(table), QString::fromUtf8(category)});
         action->setObjectName(QStringLiteral("菜单_") + QString::fromUtf8(category));
@@ -137,10 +175,10 @@ void MainWindow::BuildMenus() {
     }
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助[&H]"));
-    connect(help->addAction(QStringLiteral("更换皮肤")), &QAction::triggered, this,
-            &MainWindow::ChangeSkin);
-    connect(help->addAction(QStringLiteral("使用帮助")), &QAction::triggered, this,
-            &MainWindow::OpenHelp);
+    m_skinAction = help->addAction(QStringLiteral("更换皮肤"));
+    connect(m_skinAction, &QAction::triggered, this, &MainWindow::ChangeSkin);
+    m_helpAction = help->addAction(QStringLiteral("使用帮助"));
+    connect(m_helpAction, &QAction::triggered, this, &MainWindow::OpenHelp);
     help->addSeparator();
     connect(help->addAction(QStringLiteral("关于软件")), &QAction::triggered, this,
             &MainWindow::OpenAbout);
@@ -163,6 +201,7 @@ void MainWindow::BuildToolbar() {
                                                QString::fromUtf8(buttons[i].first));
         action->setObjectName(QStringLiteral("工具条按钮%1").arg(i * 2));
         connect(action, &QAction::triggered, this, [this, i] { Navigate(i * 2); });
+        m_navigationActions << action;
         m_toolbar->addSeparator();
     }
 }
@@ -171,55 +210,25 @@ void MainWindow::BuildStatusBar() {
     statusBar()->setObjectName(QStringLiteral("状态条1"));
     m_statusIcon = new QLabel;
     m_statusText = new QLabel;
+    m_statusText->setAccessibleName(QStringLiteral("起名模式说明"));
     statusBar()->addWidget(m_statusIcon);
     statusBar()->addWidget(m_statusText, 1);
-}
-
-void MainWindow::ConnectShellControls() {
-    const QStringList& modes = MainPages::ModeRadioNames();
-    for (int i = 0; i < modes.size(); ++i)
-        connect(Control<QRadioButton>(modes[i]), &QRadioButton::clicked, this,
-                [this, i] { SetModeStatus(i); });
-
-    for (const char* name : {"选择框_第二个字五行限定", "选择框_第三个字五行限定",
-                             "选择框_所有字必带五行", "选择框_所有字不能带五行"}) {
-        auto* master = Control<QCheckBox>(QString::fromUtf8(name));
-        connect(master, &QCheckBox::clicked, this,
-                [this, master] { OnMasterFilterClicked(master); });
-    }
-    connect(Control<QPushButton>(QStringLiteral("按钮_高分暂停")), &QPushButton::clicked, this,
-            [this] { OnPauseClicked(false); });
-    connect(Control<QPushButton>(QStringLiteral("按钮_超吉暂停")), &QPushButton::clicked, this,
-            [this] { OnPauseClicked(true); });
 }
 
 void MainWindow::StartUp() {
     Skins::Apply(Skins::kStartupSkin);
     show();
     m_skinNumber = 1;
-    FillDateBoxes({QStringLiteral("组合框_年份"), QStringLiteral("组合框_月份"),
-                   QStringLiteral("组合框_日子"), QStringLiteral("组合框_时间"),
-                   QStringLiteral("组合框_分钟")},
-                  true);
+    m_modeSelection->birthDate()->Reset();
     SetModeStatus(0);
-    m_loading->Start(m_loadDatabase);
-}
-
-void MainWindow::FillDateBoxes(const QStringList& names, bool withMinutes) {
-    const std::pair<int, int> ranges[] = {{1970, 2030}, {1, 12}, {1, 31}, {0, 23}, {0, 59}};
-    for (int i = 0; i < names.size() && i < (withMinutes ? 5 : 4); ++i) {
-        auto* box = Control<QComboBox>(names[i]);
-        box->clear();
-        for (int n = ranges[i].first; n <= ranges[i].second; ++n) box->addItem(QString::number(n));
-        box->setCurrentIndex(i == 0 ? 2013 - 1970 : 0);
-    }
+    m_session.StartLoading();
 }
 
 void MainWindow::SetModeStatus(int modeIndex) {
-    const ModeStatus& status = kModeStatus[modeIndex];
-    m_statusIconIndex = status.icon;
-    m_statusIcon->setPixmap(StatusIcon(status.icon));
-    m_statusText->setText(QString::fromUtf8(status.text));
+    const generation_ui::NamingMode& mode = NamingModes()[size_t(modeIndex)];
+    m_statusIconIndex = mode.statusIcon;
+    m_statusIcon->setPixmap(StatusIcon(mode.statusIcon));
+    m_statusText->setText(QString::fromUtf8(mode.statusText));
 }
 
 QString MainWindow::statusText() const { return m_statusText->text(); }
@@ -227,33 +236,22 @@ QString MainWindow::statusText() const { return m_statusText->text(); }
 void MainWindow::Navigate(int index) {
     switch (index) {
         case 0:
-            m_pages->setCurrentIndex(0);
+            m_pages->setCurrentWidget(m_modeSelection);
             break;
         case 2: {
-            auto text = [this](const char* name) {
-                return Control<QComboBox>(QString::fromUtf8(name))->currentText();
-            };
-            Control<QLabel>(QStringLiteral("透明标签_起名日期"))
-                ->setText(text("组合框_年份") + QStringLiteral("年") + text("组合框_月份") +
-                          QStringLiteral("月") + text("组合框_日子") + QStringLiteral("日") +
-                          text("组合框_时间") + QStringLiteral("时"));
-            FillDateBoxes({QStringLiteral("组合框_八字年份"), QStringLiteral("组合框_八字月份"),
-                           QStringLiteral("组合框_八字日子"), QStringLiteral("组合框_八字时间")},
-                          false);
-            m_pages->setCurrentIndex(6);
+            QStringList date = m_modeSelection->birthDate()->Texts();
+            m_birthChart->SetNamingDate(date.mid(0, 4));
+            m_birthChart->ownDate()->Reset();
+            m_pages->setCurrentWidget(m_birthChart);
             break;
         }
         case 4:
-            Control<QLineEdit>(QStringLiteral("编辑框_评分姓氏"))
-                ->setText(Control<QLineEdit>(QStringLiteral("编辑框_姓氏"))->text());
-            FillDateBoxes({QStringLiteral("组合框_评分年份"), QStringLiteral("组合框_评分月份"),
-                           QStringLiteral("组合框_评分日子"), QStringLiteral("组合框_评分时间"),
-                           QStringLiteral("组合框_评分分钟")},
-                          true);
-            m_pages->setCurrentIndex(7);
+            m_score->surname()->setText(m_modeSelection->surname()->text());
+            m_score->birthDate()->Reset();
+            m_pages->setCurrentWidget(m_score);
             break;
         case 6:
-            m_pages->setCurrentIndex(8);
+            m_pages->setCurrentWidget(m_records);
             break;
         case 8:
             // The character-query dialog opens here once the dictionary is part of the program.
@@ -263,65 +261,64 @@ void MainWindow::Navigate(int index) {
     }
 }
 
-void MainWindow::OnMasterFilterClicked(QCheckBox* master) {
-    // The position group (second, third character) and the all-characters group exclude each
-    // other; the two masters of one group may be checked together.
-    struct Master {
-        const char* name;
-        const char* sibling;
-        int elementSuffix;
-        bool positionGroup;
-    };
-    static const Master masters[] = {
-        {"选择框_第二个字五行限定", "选择框_第三个字五行限定", 0, true},
-        {"选择框_第三个字五行限定", "选择框_第二个字五行限定", 1, true},
-        {"选择框_所有字必带五行", "选择框_所有字不能带五行", 2, false},
-        {"选择框_所有字不能带五行", "选择框_所有字必带五行", 3, false},
-    };
-    const Master* clicked = nullptr;
-    for (const Master& m : masters)
-        if (master->objectName() == QString::fromUtf8(m.name)) clicked = &m;
-    if (!clicked) return;
-
-    QList<QCheckBox*> others;
-    for (const Master& m : masters)
-        if (m.positionGroup != clicked->positionGroup)
-            others << Control<QCheckBox>(QString::fromUtf8(m.name));
-    QList<QCheckBox*> elements;
-    for (const char* element : {"金", "木", "水", "火", "土"})
-        elements << Control<QCheckBox>(QStringLiteral("选择框_") + QString::fromUtf8(element) +
-                                       QString::number(clicked->elementSuffix));
-
-    if (master->isChecked()) {
-        for (QCheckBox* other : others) {
-            other->setEnabled(false);
-            other->setChecked(false);
-        }
-        for (QCheckBox* element : elements) element->setEnabled(true);
-    } else {
-        if (!Control<QCheckBox>(QString::fromUtf8(clicked->sibling))->isChecked())
-            for (QCheckBox* other : others) other->setEnabled(true);
-        for (QCheckBox* element : elements) element->setEnabled(false);
+void MainWindow::SetRunControlEnabled(WindowControl control, bool enabled) {
+    switch (control) {
+        case WindowControl::ModeSelection:
+            // Toolbar button 0 and its menu item lead to the same page.
+            m_navigationActions[0]->setEnabled(enabled);
+            m_navigationMenuItems[0]->setEnabled(enabled);
+            break;
+        case WindowControl::HighScorePause:
+            m_highScore->pauseButton()->setEnabled(enabled);
+            break;
+        case WindowControl::HighScoreRegenerate:
+            m_highScore->regenerateButton()->setEnabled(enabled);
+            break;
+        case WindowControl::HighScoreExport:
+            m_highScore->exportButton()->setEnabled(enabled);
+            break;
+        case WindowControl::SuperLuckyGenerate:
+            m_superLucky->generateButton()->setEnabled(enabled);
+            break;
+        case WindowControl::SuperLuckyPause:
+            m_superLucky->pauseButton()->setEnabled(enabled);
+            break;
+        case WindowControl::SuperLuckyExport:
+            m_superLucky->exportButton()->setEnabled(enabled);
+            break;
+        case WindowControl::NicknameGenerate:
+            m_nickname->generateButton()->setEnabled(enabled);
+            break;
     }
 }
 
-void MainWindow::OnPauseClicked(bool superLuckyPage) {
-    auto* pause = Control<QPushButton>(superLuckyPage ? QStringLiteral("按钮_超吉暂停")
-                                                      : QStringLiteral("按钮_高分暂停"));
-    auto* exportButton = Control<QPushButton>(superLuckyPage ? QStringLiteral("按钮_超吉导出")
-                                                             : QStringLiteral("按钮_高分导出"));
+void MainWindow::ShowRunPage(RunPage page) {
+    switch (page) {
+        case RunPage::HighScore:
+            m_pages->setCurrentWidget(m_highScore);
+            break;
+        case RunPage::PoemResults:
+            m_poem->innerTabs()->setCurrentWidget(m_poem->resultsPage());
+            break;
+        case RunPage::Classic:
+            m_pages->setCurrentWidget(m_classic);
+            break;
+    }
+}
+
+void MainWindow::OnPauseClicked(QPushButton* pause, QPushButton* exportButton,
+                                GenerationMode ownMode) {
     if (pause->text() == QStringLiteral("暂停")) {
-        m_generationRuns.Hold();
-        m_toolbar->actions().first()->setEnabled(true);
+        m_session.runs().Hold();
+        SetRunControlEnabled(WindowControl::ModeSelection, true);
         exportButton->setEnabled(true);
         pause->setText(QStringLiteral("继续"));
     } else {
-        m_generationRuns.Resume();
+        m_session.runs().Resume();
         pause->setText(QStringLiteral("暂停"));
-        const QString ownMode =
-            superLuckyPage ? QStringLiteral("单选框_超吉起名") : QStringLiteral("单选框_高分起名");
-        for (const QString& name : MainPages::ModeRadioNames())
-            if (name != ownMode) Control<QRadioButton>(name)->setEnabled(true);
+        const auto& modes = NamingModes();
+        for (size_t i = 0; i < modes.size(); ++i)
+            if (modes[i].mode != ownMode) m_modeSelection->modeButtons()[int(i)]->setEnabled(true);
         exportButton->setEnabled(false);
     }
 }
@@ -332,23 +329,14 @@ void MainWindow::ChangeSkin() {
 }
 
 void MainWindow::OpenHelp() {
-    QString manual = (QCoreApplication::applicationDirPath() + QStringLiteral("/Help")) +
-                     QStringLiteral("/用户手册.mht");
+    const QString manual =
+        QString::fromStdU16String((m_session.helpDirectory() / u"用户手册.mht").u16string());
     if (QFileInfo::exists(manual)) QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
 }
 
 void MainWindow::OpenAbout() { (new AboutWindow)->show(); }
 
-void MainWindow::ShutDown() {
-    if (m_shutDown) return;
-    m_shutDown = true;
-    // A run still going (held or not) is stopped; it ends at its next step and its unfinished
-    // results are dropped.
-    m_generationRuns.ShutDown(true);
-    // The loading thread writes into the database; it must be done before the database closes.
-    m_loading->Wait();
-    WindowDatabase().Close();
-}
+void MainWindow::ShutDown() { m_session.ShutDown(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     ShutDown();

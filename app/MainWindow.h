@@ -1,71 +1,114 @@
 #pragma once
 
 #include <QMainWindow>
-#include <memory>
 
-#include "app/DatabaseLoading.h"
-#include "generation/RunController.h"
+#include "generation/GenerationInputs.h"
+#include "generation/GenerationObserver.h"
 
-class QCheckBox;
+class QAction;
 class QLabel;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
+class ProgramSession;
+class RecordsPage;
+namespace generation_ui {
+class ModeSelectionPage;
+class HighScorePage;
+class PoemPage;
+class CombinationPage;
+class NicknamePage;
+class EnglishNamePage;
+class SuperLuckyPage;
+class ClassicPage;
+}  // namespace generation_ui
+namespace numerology_ui {
+class ScorePage;
+}
+namespace birthchart_ui {
+class BirthChartPage;
+}
 
-// The main window: menus, toolbar, the eleven pages, the status bar, page navigation, the
-// five-element filter rules, the pause buttons, skins and the orderly exit.
+// The main window: menus, toolbar, status bar, the tab host with the eleven pages, navigation,
+// the pause buttons, skins and the orderly exit. The pages own their controls and rules; the
+// window only places them and switches between them.
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit MainWindow(
-        DatabaseLoading::LoadFunction loadDatabase = DatabaseLoading::NameDatabaseLoader());
+    explicit MainWindow(ProgramSession& session);
     ~MainWindow() override;
 
     // Fills the start-up state, shows the window and starts loading the name database.
     void StartUp();
     // Toolbar button indices: 0 模式选择, 2 生辰八字, 4 姓名评分, 6 爱名列表, 8 新华字典.
     void Navigate(int index);
-    void ChangeSkin();
-    int skinNumber() const { return m_skinNumber; }
     // Stops a running generation, closes the database and ends the program's work.
     void ShutDown();
 
-    // The holder of the naming runs: at most one runs, on a worker thread of its own.
-    RunController& generationRuns() { return m_generationRuns; }
-    QTabWidget* pages() const { return m_pages; }
-    QToolBar* toolbar() const { return m_toolbar; }
-    DatabaseLoading& databaseLoading() { return *m_loading; }
+    // What a naming run switches: its controls and its pages.
+    void SetRunControlEnabled(WindowControl control, bool enabled);
+    void ShowRunPage(RunPage page);
+
+    int skinNumber() const { return m_skinNumber; }
     QString statusText() const;
     int statusIcon() const { return m_statusIconIndex; }
 
-    template <typename Widget>
-    Widget* Control(const QString& name) const {
-        return findChild<Widget*>(name);
-    }
+    QTabWidget* pages() const { return m_pages; }
+    QToolBar* toolbar() const { return m_toolbar; }
+    // Toolbar buttons 0, 2, 4, 6, 8 in order (their menu items trigger the same navigation).
+    const QList<QAction*>& navigationActions() const { return m_navigationActions; }
+    QAction* skinAction() const { return m_skinAction; }
+    QAction* helpAction() const { return m_helpAction; }
+    QAction* exitAction() const { return m_exitAction; }
+
+    generation_ui::ModeSelectionPage* modeSelectionPage() const { return m_modeSelection; }
+    generation_ui::HighScorePage* highScorePage() const { return m_highScore; }
+    generation_ui::PoemPage* poemPage() const { return m_poem; }
+    generation_ui::CombinationPage* combinationPage() const { return m_combination; }
+    generation_ui::NicknamePage* nicknamePage() const { return m_nickname; }
+    generation_ui::EnglishNamePage* englishNamePage() const { return m_english; }
+    birthchart_ui::BirthChartPage* birthChartPage() const { return m_birthChart; }
+    numerology_ui::ScorePage* scorePage() const { return m_score; }
+    RecordsPage* recordsPage() const { return m_records; }
+    generation_ui::SuperLuckyPage* superLuckyPage() const { return m_superLucky; }
+    generation_ui::ClassicPage* classicPage() const { return m_classic; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void BuildPages();
     void BuildMenus();
     void BuildToolbar();
     void BuildStatusBar();
-    void ConnectShellControls();
-    void FillDateBoxes(const QStringList& names, bool withMinutes);
     void SetModeStatus(int modeIndex);
-    void OnMasterFilterClicked(QCheckBox* master);
-    void OnPauseClicked(bool superLuckyPage);
+    void OnPauseClicked(QPushButton* pause, QPushButton* exportButton, GenerationMode ownMode);
+    void ChangeSkin();
     void OpenHelp();
     void OpenAbout();
 
+    ProgramSession& m_session;
     QTabWidget* m_pages = nullptr;
     QToolBar* m_toolbar = nullptr;
+    QList<QAction*> m_navigationActions;
+    QList<QAction*> m_navigationMenuItems;
+    QAction* m_skinAction = nullptr;
+    QAction* m_helpAction = nullptr;
+    QAction* m_exitAction = nullptr;
     QLabel* m_statusIcon = nullptr;
     QLabel* m_statusText = nullptr;
     int m_statusIconIndex = 0;
     int m_skinNumber = 1;
-    bool m_shutDown = false;
-    RunController m_generationRuns;
-    DatabaseLoading::LoadFunction m_loadDatabase;
-    DatabaseLoading* m_loading = nullptr;
+
+    generation_ui::ModeSelectionPage* m_modeSelection = nullptr;
+    generation_ui::HighScorePage* m_highScore = nullptr;
+    generation_ui::PoemPage* m_poem = nullptr;
+    generation_ui::CombinationPage* m_combination = nullptr;
+    generation_ui::NicknamePage* m_nickname = nullptr;
+    generation_ui::EnglishNamePage* m_english = nullptr;
+    birthchart_ui::BirthChartPage* m_birthChart = nullptr;
+    numerology_ui::ScorePage* m_score = nullptr;
+    RecordsPage* m_records = nullptr;
+    generation_ui::SuperLuckyPage* m_superLucky = nullptr;
+    generation_ui::ClassicPage* m_classic = nullptr;
 };

@@ -1,10 +1,15 @@
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFont>
 
+#include "app/FirstPaintProbe.h"
 #include "app/MainWindow.h"
+#include "app/ProgramSession.h"
 #include "app/SingleInstanceGuard.h"
 
 int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QApplication application(argc, argv);
     // A second copy of the program ends at once and shows nothing; the first keeps running.
     SingleInstanceGuard guard;
@@ -14,7 +19,10 @@ int main(int argc, char** argv) {
     font.setFamilies({QStringLiteral("Noto Sans CJK SC"), font.family()});
     QApplication::setFont(font);
 
-    MainWindow window;
+    ProgramSession session(QCoreApplication::applicationDirPath().toStdU16String());
+    MainWindow window(session);
+    FirstPaintProbe probe(sinceStart);
+    if (FirstPaintProbe::Requested()) window.installEventFilter(&probe);
     window.StartUp();
     return application.exec();
 }

@@ -32,7 +32,7 @@ ChartQueryResult queryBirthChart(const ChartDateTexts& date, ChartState& state) 
                           0,
                           0};
     // A day the month does not have (2月30日) has no pillars; the page keeps its last report.
-    if (!isValidMoment(moment)) return {false, "日期无效：" + dateText(date)};
+    if (!IsValidMoment(moment)) return {false, "日期无效：" + dateText(date)};
 
     FourPillars pillars;
     // Outside the calendar's range there are no pillars to report, only empty names.

@@ -26,16 +26,16 @@ std::string_view characterAt(std::string_view text, int index) {
 
 }  // namespace
 
-std::string elementPair(int number) {
+std::string ElementPair(int number) {
     if (number < 1 || number > 60) return {};
-    std::string pair(characterAt(kStemElements, stemOf(number)));
+    std::string pair(characterAt(kStemElements, StemOf(number)));
     pair += ",";
-    pair += characterAt(kBranchElements, branchOf(number));
+    pair += characterAt(kBranchElements, BranchOf(number));
     pair += ",";
     return pair;
 }
 
-std::string soundElement(int number) {
+std::string SoundElement(int number) {
     if (number < 1 || number > 60) return {};
     return std::string(kSoundElements[(number - 1) / 2]);
 }
@@ -48,10 +48,10 @@ void buildChartReport(const ChartDateTexts& date, const CalendarMoment& birthMom
                         pillars[kDayPillar] + "日  " + pillars[kHourPillar] + "时";
 
     for (int index = 0; index < kPillarCount; ++index) {
-        int number = sexagenaryNumberOfName(pillars[index]);
+        int number = SexagenaryNumberOfName(pillars[index]);
         if (number == 0) continue;
-        state.elementPairs[index] = elementPair(number);
-        state.soundElements[index] = soundElement(number);
+        state.elementPairs[index] = ElementPair(number);
+        state.soundElements[index] = SoundElement(number);
     }
 
     std::string report;

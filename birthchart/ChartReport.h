@@ -9,9 +9,9 @@ namespace birthchart {
 
 // The elements of a sexagenary number's stem and branch, each followed by a comma ("木,水," for
 // 甲子); empty outside 1–60.
-std::string elementPair(int number);
+std::string ElementPair(int number);
 // The sound element (纳音) shared by numbers 2k − 1 and 2k; empty outside 1–60.
-std::string soundElement(int number);
+std::string SoundElement(int number);
 
 // The selector texts of a query, shown unpadded in the report's Gregorian line.
 struct ChartDateTexts {

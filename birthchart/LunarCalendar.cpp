@@ -106,51 +106,51 @@ void replaceAll(std::string& text, std::string_view placeholder, const std::stri
 
 }  // namespace
 
-bool isValidDate(int year, int month, int day) {
+bool IsValidDate(int year, int month, int day) {
     return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
            day <= daysInMonth(year, month);
 }
 
-bool isValidMoment(const CalendarMoment& moment) {
-    return isValidDate(moment.year, moment.month, moment.day) && moment.hour >= 0 &&
+bool IsValidMoment(const CalendarMoment& moment) {
+    return IsValidDate(moment.year, moment.month, moment.day) && moment.hour >= 0 &&
            moment.hour <= 23 && moment.minute >= 0 && moment.minute <= 59 && moment.second >= 0 &&
            moment.second <= 59;
 }
 
-int stemOf(int number) { return (number - 1) % 10 + 1; }
+int StemOf(int number) { return (number - 1) % 10 + 1; }
 
-int branchOf(int number) { return (number - 1) % 12 + 1; }
+int BranchOf(int number) { return (number - 1) % 12 + 1; }
 
-int sexagenaryNumber(int stem, int branch) {
+int SexagenaryNumber(int stem, int branch) {
     if (stem < 1 || stem > 10 || branch < 1 || branch > 12) return 0;
     for (int number = stem; number <= 60; number += 10)
-        if (branchOf(number) == branch) return number;
+        if (BranchOf(number) == branch) return number;
     return 0;
 }
 
 std::string sexagenaryName(int number) {
     if (number < 1 || number > 60) return {};
-    return characterAt(kStems, stemOf(number)) + characterAt(kBranches, branchOf(number));
+    return characterAt(kStems, StemOf(number)) + characterAt(kBranches, BranchOf(number));
 }
 
-int sexagenaryNumberOfName(std::string_view name) {
+int SexagenaryNumberOfName(std::string_view name) {
     if (name.size() != 4) return 0;
     auto indexIn = [](std::string_view characters, std::string_view character) {
         for (std::size_t i = 0; i < characters.size(); i += 2)
             if (characters.substr(i, 2) == character) return static_cast<int>(i / 2) + 1;
         return 0;
     };
-    return sexagenaryNumber(indexIn(kStems, name.substr(0, 2)),
+    return SexagenaryNumber(indexIn(kStems, name.substr(0, 2)),
                             indexIn(kBranches, name.substr(2, 2)));
 }
 
-std::string zodiacAnimal(int branch) {
+std::string ZodiacAnimal(int branch) {
     if (branch < 1 || branch > 12) return {};
     return characterAt(kAnimals, branch);
 }
 
 bool computeFourPillars(const CalendarMoment& moment, FourPillars& pillars) {
-    if (!isValidMoment(moment) || moment.year <= 1900) return false;
+    if (!IsValidMoment(moment) || moment.year <= 1900) return false;
     if (!insideLunarRange(moment.year, moment.month, moment.day)) {
         pillars = FourPillars{};
         return true;
@@ -164,10 +164,10 @@ bool computeFourPillars(const CalendarMoment& moment, FourPillars& pillars) {
     int termOrLast = term == 0 ? 24 : term;
     int monthBranch = wrap((termOrLast - 1) / 2 + 2, 12);
     // The 寅 month of a 甲 or 己 year is 丙寅; each further month moves the stem by one.
-    int tigerMonthStem = wrap(2 * (stemOf(yearNumber) - 1) + 3, 10);
+    int tigerMonthStem = wrap(2 * (StemOf(yearNumber) - 1) + 3, 10);
     int monthsSinceTiger = (monthBranch - 3 + 12) % 12;
     int monthStem = wrap(tigerMonthStem + monthsSinceTiger, 10);
-    int monthNumber = sexagenaryNumber(monthStem, monthBranch);
+    int monthNumber = SexagenaryNumber(monthStem, monthBranch);
 
     // From 23:00 the day pillar is already the next day's.
     int dayNumber =
@@ -176,8 +176,8 @@ bool computeFourPillars(const CalendarMoment& moment, FourPillars& pillars) {
 
     int hourBranch = moment.hour == 23 || moment.hour == 0 ? 1 : (moment.hour - 1) / 2 + 2;
     // The 子 hour of a 甲 or 己 day is 甲子; each further double hour moves the stem by one.
-    int ratHourStem = wrap(2 * (stemOf(dayNumber) - 1) + 1, 10);
-    int hourNumber = sexagenaryNumber(wrap(ratHourStem + hourBranch - 1, 10), hourBranch);
+    int ratHourStem = wrap(2 * (StemOf(dayNumber) - 1) + 1, 10);
+    int hourNumber = SexagenaryNumber(wrap(ratHourStem + hourBranch - 1, 10), hourBranch);
 
     pillars.year = yearNumber;
     pillars.month = monthNumber;
@@ -191,7 +191,7 @@ bool computeFourPillars(const CalendarMoment& moment, FourPillars& pillars) {
 }
 
 bool gregorianToLunar(int year, int month, int day, LunarDate& lunar) {
-    if (!isValidDate(year, month, day) || !insideLunarRange(year, month, day)) return false;
+    if (!IsValidDate(year, month, day) || !insideLunarRange(year, month, day)) return false;
 
     long long remaining = dayCount(year, month, day) - dayCount(1901, 2, 19);
     int lunarYear = kLunarFirstYear;
@@ -221,7 +221,7 @@ bool gregorianToLunar(int year, int month, int day, LunarDate& lunar) {
     return false;  // unreachable while the year lengths add up
 }
 
-std::string lunarMonthName(int month, bool leap) {
+std::string LunarMonthName(int month, bool leap) {
     if (month < 1 || month > 12) return {};
     std::string name = leap ? "闰" : "";
     if (month == 11) return name + "冬月";
@@ -229,7 +229,7 @@ std::string lunarMonthName(int month, bool leap) {
     return name + characterAt(kMonthDigits, month) + "月";
 }
 
-std::string lunarDayName(int day) {
+std::string LunarDayName(int day) {
     if (day < 1 || day > 30) return {};
     if (day <= 10) return "初" + characterAt(kDayDigits, day);
     if (day < 20) return "十" + characterAt(kDayDigits, day - 10);
@@ -239,7 +239,7 @@ std::string lunarDayName(int day) {
 }
 
 std::string formatLunarDate(const CalendarMoment& moment, std::string_view pattern) {
-    if (!isValidMoment(moment)) return {};
+    if (!IsValidMoment(moment)) return {};
 
     LunarDate lunar;
     bool hasLunarDate = gregorianToLunar(moment.year, moment.month, moment.day, lunar);
@@ -249,9 +249,9 @@ std::string formatLunarDate(const CalendarMoment& moment, std::string_view patte
     std::string text(pattern.empty() ? kDefaultPattern : pattern);
     replaceAll(text, "%Y", pillars.yearName);
     replaceAll(text, "%S",
-               pillars.year == 0 ? std::string() : zodiacAnimal(branchOf(pillars.year)));
-    replaceAll(text, "%M", hasLunarDate ? lunarMonthName(lunar.month, lunar.leap) : std::string());
-    replaceAll(text, "%D", hasLunarDate ? lunarDayName(lunar.day) : std::string());
+               pillars.year == 0 ? std::string() : ZodiacAnimal(BranchOf(pillars.year)));
+    replaceAll(text, "%M", hasLunarDate ? LunarMonthName(lunar.month, lunar.leap) : std::string());
+    replaceAll(text, "%D", hasLunarDate ? LunarDayName(lunar.day) : std::string());
     replaceAll(text, "%y", std::to_string(moment.year));
     replaceAll(text, "%m", std::to_string(moment.month));
     replaceAll(text, "%d", std::to_string(moment.day));

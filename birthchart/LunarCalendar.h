@@ -18,20 +18,20 @@ struct CalendarMoment {
     int second = 0;
 };
 
-bool isValidMoment(const CalendarMoment& moment);
-bool isValidDate(int year, int month, int day);
+bool IsValidMoment(const CalendarMoment& moment);
+bool IsValidDate(int year, int month, int day);
 
 // Sexagenary numbers run 1–60, 1 = 甲子; stems 1–10 = 甲…癸, branches 1–12 = 子…亥.
-int stemOf(int number);
-int branchOf(int number);
+int StemOf(int number);
+int BranchOf(int number);
 // The number with this stem and branch, 0 when none has both (their parities differ).
-int sexagenaryNumber(int stem, int branch);
+int SexagenaryNumber(int stem, int branch);
 // 甲子 for 1 … 癸亥 for 60; empty outside 1–60.
 std::string sexagenaryName(int number);
 // The number whose name this is, 0 for any other text.
-int sexagenaryNumberOfName(std::string_view name);
+int SexagenaryNumberOfName(std::string_view name);
 // 鼠 for branch 1 (子) … 猪 for 12 (亥); empty outside 1–12.
-std::string zodiacAnimal(int branch);
+std::string ZodiacAnimal(int branch);
 
 struct FourPillars {
     int year = 0;
@@ -65,7 +65,7 @@ bool gregorianToLunar(int year, int month, int day, LunarDate& lunar);
 // the calendar's range the names of the lunar year, month and day are empty.
 std::string formatLunarDate(const CalendarMoment& moment, std::string_view pattern = {});
 
-std::string lunarMonthName(int month, bool leap);
-std::string lunarDayName(int day);
+std::string LunarMonthName(int month, bool leap);
+std::string LunarDayName(int day);
 
 }  // namespace birthchart

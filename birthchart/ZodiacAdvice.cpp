@@ -57,10 +57,10 @@ std::string missingElementsPhrase(ChartState& state) {
     return "五行缺：" + state.missingLabel;
 }
 
-std::string zodiacAdvice(int branch) {
+std::string ZodiacAdvice(int branch) {
     if (branch < 1 || branch > 12) return {};
     const RadicalAdvice& advice = kRadicalAdvice[branch - 1];
-    std::string animal = zodiacAnimal(branch);
+    std::string animal = ZodiacAnimal(branch);
     std::string text = "生肖属相：" + animal + "。\r\n\r\n" + animal +
                        "年出生的人取名偏旁部首：\r\n\r\n宜：" + std::string(advice.favourable) +
                        "等部首为吉。\r\n\r\n忌：" + std::string(advice.unfavourable) + "等部首。";
@@ -70,9 +70,9 @@ std::string zodiacAdvice(int branch) {
 }
 
 void appendZodiacAdvice(ChartState& state) {
-    int number = sexagenaryNumberOfName(state.pillars[kYearPillar]);
+    int number = SexagenaryNumberOfName(state.pillars[kYearPillar]);
     if (number == 0) return;
-    state.report += zodiacAdvice(branchOf(number));
+    state.report += ZodiacAdvice(BranchOf(number));
 }
 
 }  // namespace birthchart

@@ -12,7 +12,7 @@ std::string missingElementsPhrase(ChartState& state);
 
 // The advice on name radicals for the zodiac animal of branch 1 (子, 鼠) … 12 (亥, 猪); empty
 // outside 1–12.
-std::string zodiacAdvice(int branch);
+std::string ZodiacAdvice(int branch);
 
 // Appends the advice of the year pillar's animal to the report; nothing when the year pillar is no
 // sexagenary name.

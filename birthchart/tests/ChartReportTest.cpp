@@ -111,17 +111,17 @@ TEST(ChartReport, ADayTheMonthDoesNotHaveKeepsTheLastReport) {
 }
 
 TEST(ChartReport, ElementPairsAndSoundElements) {
-    EXPECT_EQ(elementPair(1), "木,水,");
-    EXPECT_EQ(elementPair(2), "木,土,");
-    EXPECT_EQ(elementPair(59), "水,土,");
-    EXPECT_EQ(elementPair(60), "水,水,");
-    EXPECT_EQ(elementPair(0), "");
-    EXPECT_EQ(soundElement(1), "海中金");
-    EXPECT_EQ(soundElement(2), "海中金");
-    EXPECT_EQ(soundElement(31), "砂石金");
-    EXPECT_EQ(soundElement(42), "灯头火");
-    EXPECT_EQ(soundElement(60), "大海水");
-    EXPECT_EQ(soundElement(61), "");
+    EXPECT_EQ(ElementPair(1), "木,水,");
+    EXPECT_EQ(ElementPair(2), "木,土,");
+    EXPECT_EQ(ElementPair(59), "水,土,");
+    EXPECT_EQ(ElementPair(60), "水,水,");
+    EXPECT_EQ(ElementPair(0), "");
+    EXPECT_EQ(SoundElement(1), "海中金");
+    EXPECT_EQ(SoundElement(2), "海中金");
+    EXPECT_EQ(SoundElement(31), "砂石金");
+    EXPECT_EQ(SoundElement(42), "灯头火");
+    EXPECT_EQ(SoundElement(60), "大海水");
+    EXPECT_EQ(SoundElement(61), "");
 }
 
 TEST(MissingElements, PhraseAndLabel) {
@@ -146,21 +146,21 @@ TEST(MissingElements, PhraseAndLabel) {
 }
 
 TEST(ZodiacAdvice, Texts) {
-    EXPECT_EQ(zodiacAdvice(1),
+    EXPECT_EQ(ZodiacAdvice(1),
               "生肖属相：鼠。\r\n\r\n鼠年出生的人取名偏旁部首：\r\n\r\n"
               "宜：宀、米、豆、鱼、艹、金、玉、人、木、月、田、钅等部首为吉。\r\n\r\n"
               "忌：山、刀、力、弓、土、穴、心、石、皮、氵、马、酉、才、火、车等部首。");
-    EXPECT_EQ(zodiacAdvice(12),
+    EXPECT_EQ(ZodiacAdvice(12),
               "生肖属相：猪。\r\n\r\n猪年出生的人取名偏旁部首：\r\n\r\n"
               "宜：豆、米、鱼、水、金、玉、月、木、人、山、土、艹、氵等部首为吉。\r\n\r\n"
               "忌：纟、石、刀、力、血、弓、几、皮、父等部首。");
     for (int branch = 1; branch <= 12; ++branch) {
-        std::string text = zodiacAdvice(branch);
+        std::string text = ZodiacAdvice(branch);
         bool trailingBlank = branch == 6 || branch == 7;
         EXPECT_EQ(text.substr(text.size() - (trailingBlank ? 3 : 2)), trailingBlank ? "。 " : "。")
             << branch;
     }
-    EXPECT_EQ(zodiacAdvice(0), "");
+    EXPECT_EQ(ZodiacAdvice(0), "");
 
     ChartState state;
     state.report = "R";

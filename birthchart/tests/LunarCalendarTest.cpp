@@ -78,13 +78,13 @@ TEST(Sexagenary, NamesAndNumbers) {
     EXPECT_EQ(sexagenaryName(0), "");
     EXPECT_EQ(sexagenaryName(61), "");
     for (int number = 1; number <= 60; ++number) {
-        EXPECT_EQ(sexagenaryNumber(stemOf(number), branchOf(number)), number);
-        EXPECT_EQ(sexagenaryNumberOfName(sexagenaryName(number)), number);
+        EXPECT_EQ(SexagenaryNumber(StemOf(number), BranchOf(number)), number);
+        EXPECT_EQ(SexagenaryNumberOfName(sexagenaryName(number)), number);
     }
-    EXPECT_EQ(sexagenaryNumber(1, 2), 0);  // 甲丑 does not exist
-    EXPECT_EQ(sexagenaryNumberOfName(""), 0);
-    EXPECT_EQ(zodiacAnimal(1), "鼠");
-    EXPECT_EQ(zodiacAnimal(12), "猪");
+    EXPECT_EQ(SexagenaryNumber(1, 2), 0);  // 甲丑 does not exist
+    EXPECT_EQ(SexagenaryNumberOfName(""), 0);
+    EXPECT_EQ(ZodiacAnimal(1), "鼠");
+    EXPECT_EQ(ZodiacAnimal(12), "猪");
 }
 
 std::string Names(const FourPillars& p) {
@@ -209,12 +209,12 @@ TEST(FormatLunarDate, MonthAndDayNames) {
                           "初九", "初十", "十一", "十二", "十三", "十四", "十五", "十六",
                           "十七", "十八", "十九", "二十", "廿一", "廿二", "廿三", "廿四",
                           "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
-    for (int day = 1; day <= 30; ++day) EXPECT_EQ(lunarDayName(day), days[day - 1]);
+    for (int day = 1; day <= 30; ++day) EXPECT_EQ(LunarDayName(day), days[day - 1]);
     const char* months[] = {"正月", "二月", "三月", "四月", "五月", "六月",
                             "七月", "八月", "九月", "十月", "冬月", "腊月"};
     for (int month = 1; month <= 12; ++month)
-        EXPECT_EQ(lunarMonthName(month, false), months[month - 1]);
-    EXPECT_EQ(lunarMonthName(11, true), "闰冬月");
+        EXPECT_EQ(LunarMonthName(month, false), months[month - 1]);
+    EXPECT_EQ(LunarMonthName(11, true), "闰冬月");
 }
 
 }  // namespace

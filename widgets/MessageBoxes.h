@@ -7,7 +7,7 @@ class QWidget;
 
 // The program's message boxes: a fixed text, an OK button, the caller's icon. A box given no
 // title shows "信息：". Tests install a recorder so that no modal box blocks them.
-namespace MessageBoxes {
+namespace widgets::MessageBoxes {
 
 enum class Icon { None, Information, Warning, Error };
 
@@ -17,4 +17,8 @@ void Show(QWidget* parent, const QString& text, const QString& title = QString()
 using Recorder = std::function<void(const QString& text, const QString& title, Icon icon)>;
 void SetRecorder(Recorder recorder);
 
-}  // namespace MessageBoxes
+// Closes every box still on screen, as if its OK button were pressed; the program calls it at
+// exit so that no box keeps a run (or the exit itself) waiting.
+void CloseOpenBoxes();
+
+}  // namespace widgets::MessageBoxes

@@ -1,7 +1,11 @@
-#include "app/QtText.h"
+#include "widgets/QtText.h"
 
 #include "text/Gbk.h"
+
+namespace widgets {
 
 QString FromGbk(const std::string& gbk) { return QString::fromStdString(text::GbkToUtf8(gbk)); }
 
 std::string ToGbk(const QString& text) { return text::Utf8ToGbk(text.toStdString()); }
+
+}  // namespace widgets

@@ -1,12 +1,19 @@
-#include "app/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QMessageBox>
+#include <QPointer>
+#include <vector>
 
-namespace MessageBoxes {
+namespace widgets::MessageBoxes {
 namespace {
 Recorder& InstalledRecorder() {
     static Recorder recorder;
     return recorder;
+}
+
+std::vector<QPointer<QMessageBox>>& OpenBoxes() {
+    static std::vector<QPointer<QMessageBox>> boxes;
+    return boxes;
 }
 }  // namespace
 
@@ -35,7 +42,16 @@ void Show(QWidget* parent, const QString& text, const QString& title, Icon icon)
         case Icon::None:
             break;
     }
+    OpenBoxes().push_back(&box);
     box.exec();
+    std::erase_if(OpenBoxes(), [&box](const QPointer<QMessageBox>& open) {
+        return open.isNull() || open.data() == &box;
+    });
 }
 
-}  // namespace MessageBoxes
+void CloseOpenBoxes() {
+    for (const QPointer<QMessageBox>& box : OpenBoxes())
+        if (box) box->done(QMessageBox::Ok);
+}
+
+}  // namespace widgets::MessageBoxes

@@ -1,0 +1,39 @@
+#include "app/ProgramSession.h"
+
+ProgramSession::ProgramSession(std::filesystem::path programDirectory,
+                               LoadingNameDatabase::Loader load)
+    : m_programDirectory(std::move(programDirectory)),
+      m_load(std::move(load)),
+      m_names(std::make_unique<LoadingNameDatabase>()) {}
+
+ProgramSession::~ProgramSession() { ShutDown(); }
+
+SqliteDatabase* ProgramSession::database() { return m_names ? m_names->Database() : nullptr; }
+
+bool ProgramSession::HasLoaded() const { return m_names && m_names->HasFinished(); }
+
+void ProgramSession::StartLoading() {
+    if (!m_names) return;
+    LoadingNameDatabase::Loader load = m_load;
+    if (!load) {
+        load = [file = dataDirectory() / "namedata.db"](SqliteDatabase& db, LoadFailureSink& sink) {
+            return LoadNameDatabase(db, file, sink);
+        };
+    }
+    m_names->StartLoading(
+        [this, load](SqliteDatabase& db, LoadFailureSink& sink) {
+            const bool loaded = load(db, sink);
+            m_loading.NotifyFinished();
+            return loaded;
+        },
+        &m_loading);
+}
+
+void ProgramSession::ShutDown() {
+    if (!m_names) return;
+    // A run still going (held or not) is stopped; it ends at its next step and its unfinished
+    // results are dropped.
+    m_runs.ShutDown(true);
+    // Waits for the loader, then closes the database.
+    m_names.reset();
+}

@@ -1,0 +1,28 @@
+#include "generation/ui/CombinationPage.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "widgets/FormRows.h"
+
+namespace generation_ui {
+
+using widgets::Named;
+
+CombinationPage::CombinationPage(QWidget* parent)
+    : QWidget(parent),
+      m_characters(Named(new QLineEdit, "编辑框_组合的字")),
+      m_generate(Named(new QPushButton(QStringLiteral("生成")), "按钮_组合起名")),
+      m_list(new widgets::ResultListView("超级列表框_组合列表", widgets::NameListColumns(),
+                                         widgets::NameListNumericColumns(),
+                                         widgets::NameListHint())) {
+    auto* row = new QHBoxLayout;
+    widgets::AddCaptioned(row, QStringLiteral("请输入要组合的字:"), m_characters);
+    row->setStretchFactor(m_characters, 1);
+    row->addWidget(m_generate);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(m_list->frame(), 1);
+}
+
+}  // namespace generation_ui

@@ -1,0 +1,30 @@
+#include "generation/ui/HighScorePage.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "widgets/FormRows.h"
+
+namespace generation_ui {
+
+using widgets::Named;
+
+HighScorePage::HighScorePage(QWidget* parent)
+    : QWidget(parent),
+      m_list(new widgets::ResultListView("超级列表框_高分起名", widgets::NameListColumns(),
+                                         widgets::NameListNumericColumns(),
+                                         widgets::NameListHint())),
+      m_pause(Named(new QPushButton(QStringLiteral("暂停")), "按钮_高分暂停")),
+      m_regenerate(Named(new QPushButton(QStringLiteral("不满意?再生成一次")), "按钮_再生成一次")),
+      m_export(Named(new QPushButton(QStringLiteral("导出列表")), "按钮_高分导出")) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_pause);
+    buttons->addWidget(m_regenerate);
+    buttons->addWidget(m_export);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list->frame(), 1);
+    layout->addLayout(buttons);
+}
+
+}  // namespace generation_ui

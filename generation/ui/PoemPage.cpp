@@ -1,0 +1,66 @@
+#include "generation/ui/PoemPage.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "widgets/FormRows.h"
+
+namespace generation_ui {
+
+using widgets::Named;
+
+PoemPage::PoemPage(QWidget* parent)
+    : QWidget(parent),
+      m_innerTabs(Named(new QTabWidget, "高级选择夹2")),
+      m_choosePage(new QWidget),
+      m_charactersPage(new QWidget),
+      m_resultsPage(new QWidget),
+      m_poets(new widgets::ResultListView("超级列表框_诗人列表",
+                                          {QStringLiteral("编号"), QStringLiteral("诗人")}, {0},
+                                          QStringLiteral("诗人"))),
+      m_poems(new widgets::ResultListView("超级列表框_诗词残",
+                                          {QStringLiteral("编号"), QStringLiteral("诗词标题")}, {0},
+                                          QStringLiteral("诗词"))),
+      m_poemView(Named(new widgets::PageView, "网页浏览框1")),
+      m_usePoem(Named(new QPushButton(QStringLiteral("使用此诗词")), "按钮2")),
+      m_characterGroup(Named(new QGroupBox(QStringLiteral("诗词中的字")), "分组框_诗词字符")),
+      m_selectAll(Named(new QPushButton(QStringLiteral("全选")), "按钮3")),
+      m_clearAll(Named(new QPushButton(QStringLiteral("全清")), "按钮4")),
+      m_invert(Named(new QPushButton(QStringLiteral("反选")), "按钮6")),
+      m_generate(Named(new QPushButton(QStringLiteral("生成")), "按钮_诗词起名")),
+      m_list(new widgets::ResultListView("超级列表框_诗名列表", widgets::NameListColumns(),
+                                         widgets::NameListNumericColumns(),
+                                         widgets::NameListHint())) {
+    m_poemView->setAccessibleName(QStringLiteral("诗词内容"));
+    auto* chooseLayout = new QGridLayout(m_choosePage);
+    chooseLayout->addWidget(new QLabel(QStringLiteral("① 选择诗人")), 0, 0);
+    chooseLayout->addWidget(new QLabel(QStringLiteral("② 选择诗词")), 0, 1);
+    chooseLayout->addWidget(new QLabel(QStringLiteral("③ 使用本诗词,点击按钮")), 0, 2);
+    chooseLayout->addWidget(m_poets->frame(), 1, 0);
+    chooseLayout->addWidget(m_poems->frame(), 1, 1);
+    chooseLayout->addWidget(m_poemView, 1, 2);
+    chooseLayout->addWidget(m_usePoem, 2, 2);
+    chooseLayout->setColumnStretch(2, 2);
+
+    auto* pickLayout = new QVBoxLayout(m_charactersPage);
+    m_characterGroup->setMinimumHeight(220);
+    pickLayout->addWidget(m_characterGroup, 1);
+    auto* pickButtons = new QHBoxLayout;
+    pickButtons->addWidget(m_selectAll);
+    pickButtons->addWidget(m_clearAll);
+    pickButtons->addWidget(m_invert);
+    pickButtons->addStretch();
+    pickButtons->addWidget(m_generate);
+    pickLayout->addLayout(pickButtons);
+
+    (new QVBoxLayout(m_resultsPage))->addWidget(m_list->frame());
+
+    m_innerTabs->addTab(m_choosePage, QStringLiteral("选取诗词"));
+    m_innerTabs->addTab(m_charactersPage, QStringLiteral("诗词取名"));
+    m_innerTabs->addTab(m_resultsPage, QStringLiteral("生成名字"));
+    (new QVBoxLayout(this))->addWidget(m_innerTabs);
+}
+
+}  // namespace generation_ui

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QWidget>
+
+#include "widgets/PageView.h"
+#include "widgets/ResultListView.h"
+
+namespace generation_ui {
+
+// Page 2, "诗词起名": an inner tab control with the poem choice (poets, their poems, the poem
+// itself), the poem's characters to tick, and the names made from them.
+class PoemPage : public QWidget {
+    Q_OBJECT
+  public:
+    explicit PoemPage(QWidget* parent = nullptr);
+
+    QTabWidget* innerTabs() const { return m_innerTabs; }
+    QWidget* choosePage() const { return m_choosePage; }
+    QWidget* charactersPage() const { return m_charactersPage; }
+    QWidget* resultsPage() const { return m_resultsPage; }
+    widgets::ResultListView* poets() const { return m_poets; }
+    widgets::ResultListView* poems() const { return m_poems; }
+    widgets::PageView* poemView() const { return m_poemView; }
+    QPushButton* usePoemButton() const { return m_usePoem; }
+    QGroupBox* characterGroup() const { return m_characterGroup; }
+    QPushButton* selectAllButton() const { return m_selectAll; }
+    QPushButton* clearAllButton() const { return m_clearAll; }
+    QPushButton* invertButton() const { return m_invert; }
+    QPushButton* generateButton() const { return m_generate; }
+    widgets::ResultListView* list() const { return m_list; }
+
+  private:
+    QTabWidget* m_innerTabs;
+    QWidget* m_choosePage;
+    QWidget* m_charactersPage;
+    QWidget* m_resultsPage;
+    widgets::ResultListView* m_poets;
+    widgets::ResultListView* m_poems;
+    widgets::PageView* m_poemView;
+    QPushButton* m_usePoem;
+    QGroupBox* m_characterGroup;
+    QPushButton* m_selectAll;
+    QPushButton* m_clearAll;
+    QPushButton* m_invert;
+    QPushButton* m_generate;
+    widgets::ResultListView* m_list;
+};
+
+}  // namespace generation_ui

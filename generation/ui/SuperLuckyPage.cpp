@@ -1,0 +1,117 @@
+#include "generation/ui/SuperLuckyPage.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "widgets/FormRows.h"
+#include "widgets/QtText.h"
+
+namespace generation_ui {
+
+using widgets::Named;
+
+namespace {
+struct GroupLayout {
+    const char* masterName;
+    const char* caption;
+    int row;
+    int half;
+};
+// Indexed by SuperLuckyPage::Group; the element boxes of group g are named 选择框_金g …
+const GroupLayout kGroups[] = {
+    {"选择框_第二个字五行限定", "第二个字五行限定", 0, 0},
+    {"选择框_第三个字五行限定", "第三个字五行限定", 1, 0},
+    {"选择框_所有字必带五行", "所有字必须带五行(含姓)", 0, 1},
+    {"选择框_所有字不能带五行", "所有字不能带五行(含姓)", 1, 1},
+};
+const char* const kElements[] = {"金", "木", "水", "火", "土"};
+
+bool InPositionGroup(int group) {
+    return group == SuperLuckyPage::SecondCharacter || group == SuperLuckyPage::ThirdCharacter;
+}
+}  // namespace
+
+SuperLuckyPage::SuperLuckyPage(QWidget* parent)
+    : QWidget(parent),
+      m_list(new widgets::ResultListView("超级列表框_超吉起名", widgets::NameListColumns(),
+                                         widgets::NameListNumericColumns(),
+                                         widgets::NameListHint())),
+      m_generate(Named(new QPushButton(QStringLiteral("生成")), "按钮_超吉生成")),
+      m_pause(Named(new QPushButton(QStringLiteral("暂停")), "按钮_超吉暂停")),
+      m_export(Named(new QPushButton(QStringLiteral("导出")), "按钮_超吉导出")) {
+    auto* filters = new QGroupBox(QStringLiteral("请设置五行筛选条件"));
+    auto* grid = new QGridLayout(filters);
+    for (int group = 0; group < GroupCount; ++group) {
+        const GroupLayout& place = kGroups[group];
+        const QString caption = QString::fromUtf8(place.caption);
+        auto* master = Named(new QCheckBox(caption), QString::fromUtf8(place.masterName));
+        m_masters[group] = master;
+        grid->addWidget(master, place.row, place.half * 6);
+        connect(master, &QCheckBox::clicked, this,
+                [this, group] { OnMasterClicked(static_cast<Group>(group)); });
+        for (int e = 0; e < 5; ++e) {
+            const QString element = QString::fromUtf8(kElements[e]);
+            auto* box = Named(new QCheckBox(element),
+                              QStringLiteral("选择框_") + element + QString::number(group));
+            box->setAccessibleName(caption + QLatin1Char(' ') + element);
+            box->setEnabled(false);
+            m_elements[group] << box;
+            grid->addWidget(box, place.row, place.half * 6 + 1 + e);
+        }
+    }
+    auto* principle = new QGroupBox(QStringLiteral("超“吉”筛选原理"));
+    auto* principleText = new QLabel(QStringLiteral(
+        "从整个字库中组合名字，按五格、三才和八十一数理评分，只保留接近满分的“超吉”名字；"
+        "可按第二、三个字或全部字的五行筛选。"));
+    principleText->setWordWrap(true);
+    (new QVBoxLayout(principle))->addWidget(principleText);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_generate);
+    buttons->addWidget(m_pause);
+    buttons->addWidget(m_export);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(filters);
+    layout->addWidget(m_list->frame(), 1);
+    layout->addWidget(principle);
+    layout->addLayout(buttons);
+}
+
+void SuperLuckyPage::OnMasterClicked(Group group) {
+    QCheckBox* master = m_masters[group];
+    const Group sibling = static_cast<Group>(group ^ 1);  // the other master of its group
+    QList<QCheckBox*> others;
+    for (int other = 0; other < GroupCount; ++other)
+        if (InPositionGroup(other) != InPositionGroup(group)) others << m_masters[other];
+
+    if (master->isChecked()) {
+        for (QCheckBox* other : others) {
+            other->setEnabled(false);
+            other->setChecked(false);
+        }
+        for (QCheckBox* element : m_elements[group]) element->setEnabled(true);
+    } else {
+        if (!m_masters[sibling]->isChecked())
+            for (QCheckBox* other : others) other->setEnabled(true);
+        // The element boxes keep their ticks; they only stop counting while disabled.
+        for (QCheckBox* element : m_elements[group]) element->setEnabled(false);
+    }
+}
+
+SuperLuckyFilters SuperLuckyPage::Filters() const {
+    SuperLuckyFilters filters;
+    ElementFilterGroup* groups[GroupCount] = {&filters.secondCharacter, &filters.thirdCharacter,
+                                              &filters.mustHave, &filters.mustNot};
+    for (int group = 0; group < GroupCount; ++group) {
+        groups[group]->checked = m_masters[group]->isChecked();
+        for (QCheckBox* element : m_elements[group])
+            if (element->isChecked()) groups[group]->elements += widgets::ToGbk(element->text());
+    }
+    return filters;
+}
+
+}  // namespace generation_ui

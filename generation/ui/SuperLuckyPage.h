@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QList>
+#include <QPushButton>
+#include <QWidget>
+
+#include "generation/GenerationInputs.h"
+#include "widgets/ResultListView.h"
+
+namespace generation_ui {
+
+// Page 9, "超吉模式": the five-element filters, the 超吉 list and its buttons. The filters keep
+// their own rules: the position group (second, third character) and the all-characters group
+// exclude each other, while the two masters of one group may be checked together.
+class SuperLuckyPage : public QWidget {
+    Q_OBJECT
+  public:
+    // The four filter groups, in the order of SuperLuckyFilters.
+    enum Group { SecondCharacter, ThirdCharacter, MustHave, MustNot, GroupCount };
+
+    explicit SuperLuckyPage(QWidget* parent = nullptr);
+
+    widgets::ResultListView* list() const { return m_list; }
+    QPushButton* generateButton() const { return m_generate; }
+    QPushButton* pauseButton() const { return m_pause; }
+    QPushButton* exportButton() const { return m_export; }
+    QCheckBox* master(Group group) const { return m_masters[group]; }
+    // The element boxes of a group, 金 木 水 火 土.
+    const QList<QCheckBox*>& elements(Group group) const { return m_elements[group]; }
+
+    // The filters as a run reads them: each group's master and its ticked elements (GBK).
+    SuperLuckyFilters Filters() const;
+
+  private:
+    void OnMasterClicked(Group group);
+
+    widgets::ResultListView* m_list;
+    QPushButton* m_generate;
+    QPushButton* m_pause;
+    QPushButton* m_export;
+    QCheckBox* m_masters[GroupCount] = {};
+    QList<QCheckBox*> m_elements[GroupCount];
+};
+
+}  // namespace generation_ui
