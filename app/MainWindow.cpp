@@ -20,6 +20,7 @@
 #include "app/AboutWindow.h"
 #include "app/ProgramSession.h"
 #include "app/RecordsPage.h"
+#include "app/SettingsKeeper.h"
 #include "app/Skins.h"
 #include "birthchart/ui/BirthChartPage.h"
 #include "generation/ui/ClassicPage.h"
@@ -27,10 +28,16 @@
 #include "generation/ui/EnglishNamePage.h"
 #include "generation/ui/HighScorePage.h"
 #include "generation/ui/ModeSelectionPage.h"
+#include "generation/ui/NamingController.h"
 #include "generation/ui/NamingModes.h"
 #include "generation/ui/NicknamePage.h"
 #include "generation/ui/PoemPage.h"
 #include "generation/ui/SuperLuckyPage.h"
+#include "numerology/ui/CharacterQueryWindow.h"
+#include "numerology/ui/NameCells.h"
+#include "numerology/ui/NameDetailOpener.h"
+#include "numerology/ui/PageWindow.h"
+#include "knowledge/ui/ReadingRoom.h"
 #include "numerology/ui/ScorePage.h"
 #include "widgets/MessageBoxes.h"
 
@@ -82,6 +89,9 @@ MainWindow::MainWindow(ProgramSession& session) : QMainWindow(), m_session(sessi
     BuildToolbar();
     BuildPages();
     BuildStatusBar();
+    m_settings = new SettingsKeeper(m_session.settings(), *this);
+    ConnectNameDetail();
+    ConnectReadingRoom();
 
     connect(&m_session.loading(), &DatabaseLoading::Failed, this, [this](const QString& message) {
         widgets::MessageBoxes::Show(this, message, QString(), widgets::MessageBoxes::Icon::Error);
@@ -128,14 +138,19 @@ void MainWindow::BuildPages() {
 
     connect(m_modeSelection, &generation_ui::ModeSelectionPage::modeClicked, this,
             &MainWindow::SetModeStatus);
-    connect(m_highScore->pauseButton(), &QPushButton::clicked, this, [this] {
-        OnPauseClicked(m_highScore->pauseButton(), m_highScore->exportButton(),
-                       GenerationMode::HighScore);
-    });
-    connect(m_superLucky->pauseButton(), &QPushButton::clicked, this, [this] {
-        OnPauseClicked(m_superLucky->pauseButton(), m_superLucky->exportButton(),
-                       GenerationMode::SuperLucky);
-    });
+    ConnectNaming();
+}
+
+// Starting, pausing and exporting the naming runs belongs to the naming controller.
+void MainWindow::ConnectNaming() {
+    generation_ui::NamingPages pages{m_modeSelection, m_highScore, m_superLucky, m_poem,
+                                     m_combination,   m_nickname,  m_english,    m_classic,
+                                     m_pages};
+    generation_ui::NamingServices services{
+        &m_session.runs(), [this] { return m_session.database(); }, m_session.dataDirectory(),
+        [this](WindowControl control, bool enabled) { SetRunControlEnabled(control, enabled); },
+        this};
+    m_naming = new generation_ui::NamingController(pages, std::move(services), this);
 }
 
 void MainWindow::BuildMenus() {
@@ -220,7 +235,10 @@ void MainWindow::StartUp() {
     show();
     m_skinNumber = 1;
     m_modeSelection->birthDate()->Reset();
+    m_birthChart->SetNamingDateSource([this] { return m_modeSelection->birthDate()->Texts(); });
+    m_birthChart->Query();
     SetModeStatus(0);
+    m_settings->LoadSettings();
     m_session.StartLoading();
 }
 
@@ -253,9 +271,16 @@ void MainWindow::Navigate(int index) {
         case 6:
             m_pages->setCurrentWidget(m_records);
             break;
-        case 8:
-            // The character-query dialog opens here once the dictionary is part of the program.
+        case 8: {
+            // Modal over the main window, but shown rather than run in a loop of its own, so
+            // nothing waits on it at exit.
+            auto* dictionary = new numerology_ui::CharacterQueryWindow(
+                [this] { return m_session.database(); }, m_session.dataDirectory(), this);
+            dictionary->setAttribute(Qt::WA_DeleteOnClose);
+            dictionary->setWindowModality(Qt::ApplicationModal);
+            dictionary->show();
             break;
+        }
         default:
             break;
     }
@@ -306,37 +331,62 @@ void MainWindow::ShowRunPage(RunPage page) {
     }
 }
 
-void MainWindow::OnPauseClicked(QPushButton* pause, QPushButton* exportButton,
-                                GenerationMode ownMode) {
-    if (pause->text() == QStringLiteral("暂停")) {
-        m_session.runs().Hold();
-        SetRunControlEnabled(WindowControl::ModeSelection, true);
-        exportButton->setEnabled(true);
-        pause->setText(QStringLiteral("继续"));
-    } else {
-        m_session.runs().Resume();
-        pause->setText(QStringLiteral("暂停"));
-        const auto& modes = NamingModes();
-        for (size_t i = 0; i < modes.size(); ++i)
-            if (modes[i].mode != ownMode) m_modeSelection->modeButtons()[int(i)]->setEnabled(true);
-        exportButton->setEnabled(false);
-    }
-}
-
 void MainWindow::ChangeSkin() {
     if (m_skinNumber <= Skins::kCount) Skins::Apply(m_skinNumber);
     if (m_skinNumber <= Skins::kCount) ++m_skinNumber;
 }
 
+void MainWindow::ConnectNameDetail() {
+    m_nameDetail = new numerology_ui::NameDetailOpener([this] { return m_session.database(); },
+                                                       m_session.dataDirectory(), this);
+    m_score->SetDatabase([this] { return m_session.database(); }, m_session.dataDirectory());
+    // The naming controller knows the surname of the run that made each list and splits the
+    // generated names with it.
+    connect(m_naming, &generation_ui::NamingController::nameDetailRequested, m_nameDetail,
+            &numerology_ui::NameDetailOpener::OpenRequested);
+    m_nameDetail->ConnectRecordedNameList(m_score->list());
+    m_nameDetail->ConnectRecordedNameList(m_records->list());
+    // AddRecord: a generated name whose report was opened joins the records once.
+    connect(m_nameDetail, &numerology_ui::NameDetailOpener::recordRequested, m_records,
+            &RecordsPage::AddRecord);
+}
+
 void MainWindow::OpenHelp() {
-    const QString manual =
-        QString::fromStdU16String((m_session.helpDirectory() / u"用户手册.mht").u16string());
-    if (QFileInfo::exists(manual)) QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+    auto* manual = new numerology_ui::PageWindow(QStringLiteral("使用帮助"), this);
+    if (manual->ShowUtf8PageFile(m_session.helpDirectory() / u"用户手册.html"))
+        manual->show();
+    else
+        delete manual;
 }
 
 void MainWindow::OpenAbout() { (new AboutWindow)->show(); }
 
-void MainWindow::ShutDown() { m_session.ShutDown(); }
+// Every item of the two knowledge menus carries {table, category}; the reading room shows it.
+void MainWindow::ConnectReadingRoom() {
+    m_readingRoom = new knowledge_ui::ReadingRoom(
+        {[this] { return m_session.database(); }, m_session.dataDirectory(),
+         knowledge_ui::ReadPronunciationSettings(m_session.dataDirectory())},
+        this);
+    for (QAction* action : menuBar()->findChildren<QAction*>()) {
+        const QStringList tableAndCategory = action->data().toStringList();
+        if (tableAndCategory.size() != 2) continue;
+        connect(action, &QAction::triggered, this, [this, tableAndCategory] {
+            m_readingRoom->ShowArticleCategory(tableAndCategory[0], tableAndCategory[1]);
+        });
+    }
+    m_readingRoom->AttachPoemLists(m_poem->poets(), m_poem->poems(), m_poem->poemView());
+    m_readingRoom->AttachEnglishNames(m_english->list());
+    connect(m_readingRoom->pronunciation(), &knowledge_ui::Pronunciation::statusMessage,
+            statusBar(), [this](const QString& text) { statusBar()->showMessage(text, 10000); });
+}
+
+void MainWindow::ShutDown() {
+    // The naming first: it releases a run that waits for a message box, so the session's stop
+    // of the runs never waits on a box.
+    if (m_naming) m_naming->ShutDown();
+    m_session.ShutDown();
+    m_settings->SaveSettings();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     ShutDown();

@@ -12,6 +12,7 @@ class QTabWidget;
 class QToolBar;
 class ProgramSession;
 class RecordsPage;
+class SettingsKeeper;
 namespace generation_ui {
 class ModeSelectionPage;
 class HighScorePage;
@@ -21,12 +22,17 @@ class NicknamePage;
 class EnglishNamePage;
 class SuperLuckyPage;
 class ClassicPage;
+class NamingController;
 }  // namespace generation_ui
 namespace numerology_ui {
 class ScorePage;
-}
+class NameDetailOpener;
+}  // namespace numerology_ui
 namespace birthchart_ui {
 class BirthChartPage;
+}
+namespace knowledge_ui {
+class ReadingRoom;
 }
 
 // The main window: menus, toolbar, status bar, the tab host with the eleven pages, navigation,
@@ -72,6 +78,8 @@ class MainWindow : public QMainWindow {
     RecordsPage* recordsPage() const { return m_records; }
     generation_ui::SuperLuckyPage* superLuckyPage() const { return m_superLucky; }
     generation_ui::ClassicPage* classicPage() const { return m_classic; }
+    generation_ui::NamingController* namingController() const { return m_naming; }
+    knowledge_ui::ReadingRoom* readingRoom() const { return m_readingRoom; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,10 +90,12 @@ class MainWindow : public QMainWindow {
     void BuildToolbar();
     void BuildStatusBar();
     void SetModeStatus(int modeIndex);
-    void OnPauseClicked(QPushButton* pause, QPushButton* exportButton, GenerationMode ownMode);
+    void ConnectNaming();
     void ChangeSkin();
+    void ConnectNameDetail();
     void OpenHelp();
     void OpenAbout();
+    void ConnectReadingRoom();
 
     ProgramSession& m_session;
     QTabWidget* m_pages = nullptr;
@@ -111,4 +121,8 @@ class MainWindow : public QMainWindow {
     RecordsPage* m_records = nullptr;
     generation_ui::SuperLuckyPage* m_superLucky = nullptr;
     generation_ui::ClassicPage* m_classic = nullptr;
+    SettingsKeeper* m_settings = nullptr;
+    generation_ui::NamingController* m_naming = nullptr;
+    numerology_ui::NameDetailOpener* m_nameDetail = nullptr;
+    knowledge_ui::ReadingRoom* m_readingRoom = nullptr;
 };

@@ -1,9 +1,10 @@
 #include "app/ProgramSession.h"
 
 ProgramSession::ProgramSession(std::filesystem::path programDirectory,
-                               LoadingNameDatabase::Loader load)
+                               LoadingNameDatabase::Loader load, std::filesystem::path settingsFile)
     : m_programDirectory(std::move(programDirectory)),
       m_load(std::move(load)),
+      m_settings(std::move(settingsFile)),
       m_names(std::make_unique<LoadingNameDatabase>()) {}
 
 ProgramSession::~ProgramSession() { ShutDown(); }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/DatabaseLoading.h"
+#include "app/SettingsFile.h"
 #include "generation/RunController.h"
 #include "namedb/LoadingNameDatabase.h"
 
@@ -14,9 +15,11 @@ class ProgramSession {
   public:
     // programDirectory: the folder of the program, with data/ and Help/ beside it. load: what the
     // loading thread does (tests give one of their own); by default data/namedata.db is copied
-    // into memory.
+    // into memory. settingsFile: where the settings and naming records are kept; without one
+    // they live in memory only.
     explicit ProgramSession(std::filesystem::path programDirectory,
-                            LoadingNameDatabase::Loader load = {});
+                            LoadingNameDatabase::Loader load = {},
+                            std::filesystem::path settingsFile = {});
     ~ProgramSession();
     ProgramSession(const ProgramSession&) = delete;
     ProgramSession& operator=(const ProgramSession&) = delete;
@@ -29,6 +32,7 @@ class ProgramSession {
     bool HasLoaded() const;
     RunController& runs() { return m_runs; }
     DatabaseLoading& loading() { return m_loading; }
+    SettingsFile& settings() { return m_settings; }
     const std::filesystem::path& programDirectory() const { return m_programDirectory; }
     std::filesystem::path dataDirectory() const { return m_programDirectory / "data"; }
     std::filesystem::path helpDirectory() const { return m_programDirectory / "Help"; }
@@ -44,5 +48,6 @@ class ProgramSession {
     LoadingNameDatabase::Loader m_load;
     DatabaseLoading m_loading;
     RunController m_runs;
+    SettingsFile m_settings;
     std::unique_ptr<LoadingNameDatabase> m_names;
 };

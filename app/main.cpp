@@ -5,12 +5,14 @@
 #include "app/FirstPaintProbe.h"
 #include "app/MainWindow.h"
 #include "app/ProgramSession.h"
+#include "app/SettingsKeeper.h"
 #include "app/SingleInstanceGuard.h"
 
 int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("babyname"));
     // A second copy of the program ends at once and shows nothing; the first keeps running.
     SingleInstanceGuard guard;
     if (!guard.TryAcquire()) return 0;
@@ -19,7 +21,8 @@ int main(int argc, char** argv) {
     font.setFamilies({QStringLiteral("Noto Sans CJK SC"), font.family()});
     QApplication::setFont(font);
 
-    ProgramSession session(QCoreApplication::applicationDirPath().toStdU16String());
+    ProgramSession session(QCoreApplication::applicationDirPath().toStdU16String(), {},
+                           SettingsKeeper::DefaultFile());
     MainWindow window(session);
     FirstPaintProbe probe(sinceStart);
     if (FirstPaintProbe::Requested()) window.installEventFilter(&probe);

@@ -44,6 +44,12 @@ class GenerationObserver {
 
     virtual void ShowWaitingWindow() = 0;
     virtual void CloseWaitingWindow() = 0;
+    // How far the preparation shown by the waiting window has come, where the run knows its
+    // total (the 超吉 pool); a window that shows no progress ignores it.
+    virtual void ShowProgress(int done, int total) {
+        (void)done;
+        (void)total;
+    }
     // Shows a message box with an OK button and returns when the user has closed it.
     virtual void ShowMessage(const std::string& text, const std::string& title,
                              MessageIcon icon) = 0;

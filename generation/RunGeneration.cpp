@@ -356,6 +356,10 @@ bool RunGeneration::BuildSuperLuckyCandidates() {
             if (wholeFilter && GbkContains(mustHave, element) && !GbkContains(mustNot, element))
                 listC.push_back(index);
         }
+        if ((p + 1) % 64 == 0 || p + 1 == m_poolSize) {
+            const int done = static_cast<int>(p + 1), total = static_cast<int>(m_poolSize);
+            Deliver([&] { m_observer.ShowProgress(done, total); });
+        }
         if (!Checkpoint()) return false;
     }
     m_candidates.reserve(listA.size() * listB.size() + listC.size() * listC.size());

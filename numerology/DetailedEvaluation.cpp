@@ -25,6 +25,25 @@ void CopyPartFromDatabase(SqliteDatabase& db, const std::vector<std::string>& pa
     if (part.size() >= 2) CopyFromDatabase(db, part[1], second);
 }
 
+// A surname is read as a surname (华 huà, 单 shàn, 尉迟 yù chí), while NB_CNWord holds the
+// reading of given names. A database without the surname readings keeps the given-name reading.
+void ApplySurnameReading(SqliteDatabase& db, const std::vector<std::string>& surnameChars,
+                         NameCharacter& first, NameCharacter& second) {
+    std::string surname;
+    for (const std::string& character : surnameChars) surname += character;
+    Statement row =
+        db.Prepare("select 拼音2 from NB_姓氏读音 where 姓=?", {SqlValue::Text(surname)});
+    if (surname.empty() || !row.Next()) return;
+    const std::string reading = row.Text(0);
+    const std::size_t space = reading.find(' ');
+    if (space == std::string::npos) {
+        first.pinyin = reading;
+    } else if (surnameChars.size() >= 2) {
+        first.pinyin = reading.substr(0, space);
+        second.pinyin = reading.substr(space + 1);
+    }
+}
+
 void ExplainGrid(SqliteDatabase& db, int value, GridExplanation& grid) {
     NumberRecord number = LookupNumber(db, value);
     grid.element = ElementOfNumber(value);
@@ -80,6 +99,8 @@ int EvaluateInDetail(SqliteDatabase& db, const std::string& surname, const std::
                          evaluation.characters[kSurname2]);
     CopyPartFromDatabase(db, evaluation.givenChars, evaluation.characters[kGiven1],
                          evaluation.characters[kGiven2]);
+    ApplySurnameReading(db, evaluation.surnameChars, evaluation.characters[kSurname1],
+                        evaluation.characters[kSurname2]);
 
     // 于 is counted by its simplified strokes: its traditional form 於 belongs to another word.
     NameCharacter& surname1 = evaluation.characters[kSurname1];

@@ -1,9 +1,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,8 +13,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
-#include <atomic>
 #include <future>
 
 #include "app/MainWindow.h"
@@ -22,9 +24,9 @@
 #include "app/Skins.h"
 #include "birthchart/ui/BirthChartPage.h"
 #include "generation/tests/GenerationFixture.h"
-#include "generation/tests/QuietObserver.h"
 #include "generation/ui/HighScorePage.h"
 #include "generation/ui/ModeSelectionPage.h"
+#include "generation/ui/NamingController.h"
 #include "generation/ui/SuperLuckyPage.h"
 #include "numerology/ui/ScorePage.h"
 #include "widgets/MessageBoxes.h"
@@ -35,22 +37,13 @@ using widgets::MessageBoxes::Icon;
 
 namespace {
 
-// Counts the rows a run writes; its first batch waits until the test lets it go, so the test can
-// ask for a hold while the run is certainly still going.
-class CountingObserver : public QuietObserver {
-  public:
-    void RowsWritten(ResultList, const std::vector<ResultRow>& rows) override {
-        writing = true;
-        firstRows.wait();
-        rowsWritten += int(rows.size());
-    }
-    std::shared_future<void> firstRows;
-    std::atomic<int> rowsWritten{0};
-    std::atomic<bool> writing{false};
-};
-
 // The shell tests need no data.
 bool NoDatabase(SqliteDatabase&, LoadFailureSink&) { return true; }
+
+bool FullPoolDatabase(SqliteDatabase& db, LoadFailureSink&) {
+    generation_fixture::BuildFullPoolDatabase(db);
+    return true;
+}
 
 }  // namespace
 
@@ -212,44 +205,74 @@ class MainWindowTest : public QObject {
         }
     }
 
-    // A held run writes nothing until it is resumed; closing the window stops it.
+    // A held run writes nothing until it is resumed; closing the window stops it at once.
     void pauseHoldsARunThatWritesRowsAndExitStopsIt() {
-        ProgramSession session(m_programFolder.path().toStdString(),
-                               [](SqliteDatabase& db, LoadFailureSink&) {
-                                   generation_fixture::BuildFullPoolDatabase(db);
-                                   return true;
-                               });
+        ProgramSession session(m_programFolder.path().toStdString(), FullPoolDatabase);
         MainWindow window(session);
         window.StartUp();
         QTRY_VERIFY(session.HasLoaded());
 
+        // The run's second batch of rows waits until the test has pressed 暂停, so the hold
+        // certainly comes while the run is still going.
         std::promise<void> release;
-        CountingObserver observer;
-        observer.firstRows = release.get_future().share();
-        GenerationInputs inputs;
-        inputs.surname = widgets::ToGbk(QStringLiteral("李"));
-        inputs.mode = GenerationMode::SuperLucky;
-        inputs.shuffleSeed = 7;
-        // With no element filter a 超吉 run keeps no candidate; every element keeps them all.
-        inputs.superLuckyFilters.secondCharacter = {true, widgets::ToGbk("金木水火土")};
-        RunController& runs = session.runs();
-        runs.Start(inputs, observer, *session.database());
-
-        QTRY_VERIFY(observer.writing);
-        window.superLuckyPage()->pauseButton()->click();
+        std::shared_future<void> released = release.get_future().share();
+        window.namingController()->observer()->SetBatchHook([released](int batch) {
+            if (batch == 2) released.wait_for(std::chrono::seconds(10));
+        });
+        window.modeSelectionPage()->surname()->setText(QStringLiteral("李"));
+        SuperLuckyPage* page = window.superLuckyPage();
+        page->master(SuperLuckyPage::MustNot)->click();  // no element excluded: every character
+        page->generateButton()->click();
+        QTRY_VERIFY(page->pauseButton()->isEnabled());
+        page->pauseButton()->click();
         release.set_value();
+        RunController& runs = session.runs();
         runs.WaitUntilHeldOrFinished();
         QVERIFY(runs.IsHeld());
-        const int rowsWhenHeld = observer.rowsWritten;
+        QCoreApplication::processEvents();
+        const int rowsWhenHeld = page->list()->model()->rowCount();
         QVERIFY(rowsWhenHeld > 0);
         QTest::qWait(200);  // a held run must stay silent, however long it is held
-        QCOMPARE(observer.rowsWritten.load(), rowsWhenHeld);
+        QCOMPARE(page->list()->model()->rowCount(), rowsWhenHeld);
 
-        window.superLuckyPage()->pauseButton()->click();
+        page->pauseButton()->click();
         QVERIFY(!runs.IsHeld());
-        QTRY_VERIFY(observer.rowsWritten > rowsWhenHeld || !runs.IsActive());
+        QTRY_VERIFY(page->list()->model()->rowCount() > rowsWhenHeld || !runs.IsActive());
+        QElapsedTimer exit;
+        exit.start();
         window.exitAction()->trigger();  // stops the run and waits for it before the database goes
         QVERIFY(!runs.IsActive());
+        qInfo("exit during a 超吉 run took %lld ms", exit.elapsed());
+    }
+
+    // Closing the window while a run waits for the user to close a message box neither hangs
+    // nor crashes: the box goes, the run is released and stopped.
+    void exitWhileARunShowsAMessageBox() {
+        widgets::MessageBoxes::SetRecorder({});  // real boxes
+        ProgramSession session(m_programFolder.path().toStdString(), FullPoolDatabase);
+        MainWindow window(session);
+        window.StartUp();
+        QTRY_VERIFY(session.HasLoaded());
+        QElapsedTimer exit;
+        bool closedFromTheBox = false;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (!qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) || closedFromTheBox)
+                return;
+            closedFromTheBox = true;
+            exit.start();
+            window.close();
+        });
+        watch.start(10);
+        // A one-character 高分 run tells the user first that it lowers its standard.
+        window.modeSelectionPage()->surname()->setText(QStringLiteral("李"));
+        window.modeSelectionPage()->nameLength()->setCurrentIndex(0);
+        window.modeSelectionPage()->modeButtons()[1]->click();
+        window.modeSelectionPage()->startButton()->click();
+        QTRY_VERIFY(closedFromTheBox);
+        QTRY_VERIFY(!session.runs().IsActive());
+        QVERIFY(!QApplication::activeModalWidget());
+        qInfo("exit with a run's message box open took %lld ms", exit.elapsed());
     }
 
     void skinMenuStepsThroughFortyOneOnce() {

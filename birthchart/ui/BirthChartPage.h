@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
+#include <functional>
 
+#include "birthchart/ChartState.h"
 #include "widgets/DateSelector.h"
 
 namespace birthchart_ui {
@@ -22,9 +24,19 @@ class BirthChartPage : public QWidget {
     widgets::DateSelector* ownDate() const { return m_ownDate; }
     QPushButton* queryButton() const { return m_query; }
     QPlainTextEdit* report() const { return m_report; }
+    QLabel* elementsLabel() const { return m_elements; }
+    QLabel* missingLabel() const { return m_missing; }
+    const birthchart::ChartState& chart() const { return m_chart; }
 
     // Shows the naming date's four numbers, each followed by its unit: 2000年5月6日7时.
     void SetNamingDate(const QStringList& yearMonthDayHour);
+    // Where the query reads the naming date (year, month, day, hour texts) when 单选框1 is
+    // checked: the main page's selectors, read at the moment of the query.
+    void SetNamingDateSource(std::function<QStringList()> source);
+
+    // queryBirthChart: the report of the chosen date in 编辑框_八字信息. A date that does not
+    // exist (2月30日) shows a message and leaves the last report in place.
+    void Query();
 
   private:
     QRadioButton* m_useNamingDate;
@@ -33,6 +45,10 @@ class BirthChartPage : public QWidget {
     widgets::DateSelector* m_ownDate;
     QPushButton* m_query;
     QPlainTextEdit* m_report;
+    QLabel* m_elements;
+    QLabel* m_missing;
+    std::function<QStringList()> m_namingDateSource;
+    birthchart::ChartState m_chart;
 };
 
 }  // namespace birthchart_ui

@@ -16,6 +16,8 @@ CombinationPage::CombinationPage(QWidget* parent)
       m_list(new widgets::ResultListView("超级列表框_组合列表", widgets::NameListColumns(),
                                          widgets::NameListNumericColumns(),
                                          widgets::NameListHint())) {
+    // The characters the page offers until the user types others.
+    m_characters->setText(QStringLiteral("圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇"));
     auto* row = new QHBoxLayout;
     widgets::AddCaptioned(row, QStringLiteral("请输入要组合的字:"), m_characters);
     row->setStretchFactor(m_characters, 1);

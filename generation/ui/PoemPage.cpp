@@ -32,7 +32,8 @@ PoemPage::PoemPage(QWidget* parent)
       m_generate(Named(new QPushButton(QStringLiteral("生成")), "按钮_诗词起名")),
       m_list(new widgets::ResultListView("超级列表框_诗名列表", widgets::NameListColumns(),
                                          widgets::NameListNumericColumns(),
-                                         widgets::NameListHint())) {
+                                         widgets::NameListHint())),
+      m_characterArea(Named(new QScrollArea, "滚动区_诗词字符")) {
     m_poemView->setAccessibleName(QStringLiteral("诗词内容"));
     auto* chooseLayout = new QGridLayout(m_choosePage);
     chooseLayout->addWidget(new QLabel(QStringLiteral("① 选择诗人")), 0, 0);
@@ -46,6 +47,11 @@ PoemPage::PoemPage(QWidget* parent)
 
     auto* pickLayout = new QVBoxLayout(m_charactersPage);
     m_characterGroup->setMinimumHeight(220);
+    m_characterArea->setWidgetResizable(true);
+    m_characterArea->setFrameShape(QFrame::NoFrame);
+    m_characterArea->setAccessibleName(QStringLiteral("诗词中的字"));
+    (new QVBoxLayout(m_characterGroup))->addWidget(m_characterArea);
+    RemovePoemCharacters();
     pickLayout->addWidget(m_characterGroup, 1);
     auto* pickButtons = new QHBoxLayout;
     pickButtons->addWidget(m_selectAll);
@@ -61,6 +67,53 @@ PoemPage::PoemPage(QWidget* parent)
     m_innerTabs->addTab(m_charactersPage, QStringLiteral("诗词取名"));
     m_innerTabs->addTab(m_resultsPage, QStringLiteral("生成名字"));
     (new QVBoxLayout(this))->addWidget(m_innerTabs);
+
+    connect(m_selectAll, &QPushButton::clicked, this, &PoemPage::SelectAllBoxes);
+    connect(m_clearAll, &QPushButton::clicked, this, &PoemPage::ClearAllBoxes);
+    connect(m_invert, &QPushButton::clicked, this, &PoemPage::InvertBoxes);
+}
+
+void PoemPage::RemovePoemCharacters() {
+    m_boxes.clear();
+    m_boxHolder = new QWidget;
+    auto* grid = new QGridLayout(m_boxHolder);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    grid->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_characterArea->setWidget(m_boxHolder);  // deletes the previous holder and its boxes
+}
+
+void PoemPage::SetPoemCharacters(const std::vector<std::pair<QString, bool>>& characters) {
+    RemovePoemCharacters();
+    auto* grid = static_cast<QGridLayout*>(m_boxHolder->layout());
+    int index = 0;
+    for (const auto& [character, ticked] : characters) {
+        auto* box = new QCheckBox(character);
+        box->setChecked(ticked);
+        box->setAccessibleName(QStringLiteral("诗词中的字 ") + character);
+        grid->addWidget(box, index / kBoxesPerRow, index % kBoxesPerRow);
+        m_boxes << box;
+        ++index;
+    }
+}
+
+QStringList PoemPage::TickedCharacters() const {
+    QStringList ticked;
+    for (QCheckBox* box : m_boxes)
+        if (box->isChecked()) ticked << box->text();
+    return ticked;
+}
+
+void PoemPage::SelectAllBoxes() {
+    for (QCheckBox* box : m_boxes) box->setChecked(true);
+}
+
+void PoemPage::ClearAllBoxes() {
+    for (QCheckBox* box : m_boxes) box->setChecked(false);
+}
+
+void PoemPage::InvertBoxes() {
+    for (QCheckBox* box : m_boxes) box->setChecked(!box->isChecked());
 }
 
 }  // namespace generation_ui

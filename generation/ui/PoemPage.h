@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 #include "widgets/PageView.h"
 #include "widgets/ResultListView.h"
@@ -32,6 +36,21 @@ class PoemPage : public QWidget {
     QPushButton* generateButton() const { return m_generate; }
     widgets::ResultListView* list() const { return m_list; }
 
+    // The boxes of the chosen poem's characters, in reading order, 15 to a row inside a scroll
+    // area, so that a long poem fits however many rows it needs.
+    const QList<QCheckBox*>& characterBoxes() const { return m_boxes; }
+    QScrollArea* characterArea() const { return m_characterArea; }
+    // Replaces the boxes: one per character (caption, ticked), repeated characters included.
+    void SetPoemCharacters(const std::vector<std::pair<QString, bool>>& characters);
+    void RemovePoemCharacters();
+    // The captions of the ticked boxes, in reading order.
+    QStringList TickedCharacters() const;
+    void SelectAllBoxes();
+    void ClearAllBoxes();
+    void InvertBoxes();
+
+    static constexpr int kBoxesPerRow = 15;
+
   private:
     QTabWidget* m_innerTabs;
     QWidget* m_choosePage;
@@ -47,6 +66,9 @@ class PoemPage : public QWidget {
     QPushButton* m_invert;
     QPushButton* m_generate;
     widgets::ResultListView* m_list;
+    QScrollArea* m_characterArea;
+    QWidget* m_boxHolder = nullptr;
+    QList<QCheckBox*> m_boxes;
 };
 
 }  // namespace generation_ui

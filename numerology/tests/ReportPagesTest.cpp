@@ -273,3 +273,22 @@ TEST_F(ReportPageTest, SurnamePageOfAnUnknownSurnameHasEmptySections) {
     EXPECT_NE(page.find("<br>李白<br>"), std::string::npos);
     EXPECT_EQ(Count(SurnamePage(m_db, "\"<"), "&quot;&lt;"), 2);
 }
+
+// A surname is read as a surname where the database knows its reading; otherwise, and for the
+// given name, the character's own reading stays.
+TEST_F(ReportPageTest, SurnamesTakeTheirSurnameReading) {
+    NameEvaluation evaluation;
+    EvaluateInDetail(m_db, "李", "明华", evaluation);
+    ASSERT_TRUE(m_db.Execute("create table NB_姓氏读音 (Id, 姓, 拼音1, 拼音2, 声母)"));
+    ASSERT_TRUE(
+        m_db.Execute("insert into NB_姓氏读音 values (1, '李', 'li', 'surname-li', 'l'),"
+                     " (2, '李明', 'li ming', 'first second', 'l')"));
+    EvaluateInDetail(m_db, "李", "明华", evaluation);
+    EXPECT_EQ(evaluation.characters[kSurname1].pinyin, "surname-li");
+    EXPECT_NE(evaluation.characters[kGiven2].pinyin, "surname-li");
+    EvaluateInDetail(m_db, "李明", "华", evaluation);
+    EXPECT_EQ(evaluation.characters[kSurname1].pinyin, "first");
+    EXPECT_EQ(evaluation.characters[kSurname2].pinyin, "second");
+    EvaluateInDetail(m_db, "王", "华", evaluation);  // not listed: the character's reading
+    EXPECT_NE(evaluation.characters[kSurname1].pinyin, "surname-li");
+}

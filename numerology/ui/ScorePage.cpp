@@ -3,7 +3,13 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "namedb/SqliteDatabase.h"
+#include "numerology/DetailedEvaluation.h"
+#include "numerology/ReportPages.h"
+#include "numerology/ui/NameCells.h"
 #include "widgets/FormRows.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
 
 namespace numerology_ui {
 
@@ -32,6 +38,41 @@ ScorePage::ScorePage(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(m_list->frame(), 1);
+    connect(m_score, &QPushButton::clicked, this, &ScorePage::Score);
+}
+
+void ScorePage::SetDatabase(DatabaseSource database, std::filesystem::path dataFolder) {
+    m_database = std::move(database);
+    m_dataFolder = std::move(dataFolder);
+}
+
+void ScorePage::Score() {
+    const QString surname = m_surname->text();
+    const QString givenName = m_givenName->text();
+    for (const auto& [text, missing] :
+         {std::pair{surname, "请输入姓氏"}, {givenName, "请输入名字"}}) {
+        if (text.isEmpty()) {
+            widgets::MessageBoxes::Show(this, QString::fromUtf8(missing), QStringLiteral("提示"),
+                                        widgets::MessageBoxes::Icon::Information);
+            return;
+        }
+    }
+    SqliteDatabase* db = m_database ? m_database() : nullptr;
+    if (!db) return;
+    NameEvaluation evaluation;
+    try {
+        DetailedEvaluation(*db, widgets::ToGbk(surname), widgets::ToGbk(givenName), evaluation,
+                           m_dataFolder.empty() ? m_dataFolder : PageFile(m_dataFolder, 0));
+    } catch (const DatabaseError& error) {
+        widgets::MessageBoxes::Show(this, widgets::FromGbk(error.what()), QStringLiteral("提示"),
+                                    widgets::MessageBoxes::Icon::Error);
+        return;
+    }
+    const QString name = RecordedName(surname, givenName);
+    widgets::ResultListModel* rows = m_list->model();
+    for (const QStringList& row : rows->Rows())
+        if (row.value(1) == name) return;
+    rows->AppendRows({NameListRow(rows->rowCount() + 1, name, evaluation)});
 }
 
 }  // namespace numerology_ui

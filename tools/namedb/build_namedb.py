@@ -70,6 +70,17 @@ TABLES = {
                ("聚集地", "VarChar(1000)"), ("历史名人", "VarChar(1000)")],
 }
 
+# Tables beyond the nine the loader copies: the program may read them from the file later, and
+# a loader that copies only the nine never sees them.
+EXTRA_TABLES = {
+    # The reading of each surname as a surname (华 huà, 纪 jǐ, 朴 piáo, 尉迟 yù chí), which
+    # NB_CNWord cannot hold beside the given-name reading of the same character. 拼音1 is
+    # toneless (ü as v), 拼音2 carries tone marks, syllables separated by spaces; 声母 is the
+    # initial of the first syllable, as NB_CNWord has it.
+    "NB_姓氏读音": [("Id", "Integer(10)"), ("姓", "VarChar(8)"), ("拼音1", "VarChar(40)"),
+                ("拼音2", "VarChar(40)"), ("声母", "VarChar(2)")],
+}
+
 warnings = []
 
 
@@ -231,6 +242,22 @@ def load_readings():
     return {r["汉字"]: r["拼音"] for r in rows}
 
 
+def load_published():
+    """{char: [(element, strokes), ...]} from the naming books' table, in the table's order;
+    a few characters are listed more than once."""
+    _, rows = read_table_file(tool_path("published_elements.tsv"))
+    table = {}
+    for row in rows:
+        if row["Element"] not in ELEMENTS or not row["Strokes"].isdigit():
+            warn(f"published_elements.tsv: row {row['Element']} {row['Strokes']} skipped")
+            continue
+        for ch in row["Characters"]:
+            entries = table.setdefault(ch, [])
+            if (row["Element"], int(row["Strokes"])) not in entries:
+                entries.append((row["Element"], int(row["Strokes"])))
+    return table
+
+
 def first_value(value):
     return value.split()[0] if value else ""
 
@@ -253,7 +280,9 @@ def kangxi_strokes(traditional, unihan, radicals):
         return total
     number, _, residual = radical_stroke(value)
     if residual <= 0:
-        return total
+        # A radical standing alone has the strokes of its Kangxi glyph (鼎 13, 瓦 5, 骨 10);
+        # a character that only sits under a radical keeps its own (王 4 under 玉).
+        return radicals[number][1] if radicals[number][0] == traditional else total
     return max(radicals[number][1] + residual, total)
 
 
@@ -294,6 +323,13 @@ for _initials, _element in (("g k", "木"), ("d t n l", "火"), ("h y w", "土")
         SOUND_ELEMENTS[_initial] = _element
 
 
+def published_element(entries, ruled):
+    """The element the naming books give. A character they list under two elements keeps our
+    rule's element when it is one of them, else the first listed."""
+    elements = [element for element, _ in entries]
+    return ruled if ruled in elements else elements[0]
+
+
 def element_of(radical_element, initial, plain, kangxi):
     """Our rule: the radical's meaning first, then the sound group of the initial (a syllable
     without an initial is a throat sound, 土), then, for a character without any reading, the
@@ -310,12 +346,43 @@ def element_of(radical_element, initial, plain, kangxi):
 GARBLED = re.compile(r"[◇@∑\ufffd『』〔〕Ａ-Ｚａ-ｚ！]|[\u4e00-\u9fff][0-9a-f]{4}")
 
 
+# Characters the dictionary lost on its way to Unicode show as "?" (亦作"傝?") or a block; an
+# explanation holding one cannot be read, so the word is left out.
+PLACEHOLDERS = re.compile(r"[?■□\ufffd]")
+# "见密封舱(625页)": a page of the printed dictionary, which the reader does not have.
+PAGE_REFERENCE = re.compile(r"[（(]\d+页[)）]")
+SENSE_NUMBER = re.compile(r"(?:(?<=^)|(?<=\s))\d+\.")
+
+
 def clean_explanation(word, text):
+    """The dictionary's explanation of a word as a reader should see it, or "" when it cannot
+    be shown (a lost character)."""
+    if PLACEHOLDERS.search(text):
+        return ""
     # The dictionary writes "～" for the word in its examples.
     text = text.replace("～", word)
     text = text.replace("﹐", "，").replace("﹑", "、").replace(";", "；").replace("ㄧ", "｜")
     text = re.sub(r"\s*\n\s*", " ", text).strip()
+    text = PAGE_REFERENCE.sub("", text)
+    text = drop_self_reference(word, text)
     return drop_unopened_quotes(text)
+
+
+def drop_self_reference(word, text):
+    """Drops "亦作"偢采"" from the entry of 偢采 itself (the dictionary lost the variant form it
+    named), then the senses left empty, and numbers the rest again."""
+    if "亦作" not in text or word not in text:
+        return text
+    cleaned = re.sub("亦作[“\"]" + re.escape(word) + "[”\"][。；，]?", "", text)
+    if cleaned == text:
+        return text
+    senses = [part.strip() for part in SENSE_NUMBER.split(cleaned)]
+    if len(senses) == 1:
+        return senses[0]
+    head, senses = senses[0], [sense for sense in senses[1:] if sense]
+    if len(senses) == 1:
+        return (head + " " + senses[0]).strip()
+    return (head + " " + " ".join(f"{n}.{sense}" for n, sense in enumerate(senses, 1))).strip()
 
 
 def drop_unopened_quotes(text):
@@ -433,10 +500,54 @@ RADICAL_SHOWN = {"艸": "艹", "辵": "辶", "邑": "阝", "阜": "阝", "肉": 
                  "网": "罒", "戶": "户", "靑": "青"}
 
 
+def load_character_texts():
+    """{char: (basic, detailed)} from our own explanation files, texts/character_explanations*.tsv
+    read in name order: one line per character, 字<TAB>基本解释<TAB>详细解释, "<br />" for a
+    line break inside a text, "#" lines are comments. A character's first line counts."""
+    files = sorted(glob.glob(os.path.join(TEXTS_DIR, "character_explanations*.tsv")))
+    if not files:
+        warn("texts/character_explanations*.tsv are missing; every character keeps the "
+             "dictionary's words")
+    texts = {}
+    for path in files:
+        name = os.path.relpath(path, TEXTS_DIR)
+        with open(path, encoding="utf-8-sig") as f:
+            for number, line in enumerate(f, 1):
+                line = line.rstrip("\r\n")
+                if not line.strip() or line.startswith("#"):
+                    continue
+                cells = [cell.strip() for cell in line.split("\t")]
+                if cells == ["字", "基本解释", "详细解释"]:
+                    continue  # a header line; the character 字 has a line of its own
+                if len(cells) != 3 or len(cells[0]) != 1 or not all(cells):
+                    warn(f"texts/{name}:{number}: not 字<TAB>基本解释<TAB>详细解释; line skipped")
+                    continue
+                if PLACEHOLDERS.search(cells[1] + cells[2]):
+                    warn(f"texts/{name}:{number}: {cells[0]} holds a placeholder")
+                if cells[0] in texts:
+                    warn(f"texts/{name}:{number}: {cells[0]} has a text already; line skipped")
+                    continue
+                texts[cells[0]] = (cells[1], cells[2])
+    return texts
+
+
+def own_text(text, tail=()):
+    """One of our texts as the character page shows it: each line escaped, lines joined with
+    "<br />", the tail lines (the English gloss) kept only while the text fits."""
+    lines = [html.escape(line.strip(), quote=False) for line in text.split("<br />")
+             if line.strip()]
+    joined = "<br />".join(lines + [html.escape(t, quote=False) for t in tail])
+    if len(joined) > EXPLANATION_LIMIT:
+        joined = "<br />".join(lines)
+    return trim(joined, EXPLANATION_LIMIT)
+
+
 def build_characters(unihan, cedict, gbk_text):
     radicals, radical_forms = load_radicals()
     overrides = load_overrides()
     readings = load_readings()
+    published = load_published()
+    own_texts = load_character_texts()
     chars = gbk_characters(unihan)
     traditional = opencc("s2t.json", chars)
     explanations = Explanations(cedict.common_words, chars)
@@ -458,9 +569,23 @@ def build_characters(unihan, cedict, gbk_text):
         if radical != ch:
             radical = RADICAL_SHOWN.get(radical, radical)
         element = element_of(radicals[number][2], initial, plain, kangxi)
-        english = unihan["kDefinition"].get(ch, "")
+        if ch in published:
+            # The element parents meet in every naming book and site; our rule only speaks for
+            # the characters the books do not list.
+            element = published_element(published[ch], element)
+        # The gloss names a few characters GBK lacks (貐 "□貐 a legendary monster"); they are
+        # left out rather than shown as a placeholder.
+        english = " ".join("".join(c for c in unihan["kDefinition"].get(ch, "")
+                                   if encodes_in_gbk(c)).split())
         fallback = f"{ch}，读音{marked or '未详'}，部首{radical}，{strokes}画。"
-        basic, detailed = (gbk_text(text) for text in explanations.build(ch, english, fallback))
+        if ch in own_texts:
+            # Our own words for the name characters: what the character means and suggests in
+            # a name; the English gloss stays on the detailed page only.
+            basic, detailed = own_texts[ch]
+            texts = (own_text(basic), own_text(detailed, [english] if english else []))
+        else:
+            texts = explanations.build(ch, english, fallback)
+        basic, detailed = (gbk_text(text) for text in texts)
         code = int.from_bytes(ch.encode("gbk"), "big")
         rows.append((index, code, ch, ch, trad, strokes, kangxi, plain, marked, initial, final,
                      radical, element, "", basic, detailed))
@@ -531,6 +656,15 @@ class Transliterator:
         s = re.sub(r"[^a-z]", "", name.lower())
         if s.startswith("mc"):  # the Mc of Mckenzie is a chunk of its own: 麦
             return "mc" + Transliterator.spelling(s[2:])
+        # Spanish names read j as h: between vowels (Alejo 阿莱霍) and at the start of
+        # the Spanish given names (Juan, Javier, Jorge, Jesus).
+        s = re.sub(r"(?<=[aeiou])j(?=[aeiou])", "h", s)
+        if re.match(r"j(?:ua|ue|avier|orge|esus)", s):  # not Joann, Javon
+            s = "h" + s[1:]
+        # An opening x is z in English (Xavier 泽维尔, Xander 赞德), h before i in Spanish
+        # (Ximena 希梅娜).
+        if s.startswith("x"):
+            s = ("h" if s[1:2] == "i" else "z") + s[1:]
         for written, sound in (("tch", "ch"), ("ph", "f"), ("ck", "k"), ("qu", "kw"),
                                ("x", "ks"), ("wh", "w"), ("gh", "")):
             s = s.replace(written, sound)
@@ -543,6 +677,10 @@ class Transliterator:
         s = re.sub(r"(.)\1", r"\1", s)
         if len(s) > 3 and s.endswith("e") and s[-2] not in Transliterator.VOWELS:
             s = s[:-1]
+        # A final r after a stressed a or i is heard and written 尔 (Omar 奥马尔, Amir 阿米尔,
+        # Cesar 塞萨尔); the unstressed English -er stays silent (Walker 沃克), and so does the r of
+        # -gar and -car (Edgar 埃德加, Oscar 奥斯卡).
+        s = re.sub(r"(?<=[^aeiougkc][ai])r$", "R", s)
         return s
 
     def __call__(self, name, female):
@@ -650,6 +788,29 @@ class GbkText:
             self.replaced += 1
         return out
 
+    def name(self, text):
+        """A poet's name, which the poem list shows and looks poems up by: a character
+        without any GBK variant is written as its reading (苏（yǔ）), not as a placeholder."""
+        out = []
+        for ch in text:
+            replaced = self.character(ch)
+            if replaced == self.MISSING:
+                marked = reading(ch, self.unihan)
+                replaced = f"（{marked if encodes_in_gbk(marked) else toneless(marked)}）" \
+                    if marked else ""
+            out.append(replaced)
+        return "".join(out)
+
+
+def keep_gbk_originals(original, converted):
+    """OpenCC's simplified text, except where it turns a character GBK has into one GBK lacks
+    (a rare simplified form): there the original character stays, so that no avoidable
+    placeholder appears."""
+    if len(original) != len(converted) or encodes_in_gbk(converted):
+        return converted
+    return "".join(new if encodes_in_gbk(new) or not encodes_in_gbk(old) else old
+                   for old, new in zip(original, converted))
+
 
 def build_poems(pool_characters, gbk_text):
     directory = os.path.join(MODULES, "chinese-poetry", "dist", "quantangshi")
@@ -667,11 +828,13 @@ def build_poems(pool_characters, gbk_text):
                 if title and text:
                     poems.append((title, (poem.get("author") or "").strip(), text))
     flat = [re.sub(r"\s+", " ", field) for poem in poems for field in poem]
-    converted = opencc("t2s.json", flat)
+    converted = [keep_gbk_originals(old, new)
+                 for old, new in zip(flat, opencc("t2s.json", flat))]
     poem_rows = []
     counts = {}
     for index in range(len(poems)):
-        title, author, text = (gbk_text(field) for field in converted[3 * index:3 * index + 3])
+        title, author, text = converted[3 * index:3 * index + 3]
+        title, author, text = gbk_text(title), gbk_text.name(author), gbk_text(text)
         marks = "".join(dict.fromkeys(ch for ch in text if ch in pool_characters))
         poem_rows.append((index + 1, title, author, text, marks, len(text)))
         counts[author] = counts.get(author, 0) + 1
@@ -716,6 +879,27 @@ def build_surnames():
             seen.add(row[0])
             rows.append([len(rows) + 1] + row)
     return rows
+
+
+def build_surname_readings(surname_rows, character_rows):
+    """One row per surname of NB_百家姓: its reading from surname_readings.tsv, else the
+    readings of its characters in NB_CNWord."""
+    _, rows = read_table_file(tool_path("surname_readings.tsv"))
+    special = {r["姓"]: r["拼音"].split() for r in rows}
+    marked_of = {row[2]: row[8] for row in character_rows}
+    out = []
+    for row in surname_rows:
+        surname = row[1]
+        syllables = special.get(surname)
+        if not syllables:
+            syllables = [special[ch][0] if ch in special else marked_of.get(ch, "")
+                         for ch in surname]
+        if len(syllables) != len(surname) or not all(syllables):
+            warn(f"surname {surname} has no reading for each character")
+        plain = [toneless(s) for s in syllables]
+        initial = split_syllable(plain[0])[0] if plain and plain[0] else ""
+        out.append([len(out) + 1, surname, " ".join(plain), " ".join(syllables), initial])
+    return out
 
 
 def build_articles():
@@ -792,7 +976,7 @@ def write_database(tables):
     os.close(handle)
     try:
         connection = sqlite3.connect(temporary)
-        for name, columns in TABLES.items():
+        for name, columns in list(TABLES.items()) + list(EXTRA_TABLES.items()):
             connection.execute(f"create table {name} ("
                                + ", ".join(f"{c} {t}" for c, t in columns) + ")")
             marks = ", ".join("?" * len(columns))
@@ -833,11 +1017,12 @@ def main():
     tables["NB_八一灵动数"] = build_numbers()
     tables["NB_三才配置"] = build_three_talents()
     tables["NB_百家姓"] = build_surnames()
+    tables["NB_姓氏读音"] = build_surname_readings(tables["NB_百家姓"], tables["NB_CNWord"])
     tables["NB_育儿百科"], tables["NB_算命风水"] = build_articles()
     for name in ("NB_八一灵动数", "NB_三才配置", "NB_百家姓", "NB_EName", "NB_育儿百科", "NB_算命风水"):
         warn_non_gbk(name, tables[name])
     write_database(tables)
-    for name in TABLES:
+    for name in list(TABLES) + list(EXTRA_TABLES):
         print(f"{name}: {len(tables[name])} rows")
     print(f"wrote {os.path.relpath(OUTPUT, ROOT)} in {time.time() - started:.1f} s"
           + (f" with {len(warnings)} warnings" if warnings else ""))

@@ -8,6 +8,7 @@ import contextlib
 import io
 import itertools
 import os
+import re
 import sqlite3
 import sys
 import tempfile
@@ -30,9 +31,27 @@ KANGXI_STROKES = """
     郁13 干3 鲁15 鲍16 子3 梓11 涵12 宇6 欣8 怡9 诗13 雨8 晨11 泽17 睿14 博12 文4 明8
     华14 伟11 芳10 娜10 静16 丽19 强12 磊15 军9 洋10 勇9 艳24 杰12 娟10 超12 秀7 霞17 平5
     刚10 桂10 思9 嘉14 瑞14 琪13 欢22 乐15 安6 佳8 慧15 婷12 雪11 琳13 晶12 妍9 蕾19 紫12
+    众11 准10 叙9 绪15 鼎13 瓦5
     萱15 悦11 梦14 瑶15 馨20 俊9 鑫24 宏7 毅15 彬11 辰7 铭14 昊8 皓12 鹏19 飞9 龙16 凯12
     鸿17 峰10 振11 耀20 鸣14 凤14 兴16 政9 泰10 柴10 祥11 福14 礼18 衫9 裕13 道16 远17
     狄8 犹13 红9 璐18 潞17 露21 一1 二2 三3 四4 五5 六6 七7 八8 九9 十10"""
+
+# Popular name characters with their five element and Kangxi stroke count as the naming books'
+# table gives them (GoodGoodName, data/full_wuxing_dict.py; tools/namedb/published_elements.tsv).
+PUBLISHED = """
+    轩土10 琪木13 琳木13 玉木5 思金9 悦金11 王土4 张火11 浩水11 涵水12 子水3 梓木11 宇土6
+    怡土9 诗金13 雨水8 晨金11 睿金14 博水12 文水4 明火8 华水14 伟土11 芳木10 静金16 丽火19
+    磊土15 军木9 洋水10 杰木12 超金12 秀金7 嘉木14 瑞金14 乐火15 安土6 佳木8 慧水15 婷火12
+    雪水11 晶火12 妍水9 萱木15 瑶火15 馨金20 俊火9 鑫金24 宏水7 毅木15 辰土7 铭金14 昊火8
+    皓木12 鸿水17 李木7 刘火15 陈火16 杨木13 黄土12 赵火14 吴木7 周金8 徐金10 孙金10 马水10
+    胡土11 郭木15 罗火20 郑火19 谢金17 韩水17 邓火19 曾金12"""
+
+HAN = re.compile("[\u4e00-\u9fff]")
+TONE_MARK = re.compile("[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜńňǹḿ]")
+# A character lost on the way to Unicode: "?" beside Chinese text, or a block.
+PLACEHOLDER = re.compile("[\u4e00-\u9fff“”\"]\\?|\\?[\u4e00-\u9fff“”]|[■□\ufffd]")
+# A page of the printed dictionary: "见密封舱(625页)".
+PAGE = re.compile("[（(]\\d+页[)）]")
 
 # The 81 numbers as the widely published table sorts them: 吉 (大吉 or 吉 here), 半吉 (中) and
 # 凶 (凶 or 大凶); 2 is 凶, not 大凶, as in most tables; 40 is 半吉 in the tables that read it as
@@ -43,9 +62,10 @@ HALF_GOOD_NUMBERS = {27, 30, 38, 40, 49, 51, 55, 58, 71, 73, 75, 77, 78}
 
 # Three-talent combinations whose class the published tables agree on: harmony is good, a
 # clash between neighbours (other than earth with wood or water) is bad.
-GOOD_THREE_TALENTS = "木木木 木木火 木火土 火土金 土金水 金水木 水木火 木水金 火木木 土火土 金土土"
+GOOD_THREE_TALENTS = ("木木木 木木火 木火土 火土金 土金水 金水木 水木火 木水金 火木木 土火土 金土土 "
+                      "火木土 木木土 水木土")
 BAD_THREE_TALENTS = ("金木木 金木水 火金土 火金金 水火火 木火水 火火水 火火金 金金木 水水火 "
-                     "木木金 土水水 木土水 金火水 火水土")
+                     "木木金 土水水 木土水 金火水 火水土 土土水 土木水")
 
 
 def source_path(*parts):
@@ -84,26 +104,74 @@ class NameDataTest(unittest.TestCase):
                 self.assertGreater(self.rows(f"select count(*) from {table}")[0][0], 0,
                                    f"{table} is empty")
 
-    def test_name_characters_are_known(self):
-        lists = ["male_pool.txt", "female_pool.txt", "classic_male_single.txt",
-                 "classic_female_single.txt"]
+    def name_characters(self):
+        """The characters of the pools, the classic lists and the surnames."""
         wanted = set()
-        for name in lists:
-            wanted |= characters_of(source_path("generation", "lists", name))
-        surnames = [row[0] for row in self.rows("select 姓 from NB_百家姓")]
-        wanted |= {ch for surname in surnames for ch in surname}
-        pools = characters_of(source_path("generation", "lists", "male_pool.txt")) | \
-            characters_of(source_path("generation", "lists", "female_pool.txt"))
-        unknown, unexplained = [], []
-        for ch in sorted(wanted):
-            row = self.characters.get(ch)
-            if row is None or row[0] == 0 or row[1] not in ELEMENTS or row[2] <= 0:
-                unknown.append(ch)
-            elif ch in pools and not all(any("\u4e00" <= c <= "\u9fff" for c in text)
-                                         for text in (row[3], row[4])):
-                unexplained.append(ch)
+        for name in sorted(os.listdir(source_path("generation", "lists"))):
+            if name.endswith(".txt"):
+                wanted |= characters_of(source_path("generation", "lists", name))
+        wanted |= {ch for (surname,) in self.rows("select 姓 from NB_百家姓") for ch in surname}
+        return wanted
+
+    def test_name_characters_are_known(self):
+        unknown = [ch for ch in sorted(self.name_characters())
+                   if self.characters.get(ch) is None or self.characters[ch][0] == 0
+                   or self.characters[ch][1] not in ELEMENTS or self.characters[ch][2] <= 0]
         self.assertEqual(unknown, [], "characters the lookup would not accept")
-        self.assertEqual(unexplained, [], "pool characters without a Chinese explanation")
+        wanted = self.name_characters()
+        toneless = [ch + marked for ch, marked in self.rows("select 汉字, 拼音2 from NB_CNWord")
+                    if ch in wanted and not TONE_MARK.search(marked)]
+        self.assertEqual(toneless, [], "name characters whose reading has no tone")
+
+    def test_name_characters_have_our_explanation(self):
+        # A parent reads what the character itself means, in Chinese, before any word made
+        # with it: the first line of the basic explanation is neither a 【word】 line nor the
+        # bare "X，读音…" line of a character the dictionary does not explain.
+        missing = []
+        for ch in sorted(self.name_characters()):
+            basic, detailed = self.characters[ch][3], self.characters[ch][4]
+            first = basic.split("<br />")[0]
+            if (first.startswith("【") or "，读音" in first or not HAN.search(first)
+                    or PLACEHOLDER.search(basic + detailed)):
+                missing.append(ch)
+        self.assertEqual(missing, [], f"{len(missing)} name characters without our explanation")
+
+    def test_explanations_hold_no_placeholder_self_reference_or_page(self):
+        wrong = {}
+        for ch, row in self.characters.items():
+            for line in (row[3] + "<br />" + row[4]).split("<br />"):
+                word = line[1:line.index("】")] if line.startswith("【") and "】" in line else ""
+                if (PLACEHOLDER.search(line) or PAGE.search(line)
+                        or word and re.search(f"亦作[“\"]{re.escape(word)}[”\"]", line)):
+                    wrong.setdefault(ch, line)
+        self.assertEqual(len(wrong), 0, list(wrong.items())[:10])
+
+    def test_published_elements_and_strokes_of_popular_name_characters(self):
+        # The five element and Kangxi stroke count of the naming books' table (GoodGoodName,
+        # data/full_wuxing_dict.py, see published_elements.tsv), for popular name characters.
+        wrong = {}
+        for item in PUBLISHED.split():
+            ch, element, strokes = item[0], item[1], int(item[2:])
+            stored = self.characters.get(ch, (0, "", 0))[1:3]
+            if stored != (element, strokes):
+                wrong[ch] = (stored, (element, strokes))
+        self.assertEqual(wrong, {}, "character: (stored, published)")
+
+    def test_surname_readings(self):
+        readings = dict((surname, (plain, marked, initial)) for surname, plain, marked, initial
+                        in self.rows("select 姓, 拼音1, 拼音2, 声母 from NB_姓氏读音"))
+        self.assertEqual(set(readings), {s for (s,) in self.rows("select 姓 from NB_百家姓")})
+        for surname, expected in [("华", ("hua", "huà", "h")), ("纪", ("ji", "jǐ", "j")),
+                                  ("葛", ("ge", "gě", "g")), ("燕", ("yan", "yān", "y")),
+                                  ("阚", ("kan", "kàn", "k")), ("朴", ("piao", "piáo", "p")),
+                                  ("单", ("shan", "shàn", "sh")), ("吕", ("lv", "lǚ", "l")),
+                                  ("欧阳", ("ou yang", "ōu yáng", ""))]:
+            with self.subTest(surname=surname):
+                self.assertEqual(readings.get(surname), expected)
+        toneless = [s for s, (_, marked, _) in readings.items()
+                    if len(marked.split()) != len(s)
+                    or not all(TONE_MARK.search(syllable) for syllable in marked.split())]
+        self.assertEqual(toneless, [], "surnames without a toned reading for each character")
 
     def test_kangxi_stroke_counts(self):
         wrong = {}
@@ -113,6 +181,23 @@ class NameDataTest(unittest.TestCase):
             if stored != expected:
                 wrong[ch] = (stored, expected)
         self.assertEqual(wrong, {}, "character: (stored, expected)")
+
+    def test_stroke_differences_from_the_published_table_are_reviewed(self):
+        # Every name character whose count differs from the naming books' table is listed,
+        # with its reason, in stroke_overrides.tsv.
+        with open(source_path("tools", "namedb", "stroke_overrides.tsv"), encoding="utf-8") as f:
+            reviewed = {line.split("\t")[0] for line in f if not line.startswith("#")}
+        published = {}
+        with open(source_path("tools", "namedb", "published_elements.tsv"), encoding="utf-8") as f:
+            for line in f:
+                cells = line.rstrip("\n").split("\t")
+                if not line.startswith("#") and cells[1].isdigit():
+                    for ch in cells[2]:
+                        published.setdefault(ch, set()).add(int(cells[1]))
+        unexplained = [ch for ch in sorted(self.name_characters())
+                       if len(published.get(ch, ())) == 1 and ch not in reviewed
+                       and self.characters[ch][2] not in published[ch]]
+        self.assertEqual(unexplained, [])
 
     def test_character_columns(self):
         self.assertEqual(self.rows("select count(*) from NB_CNWord where 五行属性 not in "
@@ -172,12 +257,22 @@ class NameDataTest(unittest.TestCase):
                 short[category] = count
         self.assertEqual(short, {}, "categories with fewer than three articles")
 
-    def test_common_surnames_have_their_page_texts(self):
-        # The table lists surnames by how many people bear them; the common ones must not
-        # open an empty surname page.
-        bare = self.rows("select 姓 from NB_百家姓 where Id <= 150 and "
-                         "(姓氏起源 = '' or 聚集地 = '')")
-        self.assertEqual(bare, [])
+    def test_articles_give_one_fever_threshold(self):
+        # Every article that says when a child has a fever says the same.
+        thresholds = set()
+        for (body,) in self.rows("select 内容 from NB_育儿百科"):
+            for sentence in re.split("[。；]", body):
+                if "算发热" in sentence:
+                    thresholds.update(re.findall(r"(?:腋[下温]\D{0,4})(\d+(?:\.\d)?)", sentence))
+        self.assertEqual(thresholds, {"37.5"})
+
+    def test_every_surname_has_its_page_texts(self):
+        # No surname page opens empty, and the compound surnames parents ask for are there.
+        bare = self.rows("select 姓 from NB_百家姓 where 姓氏起源 = '' or 聚集地 = '' "
+                         "or 历史名人 = ''")
+        self.assertEqual([s for (s,) in bare], [], f"{len(bare)} surnames with an empty text")
+        surnames = {s for (s,) in self.rows("select 姓 from NB_百家姓")}
+        self.assertEqual({"完颜", "纳兰", "爱新觉罗"} - surnames, set())
 
     def test_english_names(self):
         rows = self.rows("select EIndex, EIndex2, Name, Sex, Cnword from NB_EName")
@@ -198,7 +293,9 @@ class NameDataTest(unittest.TestCase):
                                ("Thomas", (1, "th", "托马斯")), ("Phillip", (1, "ph", "菲利普")),
                                ("Alma", (2, "", "阿尔玛")), ("Kaylee", (2, "", "凯莉")),
                                ("Mckenzie", (2, "", "麦肯齐")), ("Hayden", (3, "", "海登")),
-                               ("Claudia", (2, "", "克洛蒂娅"))]:
+                               ("Claudia", (2, "", "克洛蒂娅")), ("Dave", (1, "", "戴夫")),
+                               ("Jorge", (1, "", "豪尔赫")), ("Javier", (1, "", "哈维尔")),
+                               ("Quinn", (3, "", "奎因")), ("Jameson", (1, "", "詹姆森"))]:
             with self.subTest(name=name):
                 self.assertEqual(by_name[name], expected)
 
@@ -211,6 +308,13 @@ class NameDataTest(unittest.TestCase):
                                    "(select Poet from NB_Poet) or 标题='' or 内容=''"), [(0,)])
         self.assertEqual(self.rows("select sum(PoemCount) from NB_Poet")[0][0],
                          self.rows("select count(*) from NB_全唐诗")[0][0])
+        self.assertEqual(self.rows("select Poet from NB_Poet where Poet like '%□%'"), [])
+        # A character GBK has stays where OpenCC's simplified form is one GBK lacks (竚, 爇),
+        # which would have been a placeholder.
+        text = self.rows("select 内容 from NB_全唐诗 where 作者='宋之问' and 标题='七夕'")[0][0]
+        self.assertIn("归轮竚日输", text)
+        self.assertIn("焚爇", self.rows("select 内容 from NB_全唐诗 where 作者='苏颋' and "
+                                      "标题='奉和圣制春台望应制'")[0][0])
         pools = characters_of(source_path("generation", "lists", "male_pool.txt")) | \
             characters_of(source_path("generation", "lists", "female_pool.txt"))
         title, text, marks = self.rows("select 标题, 内容, 首字母 from NB_全唐诗 "
@@ -244,6 +348,50 @@ class ArticleFileTest(unittest.TestCase):
                          [["未知分类", "一"], ["未知分类", "二"], ["胎教", "三"]])
         self.assertEqual(fortune, [])
         self.assertEqual(len(new_warnings), 1)
+
+
+class TransliterationTest(unittest.TestCase):
+    """Names no rendering list knows are transliterated by their sound."""
+
+    def test_spanish_j_and_x_and_a_final_r(self):
+        sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+        import build_namedb
+        transliterate = build_namedb.Transliterator()
+        for name, female, expected in [("Yasir", False, "亚西尔"), ("Kumar", False, "库马尔"),
+                                       ("Juan", False, "胡安"), ("Alejo", False, "阿莱霍"),
+                                       ("Xander", False, "赞德"), ("Ximena", True, "希梅娜"),
+                                       ("Dexter", False, "德克斯特"), ("Oscar", False, "奥斯卡"),
+                                       ("Benjamin", False, "本贾明"), ("Joann", True, "乔安")]:
+            with self.subTest(name=name):
+                self.assertEqual(transliterate(name, female), expected)
+
+
+class CharacterTextFileTest(unittest.TestCase):
+    """The builder reads our explanation files, written by hand in several parts."""
+
+    def test_files_are_read_in_name_order_and_a_character_counts_once(self):
+        sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+        import build_namedb
+        with tempfile.TemporaryDirectory() as texts:
+            for name, body in [("character_explanations_2.tsv", "玥\t二\t二详\n"),
+                               ("character_explanations_1.tsv",
+                                "# 注释\n字\t基本解释\t详细解释\n玥\t神珠。<br />宝珠\t一详\n"
+                                "涵\t包容\n字\t文字\t文字详\n")]:
+                with open(os.path.join(texts, name), "w", encoding="utf-8") as f:
+                    f.write(body)
+            saved = build_namedb.TEXTS_DIR, list(build_namedb.warnings)
+            build_namedb.TEXTS_DIR = texts
+            try:
+                with contextlib.redirect_stderr(io.StringIO()):
+                    loaded = build_namedb.load_character_texts()
+                new_warnings = build_namedb.warnings[len(saved[1]):]
+            finally:
+                build_namedb.TEXTS_DIR = saved[0]
+                build_namedb.warnings[:] = saved[1]
+        self.assertEqual(loaded, {"玥": ("神珠。<br />宝珠", "一详"), "字": ("文字", "文字详")})
+        self.assertEqual(len(new_warnings), 2)  # 涵 lacks a column; 玥 comes twice
+        self.assertEqual(build_namedb.own_text("神珠<br />宝珠 & 玉", ["a gem"]),
+                         "神珠<br />宝珠 &amp; 玉<br />a gem")
 
 
 if __name__ == "__main__":

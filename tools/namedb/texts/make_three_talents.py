@@ -45,9 +45,7 @@ EXCESSIVE_TRIPLES = {"火火火", "金金金"}
 
 # A clash between neighbours makes the combination 凶 at best in the published tables, even
 # when the other side helps (金木木, 火火金, 水水火). Earth is read gently: wood's roots in earth
-# (木木土 吉, 火土木 中) and earth damming water from the person's place (水土土) are no clash;
-# 金水土 keeps its balance too, heaven's metal feeding the water that earth dams.
-BALANCED_DESPITE_CLASH = {"金水土"}
+# (木木土 吉, 火土木 中) and earth damming water from the person's place (水土土) are no clash.
 
 
 def clashes(person, other):
@@ -57,9 +55,44 @@ def clashes(person, other):
     return kind == CONTROLLED and not (person == "土" and other == "木")
 
 
+def rooted(person, earth):
+    """Wood standing on earth is read as a tree rooted in the ground, not as wood overcoming
+    earth (木木土, 火木土, 水木土 are 大吉 in the published tables)."""
+    return person == "木" and earth == "土"
+
+
+def earth_relation(person, earth):
+    return SAME if rooted(person, earth) else relation(person, earth)
+
+
+# Ratings the published tables give against our reading of the relations; each one follows the
+# tables, which weigh the whole configuration, not only the two neighbours.
+AS_PUBLISHED = {
+    "木土火": "吉",  # 中吉: earth fed by fire below, wood above only slows the rise
+    "木土土": "吉",  # 吉: 大体平顺幸福
+    "木土金": "中",  # 吉多于凶: a sound base, a held-down success
+    "土木土": "凶",  # 凶多于吉: talent held down from above
+    "土木火": "吉",  # 中吉: late but certain success
+    "土木水": "凶",  # 凶多于吉: 外见吉祥，内实不然
+    "土火金": "中",  # 吉多于凶: success with trouble below
+    "土土木": "吉",  # 中吉: late but certain success
+    "土土水": "凶",  # 凶多于吉: the base gives way
+    "土水金": "中",  # 吉凶参半
+    "金火火": "中",  # 吉凶参半
+    "金火土": "中",  # 吉凶参半
+    "金土木": "吉",  # 中吉
+    "金水土": "吉",  # 吉: water held by earth, 凶意则微
+    "水火木": "吉",  # 中吉: wood between water and fire eases the clash
+    "水土金": "吉",  # 中吉
+}
+
+
 def rating(heaven, person, earth):
+    key = heaven + person + earth
+    if key in AS_PUBLISHED:
+        return AS_PUBLISHED[key]
     total = (RELATION_WEIGHT[relation(person, heaven)]
-             + RELATION_WEIGHT[relation(person, earth)])
+             + RELATION_WEIGHT[earth_relation(person, earth)])
     if total >= 3:
         word = "大吉"
     elif total >= 1:
@@ -70,10 +103,9 @@ def rating(heaven, person, earth):
         word = "凶"
     else:
         word = "大凶"
-    if word == "大吉" and heaven + person + earth in EXCESSIVE_TRIPLES:
+    if word == "大吉" and key in EXCESSIVE_TRIPLES:
         word = "吉"
-    if (word in ("大吉", "吉", "中") and heaven + person + earth not in BALANCED_DESPITE_CLASH
-            and (clashes(person, heaven) or clashes(person, earth))):
+    if word in ("大吉", "吉", "中") and (clashes(person, heaven) or clashes(person, earth)):
         word = "凶"
     return word
 
@@ -106,6 +138,8 @@ SAME_IMAGE = {
 
 def pair_words(person, other, other_name, kind):
     """The relation in words ("天格木生人格火") and its image."""
+    if other_name == "地格" and rooted(person, other):
+        return "人格木立于地格土之上", "如树木扎根大地，根深叶茂"
     if kind == SAME:
         if other_name == "天格":
             return f"天格{other}与人格{person}比和", SAME_IMAGE[person]
@@ -434,7 +468,7 @@ COLUMNS = [
 def row(heaven, person, earth):
     key = heaven + person + earth
     up = relation(person, heaven)
-    down = relation(person, earth)
+    down = earth_relation(person, earth)
     word = rating(heaven, person, earth)
     excessive = key in EXCESSIVE_TRIPLES
 
@@ -447,8 +481,9 @@ def row(heaven, person, earth):
     opening = EXCESS_OPENING.format(e=person) if excessive else OPENING[word]
     summary = (f"{key}配置，{opening}。成功运{SUCCESS_WORD[up]}，"
                f"基础运{BASIC_WORD[down]}，{ADVICE[LEVEL[word]][person]}。")
-    personality = (NATURE[person] + NATURE_BY_HEAVEN[up].format(h=heaven)
-                   + NATURE_BY_EARTH[down].format(e=earth))
+    by_earth = ("立于地格土之上，根基稳固，性情踏实。" if rooted(person, earth)
+                else NATURE_BY_EARTH[down].format(e=earth))
+    personality = NATURE[person] + NATURE_BY_HEAVEN[up].format(h=heaven) + by_earth
     if excessive:
         personality += EXCESS_NATURE.format(e=person)
 
@@ -465,7 +500,8 @@ def row(heaven, person, earth):
         OLD_AGE_BY_EARTH[down] + OLD_AGE_BY_RATING[word],
     ]
     influences = [
-        BASIC_INFLUENCE[down].format(p=person, e=earth),
+        ("人格木立于地格土之上，如树木扎根大地，根基稳固，境遇安定，身心健康，能安心发展。"
+         if rooted(person, earth) else BASIC_INFLUENCE[down].format(p=person, e=earth)),
         SUCCESS_INFLUENCE[up].format(p=person, h=heaven),
         RELATIONS_BY_HEAVEN[up] + RELATIONS_BY_EARTH[down],
         CHARACTER_INFLUENCE[person] + CHARACTER_BY_HEAVEN[up] + CHARACTER_BY_EARTH[down]
@@ -482,6 +518,14 @@ def build_rows():
             assert len(text) <= limit, (cells[0], name, len(text), text)
             assert "\t" not in text and "\n" not in text
             text.encode("gbk")  # the program shows every text in GBK
+    # No text may praise what its rating condemns, or the other way round: both neighbours
+    # helping under a bad rating, or both hindering under a good one.
+    for cells in rows:
+        heaven, person, earth = cells[0]
+        weights = (RELATION_WEIGHT[relation(person, heaven)],
+                   RELATION_WEIGHT[earth_relation(person, earth)])
+        assert not (cells[1] in ("凶", "大凶") and min(weights) > 0), cells[0]
+        assert not (cells[1] in ("大吉", "吉") and max(weights) < 0), cells[0]
     for column in ("解释一", "总论", "性格"):
         index = [name for name, _ in COLUMNS].index(column)
         assert len({cells[index] for cells in rows}) == len(rows), column

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class SettingsFile;
+
+// What the program keeps between runs, in its own terms: the inputs of the main window and the
+// naming records. All texts are GBK.
+
+// Columns 1-7 of a row of the record list: the name (surname, CR LF, given name), 简体笔划,
+// 繁体笔划, 五行, 五格, 三才, 评分. Column 0 is the row number and is never stored.
+using NamingRecord = std::array<std::string, 7>;
+
+struct SavedSettings {
+    std::string surname;
+    int sexIndex = 0;         // 0 男, 1 女; -1 when nothing was selected
+    int nameLengthIndex = 0;  // 0 一字, 1 二字; -1 when nothing was selected
+    std::string combinationCharacters;
+    std::string englishGivenName;
+    std::string scoreGivenName;
+    std::vector<NamingRecord> records;
+};
+
+// Reads the section "设置". Missing or damaged values give the defaults: an empty text, 男,
+// 一字 and no records.
+SavedSettings ReadSavedSettings(const SettingsFile& file);
+// Writes every key of the section "设置" (the file itself is saved by the caller).
+void WriteSavedSettings(SettingsFile& file, const SavedSettings& settings);
+
+// The stored form of the records: each record's seven fields joined by ";" and ended by "|",
+// with the line break of the name written as a space.
+std::string PlainRecordText(const std::vector<NamingRecord>& records);
+// Reads the stored form back: every space becomes CR LF, "|" ends a record, ";" a field; missing
+// fields are empty and fields beyond the seventh are ignored.
+std::vector<NamingRecord> ParsePlainRecordText(std::string_view text);
+
+// The plain form cannot hold a field with ";", "|", a space or a line break of its own. Such
+// records are stored a second time in a form that escapes those bytes as %XX (and "%" itself).
+std::string EscapedRecordText(const std::vector<NamingRecord>& records);
+std::vector<NamingRecord> ParseEscapedRecordText(std::string_view text);

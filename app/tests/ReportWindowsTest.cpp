@@ -1,0 +1,154 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/MainWindow.h"
+#include "app/ProgramSession.h"
+#include "app/RecordsPage.h"
+#include "generation/ui/CombinationPage.h"
+#include "generation/ui/HighScorePage.h"
+#include "generation/ui/ModeSelectionPage.h"
+#include "namedb/tests/FixtureDatabase.h"
+#include "numerology/ui/CharacterQueryWindow.h"
+#include "numerology/ui/NameDetailWindow.h"
+#include "numerology/ui/PageWindow.h"
+#include "numerology/ui/ScorePage.h"
+#include "numerology/ui/tests/ListClicks.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/PageView.h"
+#include "widgets/QtText.h"
+
+using numerology_ui::NameDetailWindow;
+
+namespace {
+
+// The name tables with two characters in them, enough for the pages to show something.
+bool TwoCharacters(SqliteDatabase& db, LoadFailureSink&) {
+    fixture::OpenEmptyNameDatabase(db);
+    for (const char* character : {"李", "玥", "月"}) {
+        const std::string gbk = widgets::ToGbk(QString::fromUtf8(character));
+        fixture::InsertCharacter(db, gbk, gbk, 7, 7, widgets::ToGbk(QStringLiteral("木")));
+    }
+    return true;
+}
+
+}  // namespace
+
+// How the main window reaches the report windows: the double clicks of its lists, 新华字典 and
+// 使用帮助.
+class ReportWindowsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        widgets::MessageBoxes::SetRecorder(
+            [this](const QString& text, const QString&, auto) { m_messages << text; });
+        m_messages.clear();
+        m_session =
+            std::make_unique<ProgramSession>(m_programFolder.path().toStdString(), TwoCharacters);
+        m_window = std::make_unique<MainWindow>(*m_session);
+        m_window->StartUp();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() {
+        m_window.reset();
+        m_session.reset();
+    }
+
+    // A generated name opens its report and joins the records once; the record reopens it. The
+    // name is split with the surname of the run, even after the surname box changed.
+    void generatedNamesOpenTheirReportAndAreRecordedOnce() {
+        m_window->modeSelectionPage()->surname()->setText(QStringLiteral("李"));
+        m_window->combinationPage()->characters()->setText(QStringLiteral("月"));
+        widgets::ResultListView* generated = m_window->combinationPage()->list();
+        QTest::mouseClick(m_window->combinationPage()->generateButton(), Qt::LeftButton);
+        QTRY_COMPARE(generated->model()->rowCount(), 1);
+        QTRY_VERIFY(m_window->combinationPage()->generateButton()->isEnabled());
+        QStringList row = generated->model()->Row(0);
+        QCOMPARE(row.value(1), QStringLiteral("李月"));
+        m_window->modeSelectionPage()->surname()->setText(QString());
+        m_messages.clear();  // the run's own note on one-character names
+
+        DoubleClickRow(*generated, 0);
+        DoubleClickRow(*generated, 0);
+        QCOMPARE(DetailWindows().size(), 2);
+        QCOMPARE(DetailWindows().first()->windowTitle(), QStringLiteral("李月姓名详细解释"));
+        QCOMPARE(DetailWindows().first()->tabs()->tabText(2), QStringLiteral("月"));
+        widgets::ResultListView* records = m_window->recordsPage()->list();
+        row[1] = QStringLiteral("李\r\n月");
+        QCOMPARE(records->model()->Rows(), (std::vector<QStringList>{row}));
+
+        m_window->Navigate(6);
+        DoubleClickRow(*records, 0);
+        QCOMPARE(DetailWindows().size(), 3);
+        QCOMPARE(DetailWindows().last()->windowTitle(), QStringLiteral("李 月姓名详细解释"));
+        QCOMPARE(records->model()->rowCount(), 1);
+        QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join(QLatin1Char('|'))));
+    }
+
+    // 姓名评分 takes the surname along; 评分 and a double click on its row open the report.
+    void theScorePageScoresAndOpens() {
+        m_window->modeSelectionPage()->surname()->setText(QStringLiteral("李"));
+        m_window->navigationActions()[2]->trigger();
+        numerology_ui::ScorePage* page = m_window->scorePage();
+        page->givenName()->setText(QStringLiteral("玥"));
+        QTest::mouseClick(page->scoreButton(), Qt::LeftButton);
+        QCOMPARE(page->list()->model()->rowCount(), 1);
+        DoubleClickRow(*page->list(), 0);
+        QCOMPARE(DetailWindows().size(), 1);
+        QCOMPARE(m_window->recordsPage()->list()->model()->rowCount(), 0);
+    }
+
+    void theDictionaryOpensModalOverTheWindow() {
+        m_window->navigationActions()[4]->trigger();
+        auto* dictionary = m_window->findChild<numerology_ui::CharacterQueryWindow*>();
+        QVERIFY(dictionary);
+        QVERIFY(dictionary->isVisible());
+        QCOMPARE(dictionary->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(dictionary->windowTitle(), QStringLiteral("汉字查询"));
+        dictionary->characterBox()->setText(QStringLiteral("玥"));
+        QTest::mouseClick(dictionary->queryButton(), Qt::LeftButton);
+        auto* page = dictionary->findChild<numerology_ui::CharacterPageWindow*>();
+        QVERIFY(page);
+        QCOMPARE(page->windowTitle(), QStringLiteral(" 汉字[ 玥 ]的详细解释"));
+        QVERIFY(page->view()->toPlainText().contains(QStringLiteral("玥")));
+        dictionary->close();
+        QTRY_VERIFY(!m_window->findChild<numerology_ui::CharacterQueryWindow*>());
+    }
+
+    void helpShowsTheManualInTheProgramsOwnWindow() {
+        // Without the manual nothing opens.
+        m_window->helpAction()->trigger();
+        QVERIFY(!m_window->findChild<numerology_ui::PageWindow*>());
+
+        QDir(m_programFolder.path()).mkpath(QStringLiteral("Help"));
+        const QString manual = m_programFolder.filePath(QStringLiteral("Help/用户手册.html"));
+        QVERIFY(QFile::copy(QStringLiteral(BABYNAME_SOURCE_DIR "/Help/用户手册.html"), manual));
+        m_window->helpAction()->trigger();
+        auto* window = m_window->findChild<numerology_ui::PageWindow*>();
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowTitle(), QStringLiteral("使用帮助"));
+        const QString text = window->view()->toPlainText();
+        QVERIFY(text.contains(QStringLiteral("禾朗宝宝起名软件 使用手册")));
+        QVERIFY(text.contains(QStringLiteral("新华字典")));
+        QFile::remove(manual);
+    }
+
+  private:
+    QList<NameDetailWindow*> DetailWindows() const {
+        return m_window->findChildren<NameDetailWindow*>();
+    }
+
+    QTemporaryDir m_programFolder;
+    std::unique_ptr<ProgramSession> m_session;
+    std::unique_ptr<MainWindow> m_window;
+    QStringList m_messages;
+};
+
+QTEST_MAIN(ReportWindowsTest)
+#include "ReportWindowsTest.moc"

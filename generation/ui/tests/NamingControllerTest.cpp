@@ -1,0 +1,598 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <ctime>
+#include <filesystem>
+#include <future>
+#include <memory>
+#include <set>
+
+#include "generation/RunController.h"
+#include "generation/tests/GenerationFixture.h"
+#include "generation/ui/ClassicPage.h"
+#include "generation/ui/CombinationPage.h"
+#include "generation/ui/EnglishNamePage.h"
+#include "generation/ui/GenerationCharacterDialog.h"
+#include "generation/ui/HighScorePage.h"
+#include "generation/ui/ModeSelectionPage.h"
+#include "generation/ui/NamingController.h"
+#include "generation/ui/NamingModes.h"
+#include "generation/ui/NicknamePage.h"
+#include "generation/ui/PoemPage.h"
+#include "generation/ui/SuperLuckyPage.h"
+#include "generation/ui/WaitingWindow.h"
+#include "namedb/LoadNameDatabase.h"
+#include "namedb/tests/FixtureDatabase.h"
+#include "numerology/CharacterLookup.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
+
+using namespace generation_ui;
+using widgets::ToGbk;
+using widgets::MessageBoxes::Icon;
+
+namespace {
+
+std::string G(const char* utf8) { return ToGbk(QString::fromUtf8(utf8)); }
+
+// The naming pages in their tab host with a controller and a run holder of their own, as the
+// main window places them.
+struct NamingWindow {
+    explicit NamingWindow(SqliteDatabase& db, const std::filesystem::path& dataDirectory) {
+        pages = {new ModeSelectionPage, new HighScorePage,   new SuperLuckyPage,
+                 new PoemPage,          new CombinationPage, new NicknamePage,
+                 new EnglishNamePage,   new ClassicPage,     &tabs};
+        for (QWidget* page : std::initializer_list<QWidget*>{
+                 pages.modeSelection, pages.highScore, pages.poem, pages.combination,
+                 pages.nickname, pages.english, pages.superLucky, pages.classic})
+            tabs.addTab(page, page->metaObject()->className());
+        NamingServices services{&runs, [&db] { return &db; }, dataDirectory,
+                                [this](WindowControl control, bool enabled) {
+                                    enabledControls[control] = enabled;
+                                    if (QPushButton* button = ButtonOf(control))
+                                        button->setEnabled(enabled);
+                                },
+                                &tabs};
+        controller = std::make_unique<NamingController>(pages, std::move(services));
+        controller->SetDocumentOpener(
+            [this](const std::filesystem::path& file) { opened.push_back(file); });
+        controller->SetShuffleSeed(11);
+    }
+    ~NamingWindow() {
+        controller->ShutDown();
+        runs.ShutDown();
+    }
+
+    void Choose(GenerationMode mode, const QString& surname, int nameLength = 2) {
+        pages.modeSelection->surname()->setText(surname);
+        pages.modeSelection->nameLength()->setCurrentIndex(nameLength == 2 ? 1 : 0);
+        const auto& modes = NamingModes();
+        for (size_t i = 0; i < modes.size(); ++i)
+            if (modes[i].mode == mode) pages.modeSelection->modeButtons()[int(i)]->click();
+    }
+    // Presses a start button and waits for the run it starts to end.
+    bool RunFrom(QPushButton* button) {
+        QSignalSpy ended(controller.get(), &NamingController::runEnded);
+        button->click();
+        if (!ended.wait(60000)) return false;
+        runs.WaitUntilFinished();
+        QCoreApplication::processEvents();
+        return true;
+    }
+    // The page buttons a run switches, as the main window maps them.
+    QPushButton* ButtonOf(WindowControl control) const {
+        switch (control) {
+            case WindowControl::HighScorePause:
+                return pages.highScore->pauseButton();
+            case WindowControl::HighScoreRegenerate:
+                return pages.highScore->regenerateButton();
+            case WindowControl::HighScoreExport:
+                return pages.highScore->exportButton();
+            case WindowControl::SuperLuckyGenerate:
+                return pages.superLucky->generateButton();
+            case WindowControl::SuperLuckyPause:
+                return pages.superLucky->pauseButton();
+            case WindowControl::SuperLuckyExport:
+                return pages.superLucky->exportButton();
+            case WindowControl::NicknameGenerate:
+                return pages.nickname->generateButton();
+            case WindowControl::ModeSelection:
+                break;
+        }
+        return nullptr;
+    }
+    const std::vector<QStringList>& Rows(widgets::ResultListView* list) const {
+        return list->model()->Rows();
+    }
+
+    QTabWidget tabs;
+    NamingPages pages;
+    RunController runs;
+    std::unique_ptr<NamingController> controller;
+    std::map<WindowControl, bool> enabledControls;
+    std::vector<std::filesystem::path> opened;
+};
+
+QString GivenName(const QStringList& row, const QString& surname) {
+    return row.value(1).mid(surname.size());
+}
+
+std::string ElementOf(SqliteDatabase& db, const QString& character) {
+    return FetchCharacter(db, ToGbk(character)).element;
+}
+
+QByteArray ReadFile(const std::filesystem::path& file) {
+    QFile in(QString::fromStdU16String(file.u16string()));
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+// The rows of a finished Chinese list: numbered 1.. from the top, scores never rising.
+bool IsFinishedList(const std::vector<QStringList>& rows) {
+    for (size_t k = 0; k < rows.size(); ++k) {
+        if (rows[k].value(0) != QString::number(k + 1)) return false;
+        if (k > 0 && rows[k].value(7).toInt() > rows[k - 1].value(7).toInt()) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+class NamingControllerTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        generation_fixture::BuildFullPoolDatabase(m_db);
+        // Two poets; 李白 has two poems of one title, and 杜甫 one more of that title.
+        const char* poets[][2] = {{"李白", "1"}, {"杜甫", "2"}};
+        for (const auto& [poet, order] : poets)
+            fixture::InsertRow(m_db, G("NB_Poet"),
+                               {SqlValue::Int(std::stoi(order)), SqlValue::Text(G(poet)),
+                                SqlValue::Text("1"), SqlValue::Int(std::stoi(order))});
+        const char* poems[][5] = {
+            {"1", "句", "李白", "明月照高楼，清风入竹林。", "明月"},
+            {"2", "句", "李白", "春江潮水连海平，海上明月共潮生。", "江海"},
+            {"3", "句", "杜甫", "两个黄鹂鸣翠柳，一行白鹭上青天。", "黄"},
+        };
+        for (const auto& [id, title, poet, content, marks] : poems)
+            fixture::InsertRow(
+                m_db, G("NB_全唐诗"),
+                {SqlValue::Int(std::stoi(id)), SqlValue::Text(G(title)), SqlValue::Text(G(poet)),
+                 SqlValue::Text(G(content)), SqlValue::Text(G(marks)), SqlValue::Int(10)});
+        // English names under th (two male, one female) and s.
+        const char* english[][5] = {{"t", "th", "Thomas", "1", "托马斯"},
+                                    {"t", "th", "Theodore", "1", "西奥多"},
+                                    {"t", "th", "Thea", "2", "西娅"},
+                                    {"s", "", "Simon", "1", "西蒙"}};
+        int id = 1;
+        for (const auto& [index, index2, name, sex, reading] : english)
+            fixture::InsertRow(m_db, G("NB_EName"),
+                               {SqlValue::Int(id++), SqlValue::Text(index), SqlValue::Text(index2),
+                                SqlValue::Text(name), SqlValue::Text("5"),
+                                SqlValue::Int(std::stoi(sex)), SqlValue::Text(G(reading)),
+                                SqlValue::Text(""), SqlValue::Text(""), SqlValue::Text(G("含义"))});
+        m_db.Prepare(G("update NB_CNWord set 声母=?1 where 汉字=?2"),
+                     {SqlValue::Text("z"), SqlValue::Text(G("子"))})
+            .Run();
+    }
+
+    void init() {
+        m_messages.clear();
+        widgets::MessageBoxes::SetRecorder(
+            [this](const QString& text, const QString& title, Icon icon) {
+                m_messages << QStringList{text, title, QString::number(int(icon))};
+            });
+        m_window = std::make_unique<NamingWindow>(m_db, m_dataFolder.path().toStdString());
+    }
+    void cleanup() { m_window.reset(); }
+
+    // 开始起名 in 高分: a sorted list of names of 90 or more; the same surname only shows the
+    // page again, another one starts afresh; each new run's pause button reads 暂停.
+    void highScoreFromTheStartButton() {
+        NamingWindow& w = *m_window;
+        w.pages.highScore->pauseButton()->click();  // an earlier pause, with no run to hold
+        QCOMPARE(w.pages.highScore->pauseButton()->text(), QStringLiteral("继续"));
+        w.Choose(GenerationMode::HighScore, QStringLiteral("李"));
+        QVERIFY(w.RunFrom(w.pages.modeSelection->startButton()));
+        QCOMPARE(w.tabs.currentWidget(), w.pages.highScore);
+        QCOMPARE(w.pages.highScore->pauseButton()->text(), QStringLiteral("暂停"));
+        const auto& rows = w.Rows(w.pages.highScore->list());
+        QVERIFY(!rows.empty());
+        QVERIFY(rows.size() <= 10000);
+        QVERIFY(IsFinishedList(rows));
+        for (const QStringList& row : rows) {
+            QVERIFY(row.value(7).toInt() >= 90);
+            QVERIFY(row.value(1).startsWith(QStringLiteral("李")));
+            QVERIFY(!GivenName(row, QStringLiteral("李")).contains(QStringLiteral("李")));
+        }
+        QVERIFY(w.enabledControls[WindowControl::ModeSelection]);
+        QVERIFY(w.pages.highScore->regenerateButton()->isEnabled());
+        QVERIFY(!w.controller->waitingWindow() || !w.controller->waitingWindow()->isVisible());
+        QVERIFY(w.Rows(w.pages.highScore->list())[0].size() == 8);
+        QVERIFY(!w.pages.highScore->list()
+                     ->model()
+                     ->data(w.pages.highScore->list()->model()->index(0, 0), Qt::DecorationRole)
+                     .isNull());
+
+        // The same surname again starts nothing.
+        const QStringList first = rows.front();
+        w.tabs.setCurrentWidget(w.pages.modeSelection);
+        w.pages.modeSelection->startButton()->click();
+        QCOMPARE(w.tabs.currentWidget(), w.pages.highScore);
+        QVERIFY(!w.runs.IsActive());
+        QCOMPARE(w.Rows(w.pages.highScore->list()).front(), first);
+
+        // A double click on a name asks for its report.
+        QSignalSpy detail(w.controller.get(), &NamingController::nameDetailRequested);
+        emit w.pages.highScore->list()->doubleClicked(
+            w.pages.highScore->list()->model()->index(0, 1));
+        QCOMPARE(detail.count(), 1);
+        QCOMPARE(detail[0][0].toString(), QStringLiteral("李"));
+        QCOMPARE(detail[0][1].toString(), GivenName(first, QStringLiteral("李")));
+        QCOMPARE(detail[0][2].toStringList(), first);
+
+        // Another surname empties the list and starts again.
+        w.pages.modeSelection->surname()->setText(QStringLiteral("王"));
+        QVERIFY(w.RunFrom(w.pages.modeSelection->startButton()));
+        for (const QStringList& row : w.Rows(w.pages.highScore->list()))
+            QVERIFY(row.value(1).startsWith(QStringLiteral("王")));
+    }
+
+    void emptySurnameStartsNothing() {
+        NamingWindow& w = *m_window;
+        for (GenerationMode mode :
+             {GenerationMode::HighScore, GenerationMode::SuperLucky, GenerationMode::Classic}) {
+            m_messages.clear();
+            w.Choose(mode, QString());
+            w.pages.modeSelection->startButton()->click();
+            const QList<QStringList> expected = {{QStringLiteral("请输入姓氏!"),
+                                                  QStringLiteral("提示"),
+                                                  QString::number(int(Icon::Information))}};
+            QCOMPARE(m_messages, expected);
+            QVERIFY(!w.runs.IsActive());
+            QCOMPARE(w.tabs.currentWidget(), w.pages.modeSelection);
+        }
+    }
+
+    // 超吉: 开始起名 only shows the page; 生成 with 第二个字五行限定 金 makes names whose first
+    // given-name character is 金.
+    void superLuckyWithTheSecondCharacterFilter() {
+        NamingWindow& w = *m_window;
+        w.Choose(GenerationMode::SuperLucky, QStringLiteral("李"));
+        w.pages.modeSelection->startButton()->click();
+        QCOMPARE(w.tabs.currentWidget(), w.pages.superLucky);
+        QVERIFY(!w.runs.IsActive());
+
+        SuperLuckyPage* page = w.pages.superLucky;
+        page->master(SuperLuckyPage::SecondCharacter)->click();
+        page->elements(SuperLuckyPage::SecondCharacter)[0]->click();  // 金
+        QVERIFY(w.RunFrom(page->generateButton()));
+        const auto& rows = w.Rows(page->list());
+        QVERIFY(!rows.empty());
+        QVERIFY(IsFinishedList(rows));
+        for (const QStringList& row : rows)
+            QCOMPARE(ElementOf(m_db, GivenName(row, QStringLiteral("李")).left(1)), G("金"));
+        QVERIFY(page->generateButton()->isEnabled());
+        QVERIFY(w.enabledControls[WindowControl::SuperLuckyExport]);
+    }
+
+    // Rows a stopped run had already sent never reach the list that the next start emptied.
+    void rowsOfAStoppedRunNeverAppear() {
+        NamingWindow& w = *m_window;
+        w.Choose(GenerationMode::SuperLucky, QStringLiteral("李"));
+        SuperLuckyPage* page = w.pages.superLucky;
+        page->master(SuperLuckyPage::MustNot)->click();  // no element excluded: every character
+        page->generateButton()->click();
+        QTRY_VERIFY(page->list()->model()->rowCount() > 0);
+        w.pages.modeSelection->surname()->setText(QStringLiteral("张"));
+        w.pages.modeSelection->startButton()->click();  // stops the run and empties the list
+        QCOMPARE(page->list()->model()->rowCount(), 0);
+        QTRY_VERIFY(!w.runs.IsActive());
+        QCoreApplication::processEvents();
+        QCOMPARE(page->list()->model()->rowCount(), 0);
+        QCOMPARE(page->pauseButton()->text(), QStringLiteral("暂停"));
+    }
+
+    // 诗词: the poets, the poems of the chosen one, the boxes of the very poem picked (not the
+    // first of its title), 全选, 生成.
+    void poemPickingAndNames() {
+        NamingWindow& w = *m_window;
+        PoemPage* page = w.pages.poem;
+        w.Choose(GenerationMode::Poem, QStringLiteral("李"));
+        w.pages.modeSelection->startButton()->click();
+        QCOMPARE(w.tabs.currentWidget(), page);
+        QVERIFY(!w.runs.IsActive());
+        QCOMPARE(page->poets()->model()->rowCount(), 2);
+        QCOMPARE(page->poets()->model()->Row(0).value(1), QStringLiteral("李白"));
+        QCOMPARE(page->poems()->model()->rowCount(), 2);
+
+        page->poems()->selectRow(1);
+        page->usePoemButton()->click();
+        QCOMPARE(page->innerTabs()->currentWidget(), page->charactersPage());
+        QStringList captions, ticked;
+        for (QCheckBox* box : page->characterBoxes()) {
+            captions << box->text();
+            if (box->isChecked()) ticked << box->text();
+        }
+        QCOMPARE(captions.join(QString()), QStringLiteral("春江潮水连海平海上明月共潮生"));
+        QCOMPARE(ticked,
+                 (QStringList{QStringLiteral("江"), QStringLiteral("海"), QStringLiteral("海")}));
+
+        page->invertButton()->click();
+        QCOMPARE(page->TickedCharacters().size(), 11);
+        page->clearAllButton()->click();
+        QVERIFY(page->TickedCharacters().isEmpty());
+        page->selectAllButton()->click();
+        QCOMPARE(page->TickedCharacters().size(), 14);
+
+        QVERIFY(w.RunFrom(page->generateButton()));
+        QCOMPARE(page->innerTabs()->currentWidget(), page->resultsPage());
+        const auto& rows = w.Rows(page->list());
+        QVERIFY(!rows.empty());
+        const QString poem = captions.join(QString());
+        for (const QStringList& row : rows)
+            for (QChar character : GivenName(row, QStringLiteral("李")))
+                QVERIFY2(poem.contains(character), qPrintable(row.value(1)));
+
+        // Another poet's poem of the same title is that poet's own.
+        page->poets()->selectRow(1);
+        QCOMPARE(page->poems()->model()->rowCount(), 1);
+        page->usePoemButton()->click();
+        QCOMPARE(page->characterBoxes().first()->text(), QStringLiteral("两"));
+
+        page->poems()->clearSelection();
+        page->usePoemButton()->click();
+        QCOMPARE(m_messages.last(),
+                 (QStringList{QStringLiteral("请选择一首诗词"), QStringLiteral("提示"),
+                              QString::number(int(Icon::None))}));
+        QVERIFY(page->characterBoxes().isEmpty());
+    }
+
+    // A long poem's boxes stand 15 to a row inside the scroll area.
+    void poemBoxesFifteenToARow() {
+        PoemPage page;
+        std::vector<std::pair<QString, bool>> characters;
+        for (int i = 0; i < 300; ++i) characters.emplace_back(QStringLiteral("月"), i % 2 == 0);
+        page.SetPoemCharacters(characters);
+        QCOMPARE(page.characterBoxes().size(), 300);
+        auto* grid = static_cast<QGridLayout*>(page.characterArea()->widget()->layout());
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(grid->indexOf(page.characterBoxes()[31]), &row, &column, &rowSpan,
+                              &columnSpan);
+        QCOMPARE(row, 2);
+        QCOMPARE(column, 1);
+        QCOMPARE(grid->rowCount(), 20);
+        QVERIFY(page.characterArea()->isAncestorOf(page.characterBoxes().last()));
+    }
+
+    void combinationNicknameEnglishAndClassic() {
+        NamingWindow& w = *m_window;
+        const QString defaultText = QStringLiteral("圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇");
+        QCOMPARE(w.pages.combination->characters()->text(), defaultText);
+        w.Choose(GenerationMode::Combination, QStringLiteral("李"));
+        w.pages.modeSelection->startButton()->click();
+        QCOMPARE(w.tabs.currentWidget(), w.pages.combination);
+        QVERIFY(w.RunFrom(w.pages.combination->generateButton()));
+        QCOMPARE(w.pages.combination->characters()->text(), defaultText);
+        QCOMPARE(w.Rows(w.pages.combination->list()).size(), size_t(20 * 20));
+        for (const QStringList& row : w.Rows(w.pages.combination->list()))
+            for (QChar character : GivenName(row, QStringLiteral("李")))
+                QVERIFY(defaultText.contains(character));
+
+        w.Choose(GenerationMode::Nickname, QStringLiteral("林"));
+        w.pages.modeSelection->startButton()->click();
+        QCOMPARE(w.tabs.currentWidget(), w.pages.nickname);
+        w.pages.nickname->doubled()->click();
+        QVERIFY(w.RunFrom(w.pages.nickname->generateButton()));
+        QVERIFY(!w.Rows(w.pages.nickname->list()).empty());
+        for (const QStringList& row : w.Rows(w.pages.nickname->list())) {
+            const QString given = GivenName(row, QStringLiteral("林"));
+            QVERIFY(given.size() == 2 && given[0] == given[1] && given[0] != QChar(u'林'));
+        }
+
+        // 起英文名: 开始起名 copies the surname; the checks; 子轩 男性化 gives the th names.
+        EnglishNamePage* english = w.pages.english;
+        w.Choose(GenerationMode::English, QStringLiteral("李"));
+        w.pages.modeSelection->startButton()->click();
+        QCOMPARE(english->surname()->text(), QStringLiteral("李"));
+        m_messages.clear();
+        english->generateButton()->click();
+        english->surname()->clear();
+        english->givenName()->setText(QStringLiteral("子轩"));
+        english->generateButton()->click();
+        QCOMPARE(m_messages,
+                 (QList<QStringList>{{QStringLiteral("请输入名字"), QStringLiteral("提示"), "0"},
+                                     {QStringLiteral("请输入姓氏"), QStringLiteral("提示"), "0"}}));
+        QVERIFY(!w.runs.IsActive());
+        english->surname()->setText(QStringLiteral("李"));
+        english->masculine()->click();
+        for (int press = 0; press < 2; ++press) {
+            QVERIFY(w.RunFrom(english->generateButton()));
+            const auto& rows = w.Rows(english->list());
+            QCOMPARE(rows.size(), size_t(2));
+            QCOMPARE(rows[0], (QStringList{"1", "Thomas", QStringLiteral("托马斯"),
+                                           QStringLiteral("含义")}));
+            QCOMPARE(rows[1].value(0), QStringLiteral("2"));
+            QVERIFY(rows[1].value(1).startsWith(QStringLiteral("Th")));
+        }
+        QVERIFY(m_messages.size() == 2);
+
+        // 经典: the text in lines of 14 names with a blank line after each, exported unchanged.
+        w.Choose(GenerationMode::Classic, QStringLiteral("李"));
+        QVERIFY(w.RunFrom(w.pages.modeSelection->startButton()));
+        QCOMPARE(w.tabs.currentWidget(), w.pages.classic);
+        const QString shown = w.pages.classic->names()->toPlainText();
+        const QStringList lines = shown.split(QLatin1Char('\n'));
+        QVERIFY(lines.size() > 3);
+        QCOMPARE(lines[0].count(QStringLiteral("李")), 14);
+        QCOMPARE(lines[1], QString());
+        QVERIFY(lines[0].startsWith(QStringLiteral("李")));
+        QVERIFY(lines[0].endsWith(QStringLiteral("  ")));
+        w.pages.classic->exportButton()->click();
+        const std::filesystem::path file = m_dataFolder.path().toStdString() + "/ClassNameList.txt";
+        const QByteArray bytes = ReadFile(file);
+        QVERIFY(bytes.contains("\r\n\r\n"));
+        QCOMPARE(widgets::FromGbk(bytes.toStdString())
+                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                 shown);
+        QCOMPARE(w.opened.back(), file);
+    }
+
+    // 设置辈份: a second character fixed in the dialog is in every 高分 name; 取消 switches it
+    // off without changing the mark's colour.
+    void generationCharacterInSecondPosition() {
+        NamingWindow& w = *m_window;
+        QLabel* mark = w.pages.modeSelection->generationCharacterMark();
+        QTest::mouseClick(mark, Qt::LeftButton);
+        GenerationCharacterDialog* dialog = w.controller->generationCharacterDialog();
+        QVERIFY(dialog);
+        QVERIFY(dialog->noneButton()->isChecked());
+        dialog->secondButton()->click();
+        dialog->okButton()->click();
+        QCOMPARE(m_messages.last().value(0), QStringLiteral("请输入所设定的第二个字"));
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!w.controller->generationCharacter().active);
+        dialog->secondText()->setText(QStringLiteral("志"));
+        dialog->okButton()->click();
+        QTRY_VERIFY(!w.controller->generationCharacterDialog());
+        QVERIFY(w.controller->generationCharacter().active);
+        QVERIFY(mark->styleSheet().contains(QStringLiteral("#ff0000")));
+
+        w.Choose(GenerationMode::HighScore, QStringLiteral("李"));
+        QVERIFY(w.RunFrom(w.pages.modeSelection->startButton()));
+        QVERIFY(m_messages.contains(
+            QStringList{QStringLiteral("设定辈份后,产生的名字较少,所以系统将显示全部名字"),
+                        QStringLiteral("提示"), QString::number(int(Icon::Warning))}));
+        const auto& rows = w.Rows(w.pages.highScore->list());
+        QVERIFY(!rows.empty());
+        for (const QStringList& row : rows) QCOMPARE(row.value(1).mid(1, 1), QStringLiteral("志"));
+
+        QTest::mouseClick(mark, Qt::LeftButton);
+        dialog = w.controller->generationCharacterDialog();
+        QVERIFY(dialog->secondButton()->isChecked());
+        dialog->cancelButton()->click();
+        QTRY_VERIFY(!w.controller->generationCharacterDialog());
+        QVERIFY(!w.controller->generationCharacter().active);
+        QVERIFY(mark->styleSheet().contains(QStringLiteral("#ff0000")));
+        w.controller->ResetGenerationCharacter();
+        QVERIFY(mark->styleSheet().contains(QStringLiteral("#606060")));
+    }
+
+  private:
+    // The built name database, when this checkout has one (scripts/setup.sh makes it), copied
+    // into memory as the program loads it.
+    static bool OpenNameDatabase(SqliteDatabase& db) {
+        struct QuietSink : LoadFailureSink {
+            void ShowLoadFailure(const std::string&) override {}
+        } sink;
+        const std::filesystem::path file = BABYNAME_NAME_DATABASE;
+        return std::filesystem::exists(file) && LoadNameDatabase(db, file, sink);
+    }
+
+  private slots:
+    // The typical request on the real names: 李, 男, 二字, 高分, 开始起名 gives 10000 names of
+    // 90 or more; 暂停 holds the run, 导出列表 writes the rows shown so far, 继续 finishes it.
+    void typicalRequestOnTheNameDatabase() {
+        SqliteDatabase names;
+        if (!OpenNameDatabase(names)) QSKIP("data/namedata.db has not been built");
+        NamingWindow w(names, m_dataFolder.path().toStdString());
+        std::promise<void> release;
+        std::shared_future<void> released = release.get_future().share();
+        w.controller->observer()->SetBatchHook([released](int batch) {
+            if (batch == 2) released.wait_for(std::chrono::seconds(10));
+        });
+        w.Choose(GenerationMode::HighScore, QStringLiteral("李"));
+        w.pages.modeSelection->sex()->setCurrentIndex(0);
+        QSignalSpy ended(w.controller.get(), &NamingController::runEnded);
+        w.pages.modeSelection->startButton()->click();
+        QPushButton* pause = w.pages.highScore->pauseButton();
+        QTRY_VERIFY(pause->isEnabled());
+        pause->click();
+        release.set_value();
+        w.runs.WaitUntilHeldOrFinished();
+        QVERIFY(w.runs.IsHeld());
+        QCoreApplication::processEvents();
+        const auto& rows = w.Rows(w.pages.highScore->list());
+        const size_t rowsSoFar = rows.size();
+        QVERIFY(rowsSoFar > 0 && rowsSoFar < 10000);
+        QVERIFY(w.pages.highScore->exportButton()->isEnabled());
+
+        w.pages.highScore->exportButton()->click();
+        const std::filesystem::path file = m_dataFolder.path().toStdString() + "/NameList.txt";
+        const QList<QByteArray> lines = ReadFile(file).split('\n');
+        QCOMPARE(size_t(lines.size()),
+                 rowsSoFar + 2);  // header, rows, nothing after the last CR LF
+        QCOMPARE(widgets::FromGbk(lines[0].toStdString()),
+                 QStringLiteral(
+                     "编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分\r"));
+        QCOMPARE(widgets::FromGbk(lines[1].toStdString()),
+                 rows[0].join(QStringLiteral("    ")) + QLatin1Char('\r'));
+        QCOMPARE(w.opened.back(), file);
+
+        pause->click();
+        QCOMPARE(pause->text(), QStringLiteral("暂停"));
+        QVERIFY(ended.wait(20000));
+        QCoreApplication::processEvents();
+        QCOMPARE(rows.size(), size_t(10000));
+        QVERIFY(IsFinishedList(rows));
+        for (const QStringList& row : rows) QVERIFY(row.value(7).toInt() >= 90);
+    }
+
+    // Figures, not verdicts: how long the window takes to show the 高分 list, and what filing
+    // 100000 超吉 rows costs the window thread.
+    void measureTheWindowDuringRuns() {
+        SqliteDatabase names;
+        if (!OpenNameDatabase(names)) QSKIP("data/namedata.db has not been built");
+        NamingWindow w(names, m_dataFolder.path().toStdString());
+        w.controller->SetShuffleSeed(std::nullopt);
+        w.Choose(GenerationMode::HighScore, QStringLiteral("李"));
+        // Wall time depends on what else the machine runs; the CPU time of both threads does not.
+        QElapsedTimer click;
+        const std::clock_t cpuBefore = std::clock();
+        click.start();
+        QVERIFY(w.RunFrom(w.pages.modeSelection->startButton()));
+        qInfo("高分: %zu rows shown %lld ms after 开始起名 (%.0f ms CPU time)",
+              w.Rows(w.pages.highScore->list()).size(), click.elapsed(),
+              double(std::clock() - cpuBefore) * 1000.0 / CLOCKS_PER_SEC);
+
+        // The longest the window thread went without serving a 5 ms timer during the run.
+        QElapsedTimer beat;
+        qint64 longestStall = 0;
+        QTimer heart;
+        connect(&heart, &QTimer::timeout, this,
+                [&] { longestStall = std::max(longestStall, beat.restart()); });
+        SuperLuckyPage* page = w.pages.superLucky;
+        page->master(SuperLuckyPage::MustHave)->click();  // no element ticked: all five
+        const qint64 filedBefore = w.controller->rowFilingNanoseconds();
+        beat.start();
+        heart.start(5);
+        click.restart();
+        QVERIFY(w.RunFrom(page->generateButton()));
+        heart.stop();
+        qInfo(
+            "超吉: %d rows in %lld ms; longest window-thread stall %lld ms; filing the rows "
+            "took %.1f ms of window-thread time",
+            page->list()->model()->rowCount(), click.elapsed(), longestStall,
+            double(w.controller->rowFilingNanoseconds() - filedBefore) / 1e6);
+    }
+
+  private:
+    SqliteDatabase m_db;
+    QTemporaryDir m_dataFolder;
+    std::unique_ptr<NamingWindow> m_window;
+    QList<QStringList> m_messages;
+};
+
+QTEST_MAIN(NamingControllerTest)
+#include "NamingControllerTest.moc"

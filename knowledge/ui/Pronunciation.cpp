@@ -1,0 +1,127 @@
+#include "knowledge/ui/Pronunciation.h"
+
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSettings>
+
+#include "files/WriteFileAtomically.h"
+#include "knowledge/TextBetween.h"
+#include "knowledge/ui/SpeechEngine.h"
+
+namespace knowledge_ui {
+
+PronunciationSettings ReadPronunciationSettings(const std::filesystem::path& dataDirectory) {
+    PronunciationSettings settings;
+    const QString file = QString::fromStdU16String((dataDirectory / "dictionary.ini").u16string());
+    QSettings ini(file, QSettings::IniFormat);
+    settings.searchAddress = ini.value(QStringLiteral("dictionary/searchAddress")).toString();
+    bool ok = false;
+    const int seconds = ini.value(QStringLiteral("dictionary/inactivitySeconds")).toInt(&ok);
+    if (ok && seconds > 0) settings.inactivityMilliseconds = seconds * 1000;
+    return settings;
+}
+
+Pronunciation::Pronunciation(PronunciationSettings settings, QObject* parent)
+    : QObject(parent), m_settings(std::move(settings)), m_network(new QNetworkAccessManager(this)) {
+    auto* engine = new SpeechEngine(this);
+    m_speaker = [engine](const QString& text) { return engine->Say(text); };
+}
+
+Pronunciation::~Pronunciation() { Cancel(); }
+
+QMediaPlayer* Pronunciation::player() {
+    if (m_player) return m_player;
+#ifdef Q_OS_LINUX
+    // Qt 6.4 chooses GStreamer on Linux, and its player crashes on a desktop without the
+    // GStreamer base plugins; the FFmpeg back end carries its own decoders.
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+#endif
+    m_player = new QMediaPlayer(this);
+    m_player->setObjectName(QStringLiteral("媒体播放1"));
+    m_audio = new QAudioOutput(this);
+    m_player->setAudioOutput(m_audio);
+    return m_player;
+}
+
+bool Pronunciation::IsLookingUp() const { return !m_reply.isNull(); }
+
+void Pronunciation::SetSpeaker(Speaker speaker) { m_speaker = std::move(speaker); }
+
+void Pronunciation::Play(const QString& englishName) {
+    Cancel();
+    if (englishName.isEmpty()) return;
+    m_name = englishName;
+    if (m_settings.searchAddress.isEmpty()) {
+        Speak(englishName);
+        return;
+    }
+    // The name goes into the query encoded: "Mary Ann" or "Zoë" must reach the dictionary as
+    // one word, and a "&" or "#" in it must not end the query.
+    Fetch(
+        QUrl(m_settings.searchAddress + QString::fromLatin1(QUrl::toPercentEncoding(englishName))),
+        &Pronunciation::OnPage);
+}
+
+void Pronunciation::Cancel() {
+    if (!m_reply) return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+}
+
+void Pronunciation::Fetch(const QUrl& address, void (Pronunciation::*answered)(const QByteArray&)) {
+    QNetworkRequest request(address);
+    // A dictionary that stops sending is given up after the inactivity time, not at once.
+    request.setTransferTimeout(m_settings.inactivityMilliseconds);
+    QNetworkReply* reply = m_network->get(request);
+    m_reply = reply;
+    connect(reply, &QNetworkReply::finished, this, [this, reply, answered] {
+        if (reply != m_reply) return;
+        m_reply = nullptr;
+        reply->deleteLater();
+        if (reply->error() != QNetworkReply::NoError) {
+            Speak(m_name);
+            return;
+        }
+        (this->*answered)(reply->readAll());
+    });
+}
+
+void Pronunciation::OnPage(const QByteArray& page) {
+    const std::string address = knowledge::PronunciationSoundAddress(page.toStdString());
+    if (address.empty()) {
+        Speak(m_name);
+        return;
+    }
+    // The page names the sound verbatim; a relative name is the dictionary's own file.
+    m_soundAddress = QUrl(QString::fromUtf8(address));
+    Fetch(QUrl(m_settings.searchAddress).resolved(m_soundAddress), &Pronunciation::OnSound);
+}
+
+void Pronunciation::OnSound(const QByteArray& sound) {
+    const QString file = m_soundFolder.filePath(QStringLiteral("sound%1.mp3").arg(++m_soundNumber));
+    if (!m_soundFolder.isValid() ||
+        !files::WriteFileAtomically(file.toStdU16String(), sound.toStdString())) {
+        Speak(m_name);
+        return;
+    }
+    player()->setSource(QUrl::fromLocalFile(file));
+    m_player->play();
+    emit finished(m_name, true);
+}
+
+void Pronunciation::Speak(const QString& englishName) {
+    if (!m_speaker || !m_speaker(englishName)) {
+        if (!m_toldNoSpeech)
+            emit statusMessage(QStringLiteral("没有可用的语音引擎,无法朗读英文名字"));
+        m_toldNoSpeech = true;
+    }
+    emit finished(englishName, false);
+}
+
+}  // namespace knowledge_ui

@@ -1,0 +1,276 @@
+#include <QFile>
+#include <QMediaPlayer>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "knowledge/ui/Pronunciation.h"
+#include "knowledge/ui/ReadingRoom.h"
+#include "widgets/ResultListView.h"
+
+using knowledge_ui::Pronunciation;
+using knowledge_ui::PronunciationSettings;
+
+namespace {
+
+// A dictionary on 127.0.0.1: its search page links to /sound/<name>.mp3, which it serves as a
+// short MP3 of silence. How it answers the search is up to the test.
+class LocalDictionary : public QObject {
+    Q_OBJECT
+  public:
+    enum class Answer { SoundPage, NotFound, PageWithoutSound, SoundMissing, Never };
+
+    LocalDictionary() {
+        connect(&m_server, &QTcpServer::newConnection, this, &LocalDictionary::Accept);
+        m_server.listen(QHostAddress::LocalHost);
+    }
+    QString searchAddress() const { return base() + QStringLiteral("/s?wd="); }
+    QString base() const {
+        return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort());
+    }
+    QStringList requests;  // the request targets, in order
+    Answer answer = Answer::SoundPage;
+
+  private:
+    void Accept() {
+        while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+            auto* received = new QByteArray;
+            connect(socket, &QTcpSocket::disconnected, socket, [socket, received] {
+                delete received;
+                socket->deleteLater();
+            });
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket, received] {
+                received->append(socket->readAll());
+                if (!received->contains("\r\n\r\n")) return;
+                const QByteArray target = received->split(' ').value(1);
+                received->clear();
+                requests << QString::fromLatin1(target);
+                Respond(socket, target);
+            });
+        }
+    }
+
+    void Respond(QTcpSocket* socket, const QByteArray& target) {
+        if (target.startsWith("/sound/")) return Send(socket, "200 OK", "audio/mpeg", SilentMp3());
+        if (target.startsWith("/gone/")) return Send(socket, "404 Not Found", "text/html", "");
+        switch (answer) {
+            case Answer::SoundPage:
+                return Send(socket, "200 OK", "text/html; charset=utf-8",
+                            "<html><body><p>词典</p><a href=\"#\" url=\"" + base().toUtf8() +
+                                "/sound/" + target.mid(6) + ".mp3\">&#9654;</a></body></html>");
+            case Answer::SoundMissing:
+                return Send(socket, "200 OK", "text/html; charset=utf-8",
+                            "<a href=\"#\" url=\"/gone/kate.mp3\">");
+            case Answer::NotFound:
+                return Send(socket, "404 Not Found", "text/html", "<html>not here</html>");
+            case Answer::PageWithoutSound:
+                return Send(socket, "200 OK", "text/html; charset=utf-8",
+                            "<html><body>没有读音 kate.mp3</body></html>");
+            case Answer::Never:
+                return;  // keeps the connection open and says nothing
+        }
+    }
+
+    static void Send(QTcpSocket* socket, const QByteArray& status, const QByteArray& type,
+                     const QByteArray& body) {
+        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: " + type + "\r\nContent-Length: " +
+                      QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
+
+    // MPEG-1 Layer III frames, 128 kbit/s, 44.1 kHz, mono, no padding: 417 bytes each. All-zero
+    // side information and main data decode as silence, so the frames are a valid MP3 of our own.
+  public:
+    static QByteArray SilentMp3() {
+        QByteArray frame(417, '\0');
+        frame[0] = char(0xFF);
+        frame[1] = char(0xFB);
+        frame[2] = char(0x90);
+        frame[3] = char(0xC0);
+        return frame.repeated(40);  // about a second
+    }
+
+  private:
+    QTcpServer m_server;
+};
+
+}  // namespace
+
+class PronunciationTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        m_spoken.clear();
+        m_dictionary = std::make_unique<LocalDictionary>();
+        QVERIFY(m_dictionary->base() != QStringLiteral("http://127.0.0.1:0"));
+    }
+    void cleanup() { m_dictionary.reset(); }
+
+    void dictionarySoundIsPlayed() {
+        auto pronunciation = Make({m_dictionary->searchAddress(), 90000});
+        QSignalSpy finished(pronunciation.get(), &Pronunciation::finished);
+        pronunciation->Play(QStringLiteral("Mary Ann&Jo"));
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.first(), (QVariantList{QStringLiteral("Mary Ann&Jo"), true}));
+
+        // The name arrives percent-encoded: the space and the "&" stay part of the one word.
+        QCOMPARE(m_dictionary->requests.value(0), QStringLiteral("/s?wd=Mary%20Ann%26Jo"));
+        const QUrl sound(m_dictionary->base() + QStringLiteral("/sound/Mary%20Ann%26Jo.mp3"));
+        QCOMPARE(pronunciation->soundAddress(), sound);
+        QCOMPARE(m_dictionary->requests.value(1), sound.path(QUrl::FullyEncoded));
+        QVERIFY(m_spoken.isEmpty());
+
+        // The player is given the sound the dictionary served and reads it as audio.
+        const QUrl played = pronunciation->player()->source();
+        QVERIFY(played.isLocalFile());
+        QFile file(played.toLocalFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), LocalDictionary::SilentMp3());
+        QTRY_VERIFY_WITH_TIMEOUT(Loaded(pronunciation->player()), 15000);
+        QCOMPARE(pronunciation->player()->error(), QMediaPlayer::NoError);
+        pronunciation->player()->stop();
+    }
+
+    // Whatever keeps the dictionary from naming a sound, the name is spoken and nothing waits.
+    void withoutASoundTheNameIsSpoken_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("addressSet");
+        QTest::addColumn<bool>("serverRunning");
+        QTest::addRow("no address set") << int(LocalDictionary::Answer::SoundPage) << false << true;
+        QTest::addRow("404") << int(LocalDictionary::Answer::NotFound) << true << true;
+        QTest::addRow("page without the marker")
+            << int(LocalDictionary::Answer::PageWithoutSound) << true << true;
+        QTest::addRow("sound missing")
+            << int(LocalDictionary::Answer::SoundMissing) << true << true;
+        QTest::addRow("never answers") << int(LocalDictionary::Answer::Never) << true << true;
+        QTest::addRow("cannot be reached")
+            << int(LocalDictionary::Answer::SoundPage) << true << false;
+    }
+    void withoutASoundTheNameIsSpoken() {
+        QFETCH(int, answer);
+        QFETCH(bool, addressSet);
+        QFETCH(bool, serverRunning);
+        m_dictionary->answer = LocalDictionary::Answer(answer);
+        const QString address = addressSet ? m_dictionary->searchAddress() : QString();
+        if (!serverRunning) m_dictionary.reset();
+
+        // The inactivity rule, shortened from 90 seconds.
+        auto pronunciation = Make({address, 300});
+        QSignalSpy finished(pronunciation.get(), &Pronunciation::finished);
+        pronunciation->Play(QStringLiteral("Kate"));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 10000);
+        QCOMPARE(finished.first(), (QVariantList{QStringLiteral("Kate"), false}));
+        QCOMPARE(m_spoken, QStringList{QStringLiteral("Kate")});
+        QVERIFY(pronunciation->player()->source().isEmpty());
+        QVERIFY(!pronunciation->IsLookingUp());
+        if (m_dictionary && !addressSet) QVERIFY(m_dictionary->requests.isEmpty());
+    }
+
+    // A second double-click replaces the lookup that still waits; only its name is read.
+    void newNameReplacesTheWaitingLookup() {
+        m_dictionary->answer = LocalDictionary::Answer::Never;
+        auto pronunciation = Make({m_dictionary->searchAddress(), 500});
+        QSignalSpy finished(pronunciation.get(), &Pronunciation::finished);
+        pronunciation->Play(QStringLiteral("Anna"));
+        QTRY_COMPARE(m_dictionary->requests.size(), 1);
+        pronunciation->Play(QStringLiteral("Bob"));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 10000);
+        QCOMPARE(finished.first().first().toString(), QStringLiteral("Bob"));
+        QCOMPARE(m_spoken, QStringList{QStringLiteral("Bob")});
+
+        pronunciation->Play(QStringLiteral("Carl"));
+        QVERIFY(pronunciation->IsLookingUp());
+        pronunciation->Cancel();  // what quitting does
+        QVERIFY(!pronunciation->IsLookingUp());
+        QTest::qWait(0);
+        QCOMPARE(finished.size(), 1);
+    }
+
+    void settingsComeFromTheDataFolder() {
+        QTemporaryDir folder;
+        QFile ini(folder.filePath(QStringLiteral("dictionary.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(
+            "[dictionary]\nsearchAddress=http://dictionary.example/s?wd=\n"
+            "inactivitySeconds=5\n");
+        ini.close();
+        const PronunciationSettings set =
+            knowledge_ui::ReadPronunciationSettings(folder.path().toStdString());
+        QCOMPARE(set.searchAddress, QStringLiteral("http://dictionary.example/s?wd="));
+        QCOMPARE(set.inactivityMilliseconds, 5000);
+        // Without the file nothing is downloaded, and a lookup may wait the full 90 seconds.
+        const PronunciationSettings none =
+            knowledge_ui::ReadPronunciationSettings(folder.filePath("nothing").toStdString());
+        QVERIFY(none.searchAddress.isEmpty());
+        QCOMPARE(none.inactivityMilliseconds, 90000);
+    }
+
+    void missingSpeechEngineIsToldOnce() {
+        auto pronunciation = Make({QString(), 300});
+        pronunciation->SetSpeaker([](const QString&) { return false; });
+        QSignalSpy told(pronunciation.get(), &Pronunciation::statusMessage);
+        pronunciation->Play(QStringLiteral("Kate"));
+        pronunciation->Play(QStringLiteral("Anna"));
+        QCOMPARE(told.size(), 1);
+        QVERIFY(!told.first().first().toString().isEmpty());
+    }
+
+    // Only a double-click on a row of the English list reads its name; the empty area below the
+    // rows starts nothing.
+    void doubleClickOnTheEnglishList() {
+        widgets::ResultListView list("超级列表框_英文列表",
+                                     {"编号", "英文名", "中文读音", "相关含义"}, {0},
+                                     "姓名列表(双击英文名字可以自动朗读)");
+        list.model()->SetRows({{"1", "Lily", "莉莉", "百合"}});
+        QWidget owner;
+        knowledge_ui::ReadingRoom room({{}, {}, {m_dictionary->searchAddress(), 90000}}, &owner);
+        room.pronunciation()->SetSpeaker([this](const QString& text) {
+            m_spoken << text;
+            return true;
+        });
+        room.AttachEnglishNames(&list);
+        list.frame()->resize(400, 300);
+        list.frame()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(list.frame()));
+
+        // With the row chosen, a double-click below it still names no row.
+        const QPoint row = list.visualRect(list.model()->index(0, 1)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(list.currentIndex().row(), 0);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
+                           QPoint(50, list.viewport()->height() - 5));
+        QVERIFY(!room.pronunciation()->IsLookingUp());
+
+        QSignalSpy finished(room.pronunciation(), &Pronunciation::finished);
+        // A person's double-click: the first click of it presses the row again.
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row);
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(m_dictionary->requests.value(0), QStringLiteral("/s?wd=Lily"));
+        room.pronunciation()->player()->stop();
+    }
+
+  private:
+    std::unique_ptr<Pronunciation> Make(PronunciationSettings settings) {
+        auto pronunciation = std::make_unique<Pronunciation>(std::move(settings));
+        pronunciation->SetSpeaker([this](const QString& text) {
+            m_spoken << text;
+            return true;
+        });
+        return pronunciation;
+    }
+    static bool Loaded(QMediaPlayer* player) {
+        const auto status = player->mediaStatus();
+        return status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferingMedia ||
+               status == QMediaPlayer::BufferedMedia || status == QMediaPlayer::EndOfMedia;
+    }
+
+    std::unique_ptr<LocalDictionary> m_dictionary;
+    QStringList m_spoken;
+};
+
+QTEST_MAIN(PronunciationTest)
+#include "PronunciationTest.moc"

@@ -1,0 +1,109 @@
+#include "numerology/ui/BrowserFrame.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "widgets/PageView.h"
+
+namespace numerology_ui {
+
+namespace {
+
+bool AskWithPrintDialog(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+BrowserFrame::PrinterQuestion& PrinterQuestionInUse() {
+    static BrowserFrame::PrinterQuestion question = AskWithPrintDialog;
+    return question;
+}
+
+}  // namespace
+
+void BrowserFrame::SetPrinterQuestion(PrinterQuestion question) {
+    PrinterQuestionInUse() = question ? std::move(question) : AskWithPrintDialog;
+}
+
+BrowserFrame::BrowserFrame(QWidget* owner) : QMainWindow(owner, Qt::Window) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("姓名详细解释"));
+    move(50, 50);
+    resize(876, 534);
+
+    QToolBar* tools = addToolBar(QStringLiteral("页面"));
+    tools->setObjectName(QStringLiteral("工具条1"));
+    tools->setMovable(false);
+    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto add = [&](const QString& caption, QStyle::StandardPixmap icon) {
+        QAction* action = tools->addAction(style()->standardIcon(icon), caption);
+        tools->addSeparator();
+        return action;
+    };
+    m_home = add(QStringLiteral("首页"), QStyle::SP_DirHomeIcon);
+    m_back = add(QStringLiteral("后退"), QStyle::SP_ArrowBack);
+    m_forward = add(QStringLiteral("前进"), QStyle::SP_ArrowForward);
+    m_export = add(QStringLiteral("导出"), QStyle::SP_DialogSaveButton);
+    m_print = add(QStringLiteral("打印"), QStyle::SP_FileDialogDetailedView);
+    m_exit = add(QStringLiteral("退出"), QStyle::SP_DialogCloseButton);
+    // The pages are shown from memory and have no links of their own to follow, so home, back
+    // and forward only come alive when a page does; a page is never exported from here.
+    m_export->setEnabled(false);
+    connect(m_print, &QAction::triggered, this, &BrowserFrame::Print);
+    connect(m_exit, &QAction::triggered, this, &QWidget::close);
+
+    statusBar()->setObjectName(QStringLiteral("状态条1"));
+    m_status = new QLabel;
+    m_status->setAccessibleName(QStringLiteral("页面标题"));
+    statusBar()->addWidget(m_status, 1);
+}
+
+QString BrowserFrame::statusText() const { return m_status->text(); }
+
+void BrowserFrame::SetPageArea(QWidget* area) {
+    auto* rule = new QFrame;
+    rule->setObjectName(QStringLiteral("分组框4"));
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(rule);
+    layout->addWidget(area, 1);
+    setCentralWidget(central);
+}
+
+void BrowserFrame::FollowCurrentView() {
+    for (const QMetaObject::Connection& connection : m_viewConnections) disconnect(connection);
+    m_viewConnections.clear();
+    widgets::PageView* view = currentView();
+    if (!view) return;
+    m_home->setEnabled(view->isBackwardAvailable());
+    m_back->setEnabled(view->isBackwardAvailable());
+    m_forward->setEnabled(view->isForwardAvailable());
+    m_viewConnections
+        << connect(m_home, &QAction::triggered, view, &QTextBrowser::home)
+        << connect(m_back, &QAction::triggered, view, &QTextBrowser::backward)
+        << connect(m_forward, &QAction::triggered, view, &QTextBrowser::forward)
+        << connect(view, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled)
+        << connect(view, &QTextBrowser::backwardAvailable, m_home, &QAction::setEnabled)
+        << connect(view, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
+    m_status->setText(view->documentTitle());
+}
+
+void BrowserFrame::Print() {
+    widgets::PageView* view = currentView();
+    if (!view) return;
+    QPrinter printer;
+    if (PrinterQuestionInUse()(printer, this)) view->Print(&printer);
+}
+
+}  // namespace numerology_ui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <functional>
+
+#include "numerology/ui/NameDetailWindow.h"
+
+class SqliteDatabase;
+
+namespace numerology_ui {
+
+// The name database when it has loaded; nullptr when it could not be loaded.
+using DatabaseSource = std::function<SqliteDatabase*()>;
+
+// Makes the pages of a name from the database and writes them to the page files of the data
+// folder as well (temp.html, temp1.html .., temp5.html), so they can be opened outside the
+// program; a page that cannot be written is no error. Throws DatabaseError when the database
+// cannot be read.
+NameDetailPages MakeNameDetailPages(SqliteDatabase& db, const std::filesystem::path& dataFolder,
+                                    const QString& surname, const QString& givenName);
+
+}  // namespace numerology_ui

@@ -1,0 +1,233 @@
+#include <QAction>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTest>
+
+#include "numerology/ui/NameDetailOpener.h"
+#include "numerology/ui/NameDetailWindow.h"
+#include "numerology/ui/ScorePage.h"
+#include "numerology/ui/tests/ListClicks.h"
+#include "numerology/ui/tests/NameDetailFixture.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/PageView.h"
+
+using numerology_ui::NameDetailOpener;
+using numerology_ui::NameDetailWindow;
+
+namespace {
+
+// The text a tab shows, as a reader sees it.
+QString TabText(NameDetailWindow* window, int tab) { return window->view(tab)->toPlainText(); }
+
+}  // namespace
+
+class NameDetailWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        widgets::MessageBoxes::SetRecorder([](const QString&, const QString&, auto) {});
+        m_fixture = std::make_unique<NameDetailFixture>();
+        m_owner = std::make_unique<QWidget>();
+        m_opener =
+            new NameDetailOpener(m_fixture->source(), m_fixture->dataFolder(), m_owner.get());
+        m_list = new widgets::ResultListView("超级列表框_高分起名", widgets::NameListColumns(),
+                                             widgets::NameListNumericColumns(),
+                                             widgets::NameListHint(), m_owner.get());
+        m_surnameBox = new QLineEdit(m_owner.get());
+        m_list->frame()->setParent(m_owner.get());
+        m_list->frame()->resize(500, 300);
+        m_opener->ConnectGeneratedNameList(m_list, m_surnameBox);
+        m_owner->show();
+    }
+    void cleanup() {
+        numerology_ui::BrowserFrame::SetPrinterQuestion({});
+        m_owner.reset();
+    }
+
+    // 评分 adds a row whose name holds a line break; its double click opens the six pages.
+    void theScoreListOpensTheSixPagesOfItsName() {
+        numerology_ui::ScorePage page;
+        page.SetDatabase(m_fixture->source(), m_fixture->dataFolder());
+        m_opener->ConnectRecordedNameList(page.list());
+        QSignalSpy records(m_opener, &NameDetailOpener::recordRequested);
+        page.surname()->setText(QStringLiteral("李"));
+        page.givenName()->setText(QStringLiteral("月光"));
+        QTest::mouseClick(page.scoreButton(), Qt::LeftButton);
+        page.resize(600, 400);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+        DoubleClickRow(*page.list(), 0);
+        auto* window = OnlyWindow();
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->isModal());
+        QCOMPARE(window->windowTitle(), QStringLiteral("李 月光姓名详细解释"));
+        QStringList captions;
+        for (int tab = 0; tab < NameDetailWindow::kTabCount; ++tab)
+            captions << window->tabs()->tabText(tab);
+        QCOMPARE(captions, (QStringList{"姓名详细解释", "李", "月", "光", "", "姓氏起源"}));
+        QVERIFY(!window->tabs()->isTabEnabled(4));
+        QCOMPARE(window->statusText(), QStringLiteral("名字评分"));
+        QVERIFY(TabText(window, 0).contains(QStringLiteral("姓名五格评分")));
+        QVERIFY(TabText(window, 0).contains(QStringLiteral("86")));
+        QVERIFY(TabText(window, 1).contains(QStringLiteral("李树，果实可吃")));
+        QVERIFY(TabText(window, 2).contains(QStringLiteral("月亮，地球的卫星")));
+        QVERIFY(TabText(window, 3).contains(QStringLiteral("照耀在物体上")));
+        QVERIFY(TabText(window, 5).contains(QStringLiteral("出自嬴姓，以官为氏")));
+        // A name of the score list is no new record.
+        QCOMPARE(records.count(), 0);
+
+        // The status bar names the page on show; 退出 closes the window.
+        window->tabs()->setCurrentIndex(2);
+        QCOMPARE(window->statusText(), QStringLiteral("月"));
+        window->exitAction()->trigger();
+        QTRY_VERIFY(!OnlyWindow());
+    }
+
+    // Qt would read these pages, which say charset=gb2312, as GB2312 and show 玥 as "h".
+    void charactersOutsideGb2312ShowAsThemselves() {
+        NameDetailWindow* window = m_opener->OpenNameDetail(
+            QStringLiteral("李"), QStringLiteral("玥"), QStringLiteral("李玥"), nullptr);
+        QVERIFY(window);
+        QCOMPARE(window->tabs()->tabText(2), QStringLiteral("玥"));
+        QVERIFY(TabText(window, 2).contains(QStringLiteral("玥")));
+        QVERIFY(TabText(window, 2).contains(QStringLiteral("传说中的一种神珠")));
+        QVERIFY(TabText(window, 0).contains(QStringLiteral("玥")));
+        QVERIFY(!TabText(window, 0).contains(QStringLiteral("李h")));
+        QVERIFY(!window->tabs()->isTabVisible(3));
+    }
+
+    // Each window keeps the pages it opened with, although both wrote the same page files.
+    void twoWindowsKeepTheirOwnNames() {
+        NameDetailWindow* first = m_opener->OpenNameDetail(
+            QStringLiteral("李"), QStringLiteral("月光"), QStringLiteral("李月光"), nullptr);
+        NameDetailWindow* second = m_opener->OpenNameDetail(
+            QStringLiteral("欧阳"), QStringLiteral("玥"), QStringLiteral("欧阳玥"), nullptr);
+        QVERIFY(first && second && first != second);
+        QVERIFY(first->isVisible() && second->isVisible());
+        for (int tab = 0; tab < NameDetailWindow::kTabCount; ++tab) {
+            first->tabs()->setCurrentIndex(tab);
+            second->tabs()->setCurrentIndex(tab);
+        }
+        QCOMPARE(first->windowTitle(), QStringLiteral("李月光姓名详细解释"));
+        QVERIFY(TabText(first, 1).contains(QStringLiteral("李树")));
+        QVERIFY(TabText(first, 3).contains(QStringLiteral("照耀")));
+        QVERIFY(TabText(first, 5).contains(QStringLiteral("嬴姓")));
+        QVERIFY(TabText(second, 1).contains(QStringLiteral("欧洲")));
+        QVERIFY(TabText(second, 3).contains(QStringLiteral("神珠")));
+        QVERIFY(TabText(second, 5).contains(QStringLiteral("越王勾践")));
+    }
+
+    void printingWritesThePageOnShow() {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty()) QSKIP("pdftotext reads the printed file back; it is not here");
+        NameDetailWindow* window = m_opener->OpenNameDetail(
+            QStringLiteral("李"), QStringLiteral("玥"), QStringLiteral("李玥"), nullptr);
+        QVERIFY(window);
+        window->tabs()->setCurrentIndex(2);
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("page.pdf"));
+        numerology_ui::BrowserFrame::SetPrinterQuestion([&](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            return true;
+        });
+        window->printAction()->trigger();
+        QProcess reader;
+        reader.start(pdftotext,
+                     {QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
+        QVERIFY(reader.waitForFinished());
+        // The embedded font maps some characters to their radical forms (一 as ⼀); read them as
+        // the characters they are.
+        const QString printed = QString::fromUtf8(reader.readAllStandardOutput())
+                                    .normalized(QString::NormalizationForm_KC);
+        QVERIFY2(printed.contains(QStringLiteral("传说中的一种神珠")), qPrintable(printed));
+
+        // Cancelling the print dialog prints nothing.
+        QFile::remove(file);
+        numerology_ui::BrowserFrame::SetPrinterQuestion([](QPrinter&, QWidget*) { return false; });
+        window->printAction()->trigger();
+        QVERIFY(!QFile::exists(file));
+    }
+
+    // A generated name is cut with the surname of the run that made the list, however the
+    // surname box has changed since, and asks for its record.
+    void generatedNamesAreCutWithTheRunsSurname_data() {
+        QTest::addColumn<QString>("runSurname");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("tabs");
+        QTest::addRow("one-character surname")
+            << "李"
+            << "李月光"
+            << "李月光姓名详细解释"
+            << QStringList{"姓名详细解释", "李", "月", "光", "", "姓氏起源"};
+        QTest::addRow("two-character surname, cut after four bytes")
+            << "欧阳"
+            << "欧阳玥"
+            << "欧阳玥姓名详细解释"
+            << QStringList{"姓名详细解释", "欧", "阳", "玥", "", "姓氏起源"};
+    }
+    void generatedNamesAreCutWithTheRunsSurname() {
+        QFETCH(QString, runSurname);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, tabs);
+        m_surnameBox->setText(runSurname);
+        const QStringList row{"1", name, "22", "41", "土土金", "32,26,10,41,16", "木土水", "69"};
+        m_list->model()->AppendRows({row});
+        // The user types another surname (even a longer one) after the run.
+        m_surnameBox->setText(QStringLiteral("司马"));
+        QSignalSpy records(m_opener, &NameDetailOpener::recordRequested);
+        QVERIFY(QTest::qWaitForWindowExposed(m_owner.get()));
+
+        DoubleClickRow(*m_list, 0);
+        NameDetailWindow* window = OnlyWindow();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), caption);
+        QStringList shown;
+        for (int tab = 0; tab < NameDetailWindow::kTabCount; ++tab)
+            shown << window->tabs()->tabText(tab);
+        QCOMPARE(shown, tabs);
+        QCOMPARE(records.count(), 1);
+        QCOMPARE(records.first()[0].toString(), runSurname);
+        QCOMPARE(records.first()[1].toString(), name.mid(runSurname.size()));
+        QCOMPARE(records.first()[2].toStringList(), row);
+    }
+
+    void nothingOpensWithoutAName() {
+        QSignalSpy records(m_opener, &NameDetailOpener::recordRequested);
+        m_surnameBox->setText(QStringLiteral("李"));
+        // The name is the surname alone: no given name is left to evaluate.
+        m_list->model()->AppendRows({{"1", "李", "7", "7", "木", "8,8,1,7,1", "金金木", "0"}});
+        QVERIFY(QTest::qWaitForWindowExposed(m_owner.get()));
+        DoubleClickEmptyArea(*m_list);
+        DoubleClickRow(*m_list, 0);
+        QVERIFY(!m_opener->OpenNameDetail(QStringLiteral("李"), QString(), "李", nullptr));
+        QVERIFY(!m_opener->OpenNameDetail(QString(), QStringLiteral("月"), "月", nullptr));
+        QVERIFY(!OnlyWindow());
+        QCOMPARE(records.count(), 0);
+    }
+
+  private:
+    // The detail window open on the owner, or nullptr when there is none (or several).
+    NameDetailWindow* OnlyWindow() const {
+        const auto windows = m_owner->findChildren<NameDetailWindow*>();
+        return windows.size() == 1 ? windows.first() : nullptr;
+    }
+
+    std::unique_ptr<NameDetailFixture> m_fixture;
+    std::unique_ptr<QWidget> m_owner;
+    NameDetailOpener* m_opener = nullptr;
+    widgets::ResultListView* m_list = nullptr;
+    QLineEdit* m_surnameBox = nullptr;
+};
+
+QTEST_MAIN(NameDetailWindowTest)
+#include "NameDetailWindowTest.moc"
