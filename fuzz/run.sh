@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
-# and runs each for a bounded time: fuzz/run.sh [SECONDS per target, default 60].
+# and runs each for a bounded time: fuzz/run.sh [SECONDS per target, default 60] [TARGET...].
 # Findings (crash-*, timeout-*, leak-*) are kept in build-fuzz/findings/TARGET/; each target's
 # closing figures are printed at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+shift || true
 command -v clang++ >/dev/null || { echo "clang++ is needed (Debian package clang)" >&2; exit 1; }
 
 # clang cannot compile narrow literals to GBK as the core's build does with gcc, so it compiles a
@@ -28,6 +29,7 @@ CC=clang CXX=clang++ cmake -S "$sources" -B build-fuzz/build -G Ninja -DCMAKE_BU
   -DBABYNAME_WITH_QT=OFF -DBABYNAME_WITH_BENCH=OFF -DBABYNAME_FUZZ=ON \
   -DBABYNAME_SANITIZE=address,undefined >/dev/null
 targets=(fuzz_gbk fuzz_gbk_text fuzz_scoring fuzz_birthchart fuzz_command_line)
+[ $# -eq 0 ] || targets=("$@")
 cmake --build build-fuzz/build -j2 --target "${targets[@]}"
 summary=()
 status=0

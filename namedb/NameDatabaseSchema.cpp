@@ -92,10 +92,10 @@ const std::vector<OptionalTable>& OptionalNameDatabaseTables() {
 
 bool CheckLookupTablesFilled(SqliteDatabase& db, std::string& message) {
     for (const char* table : {"NB_CNWord", "NB_八一灵动数", "NB_三才配置"}) {
-        Statement rows = db.Prepare(std::string("select 1 from ") + table + " limit 1");
-        if (rows.Next()) continue;
-        message =
-            rows.Failed() ? rows.ErrorText() : std::string("名字数据库的表 ") + table + " 是空的";
+        Statement filled = db.Prepare(std::string("select exists (select * from ") + table + ")");
+        if (filled.Next() && filled.Int(0) == 1) continue;
+        message = filled.Failed() ? filled.ErrorText()
+                                  : std::string("名字数据库的表 ") + table + " 是空的";
         return false;
     }
     return true;

@@ -159,7 +159,9 @@ TEST(WriteFileAtomically, TargetsOfEveryKind) {
         EXPECT_EQ(result.error, c.error) << result.Message();
         EXPECT_EQ(result.ok(), c.error == WriteFileError::None);
         EXPECT_EQ(result.Message().empty(), result.ok());
-        if (*c.replacedFile) EXPECT_EQ(ReadAll(folder.path() / fs::u8path(c.replacedFile)), page);
+        if (*c.replacedFile) {
+            EXPECT_EQ(ReadAll(folder.path() / fs::u8path(c.replacedFile)), page);
+        }
         EXPECT_EQ(Entries(folder.path()), c.entries);
     }
 }

@@ -25,14 +25,17 @@ std::filesystem::path WriteFixture(const fixture::TempDir& dir, const std::strin
     SqliteDatabase db;
     EXPECT_TRUE(db.Open(file, "", true));
     fixture::CreateNameTables(db, skip, shortTable);
-    if (emptyTable != "NB_CNWord")
+    if (emptyTable != "NB_CNWord") {
         EXPECT_TRUE(fixture::InsertCharacter(db, "李", "李", 7, 7, "木", "li", "l"));
-    if (emptyTable != "NB_八一灵动数")
+    }
+    if (emptyTable != "NB_八一灵动数") {
         EXPECT_TRUE(
             fixture::InsertRow(db, "NB_八一灵动数", {SqlValue::Int(1), SqlValue::Text("大吉")}));
-    if (emptyTable != "NB_三才配置")
+    }
+    if (emptyTable != "NB_三才配置") {
         EXPECT_TRUE(fixture::InsertRow(
             db, "NB_三才配置", {SqlValue::Int(1), SqlValue::Text("木木木"), SqlValue::Text("吉")}));
+    }
     db.Close();
     return file;
 }

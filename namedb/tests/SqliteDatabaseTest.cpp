@@ -103,8 +103,10 @@ TEST_F(SqliteDatabaseTest, BindingFailuresAreReported) {
         Statement statement = db.Prepare(c.sql, c.values);
         EXPECT_EQ(statement.Failed(), c.result == nullptr) << statement.ErrorText();
         EXPECT_EQ(statement.Next(), c.result != nullptr);
-        if (c.result && *c.result) EXPECT_EQ(statement.Text(0), c.result);
-        if (c.result && !*c.result) EXPECT_EQ(statement.Bytes(0), bytes);
+        if (c.result) {
+            EXPECT_EQ(*c.result ? statement.Text(0) : statement.Bytes(0),
+                      *c.result ? std::string(c.result) : bytes);
+        }
     }
 }
 
