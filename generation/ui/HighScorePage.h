@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QWidget>
 
@@ -17,12 +18,15 @@ class HighScorePage : public QWidget {
     QPushButton* pauseButton() const { return m_pause; }
     QPushButton* regenerateButton() const { return m_regenerate; }
     QPushButton* exportButton() const { return m_export; }
+    // "只用常用字": the pools keep only level-1 characters of the standard list. Off at start.
+    QCheckBox* commonOnly() const { return m_commonOnly; }
 
   private:
     widgets::ResultListView* m_list;
     QPushButton* m_pause;
     QPushButton* m_regenerate;
     QPushButton* m_export;
+    QCheckBox* m_commonOnly;
 };
 
 }  // namespace generation_ui

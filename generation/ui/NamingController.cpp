@@ -180,6 +180,10 @@ GenerationInputs NamingController::ReadInputs(GenerationMode mode) const {
     inputs.englishGivenName = ToGbk(m_pages.english->givenName()->text().trimmed());
     inputs.englishSex = m_pages.english->ChosenStyle();
     inputs.generationCharacter = m_generationCharacter;
+    if (mode == GenerationMode::HighScore)
+        inputs.commonOnly = m_pages.highScore->commonOnly()->isChecked();
+    else if (mode == GenerationMode::SuperLucky)
+        inputs.commonOnly = m_pages.superLucky->commonOnly()->isChecked();
     inputs.shuffleSeed = m_shuffleSeed;
     // The English names do not use the surname, only its box on their own page; the run's
     // "请输入姓氏" must not answer an empty box on another page.

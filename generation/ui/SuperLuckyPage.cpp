@@ -41,7 +41,8 @@ SuperLuckyPage::SuperLuckyPage(QWidget* parent)
                                          widgets::NameListHint())),
       m_generate(Named(new QPushButton(QStringLiteral("生成")), "按钮_超吉生成")),
       m_pause(Named(new QPushButton(QStringLiteral("暂停")), "按钮_超吉暂停")),
-      m_export(Named(new QPushButton(QStringLiteral("导出")), "按钮_超吉导出")) {
+      m_export(Named(new QPushButton(QStringLiteral("导出")), "按钮_超吉导出")),
+      m_commonOnly(Named(new QCheckBox(QStringLiteral("只用常用字")), "选择框_超吉只用常用字")) {
     auto* filters = new QGroupBox(QStringLiteral("请设置五行筛选条件"));
     auto* grid = new QGridLayout(filters);
     for (int group = 0; group < GroupCount; ++group) {
@@ -70,6 +71,9 @@ SuperLuckyPage::SuperLuckyPage(QWidget* parent)
     (new QVBoxLayout(principle))->addWidget(principleText);
 
     auto* buttons = new QHBoxLayout;
+    m_commonOnly->setToolTip(QStringLiteral(
+        "只用《通用规范汉字表》的一级字：生僻字在户籍、银行、机票等系统里常常打不出来"));
+    buttons->addWidget(m_commonOnly);
     buttons->addStretch();
     buttons->addWidget(m_generate);
     buttons->addWidget(m_pause);

@@ -25,6 +25,8 @@ class SuperLuckyPage : public QWidget {
     QPushButton* generateButton() const { return m_generate; }
     QPushButton* pauseButton() const { return m_pause; }
     QPushButton* exportButton() const { return m_export; }
+    // "只用常用字": the pools keep only level-1 characters of the standard list. Off at start.
+    QCheckBox* commonOnly() const { return m_commonOnly; }
     QCheckBox* master(Group group) const { return m_masters[group]; }
     // The element boxes of a group, 金 木 水 火 土.
     const QList<QCheckBox*>& elements(Group group) const { return m_elements[group]; }
@@ -39,6 +41,7 @@ class SuperLuckyPage : public QWidget {
     QPushButton* m_generate;
     QPushButton* m_pause;
     QPushButton* m_export;
+    QCheckBox* m_commonOnly;
     QCheckBox* m_masters[GroupCount] = {};
     QList<QCheckBox*> m_elements[GroupCount];
 };

@@ -35,6 +35,9 @@ NameDetailWindow::NameDetailWindow(const QString& caption, const NameDetailPages
     m_tabs->setTabText(kSurnameTab, QStringLiteral("姓氏起源"));
     m_views[kSurnameTab]->ShowGbkPage(pages.surnamePage);
     m_views[kSurnameTab]->setAccessibleName(QStringLiteral("姓氏起源"));
+    m_tabs->setTabText(kQualityTab, QStringLiteral("名字品质"));
+    m_views[kQualityTab]->ShowGbkPage(pages.qualityPage);
+    m_views[kQualityTab]->setAccessibleName(QStringLiteral("名字品质"));
 
     SetPageArea(m_tabs);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { FollowCurrentView(); });

@@ -17,16 +17,21 @@ struct NameDetailPages {
     QStringList characters;
     std::vector<std::string> characterPages;  // one per character
     std::string surnamePage;
+    std::string
+        qualityPage;  // the name's quality beyond the numbers: levels, tones, sounds, source
 };
 
-// "姓名详细解释": six tabs 高级选择夹1 with the report, the pages of up to four characters and the
-// surname page in 网页浏览框1 .. 网页浏览框6. The window keeps its pages from the moment it opens,
-// so any number of them can be open side by side, each on its own name.
+// "姓名详细解释": tabs 高级选择夹1 with the report, the pages of up to four characters and the
+// surname page in 网页浏览框1 .. 网页浏览框6, and a seventh, "名字品质", with the findings beyond
+// the numerology (rare characters, tones, unlucky sounds, a poem source). The window keeps its
+// pages from the moment it opens, so any number of them can be open side by side, each on its own
+// name.
 class NameDetailWindow : public BrowserFrame {
     Q_OBJECT
   public:
-    static constexpr int kTabCount = 6;
+    static constexpr int kTabCount = 7;
     static constexpr int kSurnameTab = 5;
+    static constexpr int kQualityTab = 6;
 
     // caption: the name as it is to be read in the caption, before "姓名详细解释".
     NameDetailWindow(const QString& caption, const NameDetailPages& pages, QWidget* owner);

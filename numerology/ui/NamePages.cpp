@@ -4,6 +4,8 @@
 #include "numerology/CharacterLookup.h"
 #include "numerology/DetailedEvaluation.h"
 #include "numerology/ReportPages.h"
+#include "quality/NameQuality.h"
+#include "quality/NameQualityReport.h"
 #include "widgets/QtText.h"
 
 namespace numerology_ui {
@@ -22,6 +24,8 @@ NameDetailPages MakeNameDetailPages(SqliteDatabase& db, const std::filesystem::p
         pages.characterPages.push_back(CharacterPage(db, character));
     }
     pages.surnamePage = SurnamePage(db, gbkSurname);
+    pages.qualityPage =
+        quality::NameQualityPage(quality::EvaluateNameQuality(db, gbkSurname, gbkGivenName));
 
     // Every page is read before any is written: a read error leaves the old files whole.
     files::WriteFileAtomically(PageFile(dataFolder, 0), pages.report);

@@ -549,6 +549,35 @@ class NamingControllerTest : public QObject {
         for (const QStringList& row : rows) QVERIFY(row.value(7).toInt() >= 90);
     }
 
+    // 只用常用字 on the 高分 page keeps every rare character out of the list, which still fills.
+    void commonCharactersOnlyOnTheNameDatabase() {
+        SqliteDatabase names;
+        if (!OpenNameDatabase(names)) QSKIP("data/namedata.db has not been built");
+        NamingWindow w(names, m_dataFolder.path().toStdString());
+        QVERIFY(!w.pages.highScore->commonOnly()->isChecked());
+        w.pages.highScore->commonOnly()->setChecked(true);
+        w.Choose(GenerationMode::HighScore, QStringLiteral("李"));
+        QSignalSpy ended(w.controller.get(), &NamingController::runEnded);
+        w.pages.modeSelection->startButton()->click();
+        QVERIFY(ended.wait(20000));
+        QCoreApplication::processEvents();
+        const auto& rows = w.Rows(w.pages.highScore->list());
+        QCOMPARE(rows.size(), size_t(10000));
+        QSet<QString> characters;
+        for (const QStringList& row : rows)
+            for (QChar character : row.value(1).mid(1)) characters.insert(character);
+        for (const QString& character : characters) {
+            // The database layer takes GBK, and this file's literals are UTF-8.
+            Statement level = names.Prepare(
+                widgets::ToGbk(QStringLiteral("select 级别 from NB_字级 where 汉字=?")),
+                {SqlValue::Text(widgets::ToGbk(character))});
+            const bool found = level.Next();
+            QVERIFY2(found && level.Int(0) == 1,
+                     qPrintable(character + QLatin1Char(' ') + widgets::FromGbk(level.ErrorText()) +
+                                QLatin1Char(' ') + QString::number(level.Int(0))));
+        }
+    }
+
     // Figures, not verdicts: how long the window takes to show the 高分 list, and what filing
     // 100000 超吉 rows costs the window thread.
     void measureTheWindowDuringRuns() {

@@ -71,7 +71,9 @@ class NameDetailWindowTest : public QObject {
         QStringList captions;
         for (int tab = 0; tab < NameDetailWindow::kTabCount; ++tab)
             captions << window->tabs()->tabText(tab);
-        QCOMPARE(captions, (QStringList{"姓名详细解释", "李", "月", "光", "", "姓氏起源"}));
+        QCOMPARE(captions,
+                 (QStringList{"姓名详细解释", "李", "月", "光", "", "姓氏起源", "名字品质"}));
+        QVERIFY(TabText(window, NameDetailWindow::kQualityTab).contains(QStringLiteral("字级")));
         QVERIFY(!window->tabs()->isTabEnabled(4));
         QCOMPARE(window->statusText(), QStringLiteral("名字评分"));
         QVERIFY(TabText(window, 0).contains(QStringLiteral("姓名五格评分")));
@@ -167,12 +169,12 @@ class NameDetailWindowTest : public QObject {
             << "李"
             << "李月光"
             << "李月光姓名详细解释"
-            << QStringList{"姓名详细解释", "李", "月", "光", "", "姓氏起源"};
+            << QStringList{"姓名详细解释", "李", "月", "光", "", "姓氏起源", "名字品质"};
         QTest::addRow("two-character surname, cut after four bytes")
             << "欧阳"
             << "欧阳玥"
             << "欧阳玥姓名详细解释"
-            << QStringList{"姓名详细解释", "欧", "阳", "玥", "", "姓氏起源"};
+            << QStringList{"姓名详细解释", "欧", "阳", "玥", "", "姓氏起源", "名字品质"};
     }
     void generatedNamesAreCutWithTheRunsSurname() {
         QFETCH(QString, runSurname);
