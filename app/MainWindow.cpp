@@ -33,12 +33,13 @@
 #include "generation/ui/NicknamePage.h"
 #include "generation/ui/PoemPage.h"
 #include "generation/ui/SuperLuckyPage.h"
+#include "knowledge/ui/ReadingRoom.h"
 #include "numerology/ui/CharacterQueryWindow.h"
 #include "numerology/ui/NameCells.h"
 #include "numerology/ui/NameDetailOpener.h"
 #include "numerology/ui/PageWindow.h"
-#include "knowledge/ui/ReadingRoom.h"
 #include "numerology/ui/ScorePage.h"
+#include "widgets/FormRows.h"
 #include "widgets/MessageBoxes.h"
 
 using generation_ui::NamingModes;
@@ -123,18 +124,7 @@ void MainWindow::BuildPages() {
     };
     for (const auto& [page, caption] : pages) m_pages->addTab(page, QString::fromUtf8(caption));
 
-    // A thin rule between the toolbar and the pages.
-    auto* rule = new QFrame;
-    rule->setObjectName(QStringLiteral("分组框4"));
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    auto* central = new QWidget;
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(3, 0, 3, 0);
-    layout->setSpacing(2);
-    layout->addWidget(rule);
-    layout->addWidget(m_pages, 1);
-    setCentralWidget(central);
+    setCentralWidget(widgets::BelowRule(m_pages, 3));
 
     connect(m_modeSelection, &generation_ui::ModeSelectionPage::modeClicked, this,
             &MainWindow::SetModeStatus);
@@ -143,9 +133,9 @@ void MainWindow::BuildPages() {
 
 // Starting, pausing and exporting the naming runs belongs to the naming controller.
 void MainWindow::ConnectNaming() {
-    generation_ui::NamingPages pages{m_modeSelection, m_highScore, m_superLucky, m_poem,
-                                     m_combination,   m_nickname,  m_english,    m_classic,
-                                     m_pages};
+    generation_ui::NamingPages pages{m_modeSelection, m_highScore,   m_superLucky,
+                                     m_poem,          m_combination, m_nickname,
+                                     m_english,       m_classic,     m_pages};
     generation_ui::NamingServices services{
         &m_session.runs(), [this] { return m_session.database(); }, m_session.dataDirectory(),
         [this](WindowControl control, bool enabled) { SetRunControlEnabled(control, enabled); },

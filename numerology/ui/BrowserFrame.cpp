@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "widgets/FormRows.h"
 #include "widgets/PageView.h"
 
 namespace numerology_ui {
@@ -67,19 +68,7 @@ BrowserFrame::BrowserFrame(QWidget* owner) : QMainWindow(owner, Qt::Window) {
 
 QString BrowserFrame::statusText() const { return m_status->text(); }
 
-void BrowserFrame::SetPageArea(QWidget* area) {
-    auto* rule = new QFrame;
-    rule->setObjectName(QStringLiteral("分组框4"));
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    auto* central = new QWidget;
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    layout->addWidget(rule);
-    layout->addWidget(area, 1);
-    setCentralWidget(central);
-}
+void BrowserFrame::SetPageArea(QWidget* area) { setCentralWidget(widgets::BelowRule(area)); }
 
 void BrowserFrame::FollowCurrentView() {
     for (const QMetaObject::Connection& connection : m_viewConnections) disconnect(connection);
