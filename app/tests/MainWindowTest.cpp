@@ -85,7 +85,7 @@ class MainWindowTest : public QObject {
             for (QCheckBox* element : Filters()->elements(SuperLuckyPage::Group(group)))
                 QVERIFY(!element->isEnabled());
         }
-        // Controls the specification names that have no behaviour of their own yet.
+        // Controls that carry their names although they have no behaviour of their own.
         for (const char* name : {"分组框4", "网页浏览框1", "单选框1"})
             QVERIFY2(m_window->findChild<QWidget*>(QString::fromUtf8(name)), name);
     }
