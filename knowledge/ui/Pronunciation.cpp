@@ -111,7 +111,7 @@ void Pronunciation::OnSound(const QByteArray& sound) {
         return;
     }
     player()->setSource(QUrl::fromLocalFile(file));
-    m_player->play();
+    if (m_playsSounds) m_player->play();
     emit finished(m_name, true);
 }
 

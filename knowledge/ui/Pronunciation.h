@@ -51,6 +51,10 @@ class Pronunciation : public QObject {
     const PronunciationSettings& settings() const { return m_settings; }
     // Replaces the desktop's speech engine (tests record what would be said).
     void SetSpeaker(Speaker speaker);
+    // Whether a fetched sound is played once it is loaded (on by default). Tests load sounds
+    // without playing them: on a machine without a sound device Qt 6.4's FFmpeg player can crash
+    // in its audio thread.
+    void SetPlaysSounds(bool plays) { m_playsSounds = plays; }
     bool IsLookingUp() const;
     // The address of the last sound the dictionary named, as its page wrote it.
     const QUrl& soundAddress() const { return m_soundAddress; }
@@ -82,6 +86,7 @@ class Pronunciation : public QObject {
     QTemporaryDir m_soundFolder;
     int m_soundNumber = 0;
     Speaker m_speaker;
+    bool m_playsSounds = true;
     bool m_toldNoSpeech = false;
 };
 

@@ -131,7 +131,6 @@ class PronunciationTest : public QObject {
         QCOMPARE(file.readAll(), LocalDictionary::SilentMp3());
         QTRY_VERIFY_WITH_TIMEOUT(Loaded(pronunciation->player()), 15000);
         QCOMPARE(pronunciation->player()->error(), QMediaPlayer::NoError);
-        pronunciation->player()->stop();
     }
 
     // Whatever keeps the dictionary from naming a sound, the name is spoken and nothing waits.
@@ -227,6 +226,7 @@ class PronunciationTest : public QObject {
         list.model()->SetRows({{"1", "Lily", "莉莉", "百合"}});
         QWidget owner;
         knowledge_ui::ReadingRoom room({{}, {}, {m_dictionary->searchAddress(), 90000}}, &owner);
+        room.pronunciation()->SetPlaysSounds(false);
         room.pronunciation()->SetSpeaker([this](const QString& text) {
             m_spoken << text;
             return true;
@@ -250,12 +250,13 @@ class PronunciationTest : public QObject {
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row);
         QVERIFY(finished.wait(10000));
         QCOMPARE(m_dictionary->requests.value(0), QStringLiteral("/s?wd=Lily"));
-        room.pronunciation()->player()->stop();
+        QTRY_VERIFY_WITH_TIMEOUT(Loaded(room.pronunciation()->player()), 15000);
     }
 
   private:
     std::unique_ptr<Pronunciation> Make(PronunciationSettings settings) {
         auto pronunciation = std::make_unique<Pronunciation>(std::move(settings));
+        pronunciation->SetPlaysSounds(false);
         pronunciation->SetSpeaker([this](const QString& text) {
             m_spoken << text;
             return true;
