@@ -196,12 +196,18 @@ Statement SqliteDatabase::Prepare(const std::string& sql, const std::vector<SqlV
     }
     std::string utf8 = GbkToUtf8(sql);
     sqlite3_stmt* prepared = nullptr;
+    // As in Next: the message is copied under the connection's mutex, so another thread's call
+    // can neither replace it nor free it while it is read.
+    sqlite3_mutex* mutex = sqlite3_db_mutex(m_connection);
+    if (mutex) sqlite3_mutex_enter(mutex);
     const int result = sqlite3_prepare_v2(m_connection, utf8.c_str(),
                                           static_cast<int>(utf8.size()) + 1, &prepared, nullptr);
+    const std::string message = result != SQLITE_OK ? sqlite3_errmsg(m_connection) : "";
+    if (mutex) sqlite3_mutex_leave(mutex);
     Statement statement(prepared, m_connection);
     if (result != SQLITE_OK || !prepared) {
-        statement.Fail(result, prepared || result != SQLITE_OK ? ErrorMessage()
-                                                               : std::string("empty statement"));
+        statement.Fail(result,
+                       result != SQLITE_OK ? Utf8ToGbk(message) : std::string("empty statement"));
         return statement;
     }
     const int parameters = sqlite3_bind_parameter_count(prepared);
@@ -314,5 +320,10 @@ bool SqliteDatabase::DetachDatabase(const std::string& alias, std::string* error
 }
 
 std::string SqliteDatabase::ErrorMessage() const {
-    return m_connection ? Utf8ToGbk(sqlite3_errmsg(m_connection)) : std::string();
+    if (!m_connection) return std::string();
+    sqlite3_mutex* mutex = sqlite3_db_mutex(m_connection);
+    if (mutex) sqlite3_mutex_enter(mutex);
+    const std::string message = sqlite3_errmsg(m_connection);
+    if (mutex) sqlite3_mutex_leave(mutex);
+    return Utf8ToGbk(message);
 }
