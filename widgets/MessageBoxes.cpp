@@ -19,6 +19,12 @@ std::vector<QPointer<QMessageBox>>& OpenBoxes() {
 
 void SetRecorder(Recorder recorder) { InstalledRecorder() = std::move(recorder); }
 
+void RecordInto(QList<QStringList>* boxes) {
+    SetRecorder([boxes](const QString& text, const QString& title, Icon icon) {
+        boxes->append(QStringList{text, title, QString::number(int(icon))});
+    });
+}
+
 void Show(QWidget* parent, const QString& text, const QString& title, Icon icon) {
     QString caption = title.isEmpty() ? QStringLiteral("信息：") : title;
     if (InstalledRecorder()) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -16,6 +18,10 @@ void Show(QWidget* parent, const QString& text, const QString& title = QString()
 
 using Recorder = std::function<void(const QString& text, const QString& title, Icon icon)>;
 void SetRecorder(Recorder recorder);
+
+// Installs a recorder that keeps each box as {text, title, icon number} in *boxes, which must
+// outlive the recorder.
+void RecordInto(QList<QStringList>* boxes);
 
 // Closes every box still on screen, as if its OK button were pressed; the program calls it at
 // exit so that no box keeps a run (or the exit itself) waiting.

@@ -53,10 +53,7 @@ class MainWindowTest : public QObject {
   private slots:
     void init() {
         m_messages.clear();
-        widgets::MessageBoxes::SetRecorder(
-            [this](const QString& text, const QString& title, Icon icon) {
-                m_messages << QStringList{text, title, QString::number(int(icon))};
-            });
+        widgets::MessageBoxes::RecordInto(&m_messages);
         m_session =
             std::make_unique<ProgramSession>(m_programFolder.path().toStdString(), NoDatabase);
         m_window = std::make_unique<MainWindow>(*m_session);

@@ -62,10 +62,7 @@ class RecordsPageTest : public QObject {
   private slots:
     void init() {
         m_messages.clear();
-        widgets::MessageBoxes::SetRecorder(
-            [this](const QString& text, const QString& title, Icon icon) {
-                m_messages << QStringList{text, title, QString::number(int(icon))};
-            });
+        widgets::MessageBoxes::RecordInto(&m_messages);
         m_config = std::make_unique<QTemporaryDir>();
         m_settingsFile = m_config->filePath(QStringLiteral("babyname/settings.ini"));
     }

@@ -189,10 +189,7 @@ class NamingControllerTest : public QObject {
 
     void init() {
         m_messages.clear();
-        widgets::MessageBoxes::SetRecorder(
-            [this](const QString& text, const QString& title, Icon icon) {
-                m_messages << QStringList{text, title, QString::number(int(icon))};
-            });
+        widgets::MessageBoxes::RecordInto(&m_messages);
         m_window = std::make_unique<NamingWindow>(m_db, m_dataFolder.path().toStdString());
     }
     void cleanup() { m_window.reset(); }
