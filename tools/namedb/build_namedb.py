@@ -97,26 +97,31 @@ def tool_path(name):
 
 # ---------------------------------------------------------------- text files of our own
 
+def table_lines(path):
+    """(line number, cells) of every line of a tab-separated file of ours that is neither blank
+    nor a '#' comment."""
+    with open(path, encoding="utf-8-sig") as f:
+        for number, line in enumerate(f, 1):
+            line = line.rstrip("\r\n")
+            if line.strip() and not line.startswith("#"):
+                yield number, [cell.strip() for cell in line.split("\t")]
+
+
 def read_table_file(path):
     """Rows of a tab-separated file of ours; '#' lines are comments, the first other line the
     header. Returns (header, rows as dicts)."""
     header = None
     rows = []
-    with open(path, encoding="utf-8-sig") as f:
-        for number, line in enumerate(f, 1):
-            line = line.rstrip("\r\n")
-            if not line.strip() or line.startswith("#"):
-                continue
-            cells = [cell.strip() for cell in line.split("\t")]
-            if header is None:
-                header = cells
-                continue
-            if len(cells) > len(header):
-                warn(f"{os.path.relpath(path, ROOT)}:{number}: {len(cells)} cells, "
-                     f"header has {len(header)}; row skipped")
-                continue
-            cells += [""] * (len(header) - len(cells))
-            rows.append(dict(zip(header, cells)))
+    for number, cells in table_lines(path):
+        if header is None:
+            header = cells
+            continue
+        if len(cells) > len(header):
+            warn(f"{os.path.relpath(path, ROOT)}:{number}: {len(cells)} cells, "
+                 f"header has {len(header)}; row skipped")
+            continue
+        cells += [""] * (len(header) - len(cells))
+        rows.append(dict(zip(header, cells)))
     return header or [], rows
 
 
@@ -513,23 +518,18 @@ def load_character_texts():
     texts = {}
     for path in files:
         name = os.path.relpath(path, TEXTS_DIR)
-        with open(path, encoding="utf-8-sig") as f:
-            for number, line in enumerate(f, 1):
-                line = line.rstrip("\r\n")
-                if not line.strip() or line.startswith("#"):
-                    continue
-                cells = [cell.strip() for cell in line.split("\t")]
-                if cells == ["字", "基本解释", "详细解释"]:
-                    continue  # a header line; the character 字 has a line of its own
-                if len(cells) != 3 or len(cells[0]) != 1 or not all(cells):
-                    warn(f"texts/{name}:{number}: not 字<TAB>基本解释<TAB>详细解释; line skipped")
-                    continue
-                if PLACEHOLDERS.search(cells[1] + cells[2]):
-                    warn(f"texts/{name}:{number}: {cells[0]} holds a placeholder")
-                if cells[0] in texts:
-                    warn(f"texts/{name}:{number}: {cells[0]} has a text already; line skipped")
-                    continue
-                texts[cells[0]] = (cells[1], cells[2])
+        for number, cells in table_lines(path):
+            if cells == ["字", "基本解释", "详细解释"]:
+                continue  # a header line; the character 字 has a line of its own
+            if len(cells) != 3 or len(cells[0]) != 1 or not all(cells):
+                warn(f"texts/{name}:{number}: not 字<TAB>基本解释<TAB>详细解释; line skipped")
+                continue
+            if PLACEHOLDERS.search(cells[1] + cells[2]):
+                warn(f"texts/{name}:{number}: {cells[0]} holds a placeholder")
+            if cells[0] in texts:
+                warn(f"texts/{name}:{number}: {cells[0]} has a text already; line skipped")
+                continue
+            texts[cells[0]] = (cells[1], cells[2])
     return texts
 
 
