@@ -1,6 +1,8 @@
 #include "knowledge/ui/Pronunciation.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -104,6 +106,12 @@ void Pronunciation::OnPage(const QByteArray& page) {
 }
 
 void Pronunciation::OnSound(const QByteArray& sound) {
+    // Without a sound device there is nothing to hear, and Qt 6.4's FFmpeg player can crash in
+    // its audio thread there; the speech engine gets its chance instead.
+    if (m_playsSounds && QMediaDevices::audioOutputs().isEmpty()) {
+        Speak(m_name);
+        return;
+    }
     const QString file = m_soundFolder.filePath(QStringLiteral("sound%1.mp3").arg(++m_soundNumber));
     if (!m_soundFolder.isValid() ||
         !files::WriteFileAtomically(file.toStdU16String(), sound.toStdString())) {

@@ -29,8 +29,8 @@ PronunciationSettings ReadPronunciationSettings(const std::filesystem::path& dat
 
 // Reads an English name aloud: the dictionary's page for the name names an MP3 of its
 // pronunciation, which the hidden player 媒体播放1 plays. Without a dictionary, when it cannot be
-// reached or it has no sound for the name, the desktop's speech engine says the name instead, so a
-// parent without a network still hears it.
+// reached or it has no sound for the name, and on a computer without a sound device, the desktop's
+// speech engine says the name instead, so a parent without a network still hears it.
 //
 // One lookup at a time: a new name replaces the lookup still waiting, and quitting the program
 // cancels it. The window never waits for the dictionary: the page and the sound both arrive as

@@ -1,4 +1,6 @@
+#include <QAudioDevice>
 #include <QFile>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -166,6 +168,21 @@ class PronunciationTest : public QObject {
         QVERIFY(pronunciation->player()->source().isEmpty());
         QVERIFY(!pronunciation->IsLookingUp());
         if (m_dictionary && !addressSet) QVERIFY(m_dictionary->requests.isEmpty());
+    }
+
+    // Where no sound device exists the fetched sound is not handed to a player: the name is
+    // spoken, and no media back end is started.
+    void withoutASoundDeviceTheNameIsSpoken() {
+        if (!QMediaDevices::audioOutputs().isEmpty()) QSKIP("this computer has a sound device");
+        auto pronunciation = Make({m_dictionary->searchAddress(), 90000});
+        pronunciation->SetPlaysSounds(true);
+        QSignalSpy finished(pronunciation.get(), &Pronunciation::finished);
+        pronunciation->Play(QStringLiteral("Lily"));
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.first(), (QVariantList{QStringLiteral("Lily"), false}));
+        QCOMPARE(m_dictionary->requests.size(), 2);  // the page and its sound were fetched
+        QCOMPARE(m_spoken, QStringList{QStringLiteral("Lily")});
+        QVERIFY(!pronunciation->findChild<QMediaPlayer*>());
     }
 
     // A second double-click replaces the lookup that still waits; only its name is read.
