@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Prints how far a built name database agrees with the published naming tables: the five
 element and the Kangxi stroke count of every character published_elements.tsv lists once (a
-character it lists under two elements or two counts is left out), and the class (good, half,
+character it lists under two elements or two counts is left out); the stroke count where that
+table and published_traditional_strokes.tsv agree among themselves; and the class (good, half,
 bad) of the three-talent ratings of published_three_talents.tsv.
 
 Usage: agreement.py [DATABASE]  (default: data/namedata.db of this repository)
@@ -27,6 +28,29 @@ def published():
     return {ch: next(iter(v)) for ch, v in seen.items() if len(v) == 1}
 
 
+def traditional_published():
+    """{char: strokes} for the characters published_traditional_strokes.tsv lists under one count."""
+    seen = {}
+    path = os.path.join(TOOL_DIR, "published_traditional_strokes.tsv")
+    with open(path, encoding="utf-8") as f:
+        lines = [line.rstrip("\n").split("\t") for line in f if not line.startswith("#")]
+    for strokes, _, characters in lines[1:]:
+        for ch in characters:
+            seen.setdefault(ch, set()).add(int(strokes))
+    return {ch: next(iter(v)) for ch, v in seen.items() if len(v) == 1}
+
+
+def agreed_strokes(table, traditional_table, traditional_forms):
+    """{char: strokes} where both tables give a count and it is the same. The traditional table
+    is read under the character itself, else under the traditional form the database gives."""
+    agreed = {}
+    for ch, (_, strokes) in table.items():
+        other = traditional_table.get(ch, traditional_table.get(traditional_forms.get(ch)))
+        if other == strokes:
+            agreed[ch] = strokes
+    return agreed
+
+
 def main():
     database = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "data", "namedata.db")
     table = published()
@@ -50,6 +74,14 @@ def main():
     named_same = [ch for ch in named if rows[ch][1] == table[ch][1]]
     print(f"康熙笔画 of the pool, classic and surname characters agrees: {len(named_same)} of "
           f"{len(named)} ({100 * len(named_same) / len(named):.1f} %)")
+    forms = dict(connection.execute("select 汉字, 繁体 from NB_CNWord"))
+    agreed = agreed_strokes({ch: table[ch] for ch in both}, traditional_published(), forms)
+    for label, chars in (("every character", list(agreed)),
+                         ("the pool, classic and surname characters",
+                          [ch for ch in agreed if ch in names])):
+        same = [ch for ch in chars if rows[ch][1] == agreed[ch]]
+        print(f"康熙笔画 where the two tables agree, {label}: {len(same)} of {len(chars)} "
+              f"({100 * len(same) / len(chars):.1f} %)")
     classes = {"大吉": "good", "吉": "good", "中吉": "good", "吉多于凶": "half", "吉凶参半": "half",
                "中": "half", "凶多于吉": "bad", "凶多吉少": "bad", "凶": "bad", "大凶": "bad"}
     with open(os.path.join(TOOL_DIR, "published_three_talents.tsv"), encoding="utf-8") as f:
