@@ -17,6 +17,7 @@ PageView::PageView(QWidget* parent) : QTextBrowser(parent) {
 bool PageView::ShowPageFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
+        m_pageBytes.clear();
         clear();
         return false;
     }
@@ -26,7 +27,15 @@ bool PageView::ShowPageFile(const std::filesystem::path& file) {
     return true;
 }
 
-void PageView::ShowGbkPage(const std::string& gbkHtml) { setHtml(FromGbk(gbkHtml)); }
+void PageView::ShowGbkPage(const std::string& gbkHtml) {
+    m_pageBytes = gbkHtml;
+    setHtml(FromGbk(gbkHtml));
+}
+
+void PageView::ShowUtf8Page(const std::string& utf8Html) {
+    m_pageBytes = utf8Html;
+    setHtml(QString::fromStdString(utf8Html));
+}
 
 void PageView::Print(QPrinter* printer) const { document()->print(printer); }
 

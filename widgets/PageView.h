@@ -21,7 +21,14 @@ class PageView : public QTextBrowser {
     bool ShowPageFile(const std::filesystem::path& file);
     // Shows a page held in memory, GBK bytes.
     void ShowGbkPage(const std::string& gbkHtml);
+    // Shows a page of UTF-8 bytes (the user manual).
+    void ShowUtf8Page(const std::string& utf8Html);
+    // The bytes of the page on show, as they were given; empty when the view shows none.
+    const std::string& pageBytes() const { return m_pageBytes; }
     void Print(QPrinter* printer) const;
+
+  private:
+    std::string m_pageBytes;
 };
 
 }  // namespace widgets

@@ -136,6 +136,11 @@ class ReportWindowsTest : public QObject {
         const QString text = window->view()->toPlainText();
         QVERIFY(text.contains(QStringLiteral("禾朗宝宝起名软件 使用手册")));
         QVERIFY(text.contains(QStringLiteral("新华字典")));
+        // The manual can be saved as it is, UTF-8 and all.
+        QVERIFY(window->exportAction()->isEnabled());
+        QFile source(manual);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QCOMPARE(QByteArray::fromStdString(window->view()->pageBytes()), source.readAll());
         QFile::remove(manual);
     }
 

@@ -11,6 +11,7 @@
 
 #include "files/WriteFileAtomically.h"
 #include "knowledge/Articles.h"
+#include "widgets/PageExport.h"
 #include "widgets/PageView.h"
 #include "widgets/QtText.h"
 #include "widgets/ResultListView.h"
@@ -54,10 +55,13 @@ ArticleWindow::ArticleWindow(std::function<SqliteDatabase*()> database,
         if (!m_toolbar->actions().isEmpty()) m_toolbar->addSeparator();
         QAction* action =
             m_toolbar->addAction(style()->standardIcon(icon), QString::fromUtf8(caption));
-        // Home, back, forward and export have nothing to do in a window of single pages.
+        // Home, back and forward have nothing to do in a window of single pages.
+        if (action->text() == QStringLiteral("导出")) m_export = action;
         if (action->text() == QStringLiteral("打印")) m_print = action;
         if (action->text() == QStringLiteral("退出")) m_exit = action;
     }
+    connect(m_export, &QAction::triggered, this,
+            [this] { widgets::PageExport::Export(*m_view, this); });
     connect(m_print, &QAction::triggered, this, &ArticleWindow::PrintWithDialog);
     connect(m_exit, &QAction::triggered, this, &QWidget::close);
 

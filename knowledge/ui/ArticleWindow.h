@@ -31,6 +31,7 @@ class ArticleWindow : public QWidget {
     widgets::ResultListView* list() const { return m_list; }
     widgets::PageView* pageView() const { return m_view; }
     QStatusBar* statusBar() const { return m_statusBar; }
+    QAction* exportAction() const { return m_export; }
     QAction* printAction() const { return m_print; }
     QAction* exitAction() const { return m_exit; }
     // The printer the print dialog starts from; it keeps the user's choices while the window
@@ -57,6 +58,7 @@ class ArticleWindow : public QWidget {
     widgets::ResultListView* m_list;
     widgets::PageView* m_view;
     QStatusBar* m_statusBar;
+    QAction* m_export = nullptr;
     QAction* m_print = nullptr;
     QAction* m_exit = nullptr;
     QPrinter m_printer;

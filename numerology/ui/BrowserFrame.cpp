@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/FormRows.h"
+#include "widgets/PageExport.h"
 #include "widgets/PageView.h"
 
 namespace numerology_ui {
@@ -55,8 +56,10 @@ BrowserFrame::BrowserFrame(QWidget* owner) : QMainWindow(owner, Qt::Window) {
     m_print = add(QStringLiteral("打印"), QStyle::SP_FileDialogDetailedView);
     m_exit = add(QStringLiteral("退出"), QStyle::SP_DialogCloseButton);
     // The pages are shown from memory and have no links of their own to follow, so home, back
-    // and forward only come alive when a page does; a page is never exported from here.
-    m_export->setEnabled(false);
+    // and forward only come alive when a page does.
+    connect(m_export, &QAction::triggered, this, [this] {
+        if (widgets::PageView* view = currentView()) widgets::PageExport::Export(*view, this);
+    });
     connect(m_print, &QAction::triggered, this, &BrowserFrame::Print);
     connect(m_exit, &QAction::triggered, this, &QWidget::close);
 
@@ -75,6 +78,9 @@ void BrowserFrame::FollowCurrentView() {
     m_viewConnections.clear();
     widgets::PageView* view = currentView();
     if (!view) return;
+    // Only a page the program made can be saved; the export follows the page on show.
+    const auto exportable = [this, view] { m_export->setEnabled(!view->pageBytes().empty()); };
+    exportable();
     m_home->setEnabled(view->isBackwardAvailable());
     m_back->setEnabled(view->isBackwardAvailable());
     m_forward->setEnabled(view->isForwardAvailable());
@@ -84,7 +90,8 @@ void BrowserFrame::FollowCurrentView() {
         << connect(m_forward, &QAction::triggered, view, &QTextBrowser::forward)
         << connect(view, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled)
         << connect(view, &QTextBrowser::backwardAvailable, m_home, &QAction::setEnabled)
-        << connect(view, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
+        << connect(view, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled)
+        << connect(view, &QTextEdit::textChanged, m_export, exportable);
     m_status->setText(view->documentTitle());
 }
 

@@ -26,7 +26,7 @@ bool PageWindow::ShowUtf8PageFile(const std::filesystem::path& file) {
     if (!in.open(QIODevice::ReadOnly)) return false;
     // Pictures beside the page are found relative to its folder.
     m_view->setSearchPaths({QFileInfo(in).absolutePath()});
-    m_view->setHtml(QString::fromUtf8(in.readAll()));
+    m_view->ShowUtf8Page(in.readAll().toStdString());
     FollowCurrentView();
     return true;
 }

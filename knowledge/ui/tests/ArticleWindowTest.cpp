@@ -14,6 +14,7 @@
 #include "knowledge/ui/ArticleWindow.h"
 #include "knowledge/ui/ReadingRoom.h"
 #include "namedb/tests/FixtureDatabase.h"
+#include "widgets/PageExport.h"
 #include "widgets/PageView.h"
 #include "widgets/QtText.h"
 #include "widgets/ResultListView.h"
@@ -148,6 +149,21 @@ class ArticleWindowTest : public QObject {
         const QString text = QString::fromUtf8(reader.readAllStandardOutput());
         QVERIFY2(text.contains(QStringLiteral("插座要加盖")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("保护盖")), qPrintable(text));
+    }
+
+    // 导出 saves the article on show as the page the program wrote.
+    void exportsTheArticleOnShow() {
+        m_room->ShowArticleCategory(QStringLiteral("育儿百科"), QStringLiteral("家居安全"));
+        ArticleWindow* window = m_room->articleWindow();
+        const QString file = m_folder.filePath(QStringLiteral("插座要加盖.html"));
+        widgets::PageExport::SetSaveQuestion([&](const QString&, QWidget*) { return file; });
+        window->exportAction()->trigger();
+        widgets::PageExport::SetSaveQuestion({});
+        std::ifstream saved(file.toStdString(), std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(saved)),
+                                std::istreambuf_iterator<char>());
+        QCOMPARE(bytes, window->pageView()->pageBytes());
+        QVERIFY(widgets::FromGbk(bytes).contains(QStringLiteral("保护盖")));
     }
 
   private:

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -13,7 +15,9 @@
 #include "numerology/ui/tests/ListClicks.h"
 #include "numerology/ui/tests/NameDetailFixture.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/PageExport.h"
 #include "widgets/PageView.h"
+#include "widgets/QtText.h"
 
 using numerology_ui::NameDetailOpener;
 using numerology_ui::NameDetailWindow;
@@ -156,6 +160,46 @@ class NameDetailWindowTest : public QObject {
         numerology_ui::BrowserFrame::SetPrinterQuestion([](QPrinter&, QWidget*) { return false; });
         window->printAction()->trigger();
         QVERIFY(!QFile::exists(file));
+    }
+
+    // 导出 saves the page on show, as the program wrote it, where the parent chooses.
+    void exportSavesThePageOnShow() {
+        QList<QStringList> boxes;
+        widgets::MessageBoxes::RecordInto(&boxes);
+        NameDetailWindow* window = m_opener->OpenNameDetail(
+            QStringLiteral("李"), QStringLiteral("玥"), QStringLiteral("李玥"), nullptr);
+        QVERIFY(window);
+        window->tabs()->setCurrentIndex(2);
+        QVERIFY(window->exportAction()->isEnabled());
+        QTemporaryDir folder;
+        QString target = folder.filePath(QStringLiteral("李玥.html"));
+        QString suggested;
+        widgets::PageExport::SetSaveQuestion([&](const QString& file, QWidget*) {
+            suggested = file;
+            return target;
+        });
+        window->exportAction()->trigger();
+        QVERIFY2(suggested.endsWith(window->view(2)->documentTitle() + QStringLiteral(".html")),
+                 qPrintable(suggested));
+        QFile saved(target);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QCOMPARE(bytes.toStdString(), window->view(2)->pageBytes());
+        QVERIFY(widgets::FromGbk(bytes.toStdString()).contains(QStringLiteral("传说中的一种神珠")));
+        QVERIFY(boxes.isEmpty());
+
+        // Cancelling saves nothing; a folder in the file's place is told and left alone.
+        saved.close();
+        QVERIFY(saved.remove());
+        target.clear();
+        window->exportAction()->trigger();
+        QVERIFY(QDir(folder.path()).isEmpty());
+        target = folder.path();
+        window->exportAction()->trigger();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0][2], QString::number(int(widgets::MessageBoxes::Icon::Warning)));
+        QVERIFY(QFileInfo(folder.path()).isDir());
+        widgets::PageExport::SetSaveQuestion({});
     }
 
     // A generated name is cut with the surname of the run that made the list, however the

@@ -1,0 +1,56 @@
+#include "widgets/PageExport.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QStandardPaths>
+
+#include "files/WriteFileAtomically.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/PageView.h"
+
+namespace widgets::PageExport {
+namespace {
+
+QString AskWithSaveDialog(const QString& suggestedFile, QWidget* parent) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("导出页面"), suggestedFile,
+                                        QStringLiteral("网页 (*.html *.htm)"));
+}
+
+SaveQuestion& SaveQuestionInUse() {
+    static SaveQuestion question = AskWithSaveDialog;
+    return question;
+}
+
+// The page's title as a file name in the documents folder: "李明华 姓名详细解释.html".
+QString SuggestedFile(const PageView& view) {
+    QString name = view.documentTitle().simplified();
+    static const QString notInFileNames = QStringLiteral("\\/:*?\"<>|");
+    for (QChar& c : name)
+        if (notInFileNames.contains(c) || c.isNonCharacter() || c.unicode() < 0x20) c = u'_';
+    if (name.isEmpty()) name = QStringLiteral("页面");
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) folder = QDir::homePath();
+    return QDir(folder).filePath(name + QStringLiteral(".html"));
+}
+
+}  // namespace
+
+void SetSaveQuestion(SaveQuestion question) {
+    SaveQuestionInUse() = question ? std::move(question) : AskWithSaveDialog;
+}
+
+bool Export(const PageView& view, QWidget* parent) {
+    if (view.pageBytes().empty()) return false;
+    const QString file = SaveQuestionInUse()(SuggestedFile(view), parent);
+    if (file.isEmpty()) return false;
+    const files::WriteFileResult written =
+        files::WriteFileAtomically(file.toStdU16String(), view.pageBytes());
+    if (!written) {
+        MessageBoxes::Show(parent, QString::fromStdString(written.Message()),
+                           QStringLiteral("导出页面"), MessageBoxes::Icon::Warning);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace widgets::PageExport
