@@ -21,15 +21,15 @@ SaveQuestion& SaveQuestionInUse() {
     return question;
 }
 
-// The page's title as a file name in the documents folder: "李明华 姓名详细解释.html".
-QString SuggestedFile(const PageView& view) {
-    QString name = view.documentTitle().simplified();
+// "萧紫娜 名字评分.html" in the documents folder, or in the home folder where there is none.
+QString SuggestedFile(QString name) {
     static const QString notInFileNames = QStringLiteral("\\/:*?\"<>|");
+    name = name.simplified();
     for (QChar& c : name)
         if (notInFileNames.contains(c) || c.isNonCharacter() || c.unicode() < 0x20) c = u'_';
     if (name.isEmpty()) name = QStringLiteral("页面");
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty()) folder = QDir::homePath();
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     return QDir(folder).filePath(name + QStringLiteral(".html"));
 }
 
@@ -39,9 +39,10 @@ void SetSaveQuestion(SaveQuestion question) {
     SaveQuestionInUse() = question ? std::move(question) : AskWithSaveDialog;
 }
 
-bool Export(const PageView& view, QWidget* parent) {
+bool Export(const PageView& view, QWidget* parent, const QString& baseName) {
     if (view.pageBytes().empty()) return false;
-    const QString file = SaveQuestionInUse()(SuggestedFile(view), parent);
+    const QString suggested = SuggestedFile(baseName.isEmpty() ? view.documentTitle() : baseName);
+    const QString file = SaveQuestionInUse()(suggested, parent);
     if (file.isEmpty()) return false;
     const files::WriteFileResult written =
         files::WriteFileAtomically(file.toStdU16String(), view.pageBytes());

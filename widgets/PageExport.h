@@ -19,9 +19,10 @@ using SaveQuestion = std::function<QString(const QString& suggestedFile, QWidget
 void SetSaveQuestion(SaveQuestion question);
 
 // Writes the page's own bytes (the HTML as the program made it) to the file the user names,
-// replacing it whole. A failed write is told in a message box and the old file stays as it was.
-// Returns whether the page was saved; an empty page asks nothing and saves nothing.
-bool Export(const PageView& view, QWidget* parent);
+// replacing it whole. The dialog suggests baseName + ".html" (the page's title when baseName is
+// empty) in the documents folder. A failed write is told in a message box and the old file stays
+// as it was. Returns whether the page was saved; an empty page asks nothing and saves nothing.
+bool Export(const PageView& view, QWidget* parent, const QString& baseName = QString());
 
 }  // namespace PageExport
 }  // namespace widgets

@@ -58,7 +58,8 @@ BrowserFrame::BrowserFrame(QWidget* owner) : QMainWindow(owner, Qt::Window) {
     // The pages are shown from memory and have no links of their own to follow, so home, back
     // and forward only come alive when a page does.
     connect(m_export, &QAction::triggered, this, [this] {
-        if (widgets::PageView* view = currentView()) widgets::PageExport::Export(*view, this);
+        if (widgets::PageView* view = currentView())
+            widgets::PageExport::Export(*view, this, exportName());
     });
     connect(m_print, &QAction::triggered, this, &BrowserFrame::Print);
     connect(m_exit, &QAction::triggered, this, &QWidget::close);

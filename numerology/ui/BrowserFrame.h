@@ -25,6 +25,8 @@ class BrowserFrame : public QMainWindow {
 
     // The page the tool bar works on.
     virtual widgets::PageView* currentView() const = 0;
+    // The name 导出 suggests for the file, without ".html"; by default the page's title.
+    virtual QString exportName() const { return QString(); }
 
     QAction* homeAction() const { return m_home; }
     QAction* backAction() const { return m_back; }

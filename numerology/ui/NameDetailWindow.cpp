@@ -9,7 +9,9 @@ namespace numerology_ui {
 
 NameDetailWindow::NameDetailWindow(const QString& caption, const NameDetailPages& pages,
                                    QWidget* owner)
-    : BrowserFrame(owner), m_tabs(widgets::Named(new QTabWidget, "高级选择夹1")) {
+    : BrowserFrame(owner),
+      m_name(QString(caption).remove(u' ')),
+      m_tabs(widgets::Named(new QTabWidget, "高级选择夹1")) {
     setWindowTitle(caption + QStringLiteral("姓名详细解释"));
     for (int tab = 0; tab < kTabCount; ++tab) {
         m_views[size_t(tab)] =
@@ -46,6 +48,10 @@ NameDetailWindow::NameDetailWindow(const QString& caption, const NameDetailPages
 
 widgets::PageView* NameDetailWindow::currentView() const {
     return static_cast<widgets::PageView*>(m_tabs->currentWidget());
+}
+
+QString NameDetailWindow::exportName() const {
+    return m_name + u' ' + m_tabs->tabText(m_tabs->currentIndex());
 }
 
 }  // namespace numerology_ui

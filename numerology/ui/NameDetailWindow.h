@@ -39,8 +39,11 @@ class NameDetailWindow : public BrowserFrame {
     QTabWidget* tabs() const { return m_tabs; }
     widgets::PageView* view(int tab) const { return m_views[size_t(tab)]; }
     widgets::PageView* currentView() const override;
+    // "萧紫娜 姓氏起源": the name and the tab on show.
+    QString exportName() const override;
 
   private:
+    QString m_name;
     QTabWidget* m_tabs;
     std::array<widgets::PageView*, kTabCount> m_views;
 };
