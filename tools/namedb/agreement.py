@@ -16,28 +16,26 @@ TOOL_DIR = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(TOOL_DIR))
 
 
-def published():
-    """{char: (element, strokes)} for the characters the table lists unambiguously."""
+def listed_once(name, value_of):
+    """{char: value} for the characters the published table `name` lists under one value; a
+    character it lists under two is left out. value_of gives a row's value from its cells."""
     seen = {}
-    path = os.path.join(TOOL_DIR, "published_elements.tsv")
-    with open(path, encoding="utf-8") as f:
-        lines = [line.rstrip("\n").split("\t") for line in f if not line.startswith("#")]
-    for element, strokes, characters in lines[1:]:
-        for ch in characters:
-            seen.setdefault(ch, set()).add((element, int(strokes)))
-    return {ch: next(iter(v)) for ch, v in seen.items() if len(v) == 1}
+    with open(os.path.join(TOOL_DIR, name), encoding="utf-8") as f:
+        rows = [line.rstrip("\n").split("\t") for line in f if not line.startswith("#")]
+    for cells in rows[1:]:
+        for ch in cells[2]:
+            seen.setdefault(ch, set()).add(value_of(cells))
+    return {ch: next(iter(values)) for ch, values in seen.items() if len(values) == 1}
+
+
+def published():
+    """{char: (element, strokes)} of published_elements.tsv."""
+    return listed_once("published_elements.tsv", lambda cells: (cells[0], int(cells[1])))
 
 
 def traditional_published():
-    """{char: strokes} for the characters published_traditional_strokes.tsv lists under one count."""
-    seen = {}
-    path = os.path.join(TOOL_DIR, "published_traditional_strokes.tsv")
-    with open(path, encoding="utf-8") as f:
-        lines = [line.rstrip("\n").split("\t") for line in f if not line.startswith("#")]
-    for strokes, _, characters in lines[1:]:
-        for ch in characters:
-            seen.setdefault(ch, set()).add(int(strokes))
-    return {ch: next(iter(v)) for ch, v in seen.items() if len(v) == 1}
+    """{char: strokes} of published_traditional_strokes.tsv."""
+    return listed_once("published_traditional_strokes.tsv", lambda cells: int(cells[0]))
 
 
 def agreed_strokes(table, traditional_table, traditional_forms):
