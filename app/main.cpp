@@ -5,6 +5,7 @@
 #include "app/FirstPaintProbe.h"
 #include "app/MainWindow.h"
 #include "app/ProgramSession.h"
+#include "app/QtTranslations.h"
 #include "app/SettingsKeeper.h"
 #include "app/SingleInstanceGuard.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     SingleInstanceGuard guard;
     if (!guard.TryAcquire()) return 0;
 
+    InstallChineseQtTexts(application);
     QFont font = QApplication::font();
     font.setFamilies({QStringLiteral("Noto Sans CJK SC"), font.family()});
     QApplication::setFont(font);

@@ -1,7 +1,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +21,7 @@
 
 #include "app/MainWindow.h"
 #include "app/ProgramSession.h"
+#include "app/QtTranslations.h"
 #include "app/RecordsPage.h"
 #include "app/SingleInstanceGuard.h"
 #include "app/Skins.h"
@@ -321,6 +324,20 @@ class MainWindowTest : public QObject {
         QVERIFY(second.waitForFinished(20000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
+    }
+
+    // Qt's own dialogs read in Chinese: the save dialog of 导出 offers "保存" and "取消".
+    void qtDialogsSpeakChinese() {
+        QVERIFY(InstallChineseQtTexts(*QCoreApplication::instance()));
+        QFileDialog dialog(nullptr, QStringLiteral("导出页面"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        QVERIFY(buttons);
+        QStringList texts;
+        for (QAbstractButton* button : buttons->buttons()) texts << button->text().remove(u'&');
+        QVERIFY2(texts.join(u' ').contains(QStringLiteral("保存")), qPrintable(texts.join(u' ')));
+        QVERIFY2(texts.join(u' ').contains(QStringLiteral("取消")), qPrintable(texts.join(u' ')));
     }
 
   private:
