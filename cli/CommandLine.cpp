@@ -22,6 +22,7 @@ const char kUsage[] =
     "  pillars \"YYYY-MM-DD HH:MM[:SS]\"      四柱\n"
     "  lunar YYYY-MM-DD                     农历日期\n"
     "  bazi \"YYYY-MM-DD HH\"                 生辰八字报告\n"
+    "  elements \"YYYY-MM-DD HH\"             八字五行强弱、日主、身强身弱与喜用\n"
     "  quality 姓氏 名字                    名字品质: 字级、平仄、谐音、出处";
 
 struct CommandEntry {
@@ -30,8 +31,10 @@ struct CommandEntry {
 };
 
 const CommandEntry kCommands[] = {
-    {"score", RunScoreCommand}, {"generate", RunGenerateCommand}, {"pillars", RunPillarsCommand},
-    {"lunar", RunLunarCommand}, {"bazi", RunBaziCommand},         {"quality", RunQualityCommand},
+    {"score", RunScoreCommand},     {"generate", RunGenerateCommand},
+    {"pillars", RunPillarsCommand}, {"lunar", RunLunarCommand},
+    {"bazi", RunBaziCommand},       {"elements", RunElementsCommand},
+    {"quality", RunQualityCommand},
 };
 
 int RunCommands(int argc, char** argv) {
