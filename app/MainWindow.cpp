@@ -42,6 +42,7 @@
 #include "numerology/ui/ScorePage.h"
 #include "widgets/FormRows.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
 
 using generation_ui::NamingModes;
 
@@ -93,6 +94,7 @@ MainWindow::MainWindow(ProgramSession& session) : QMainWindow(), m_session(sessi
     BuildStatusBar();
     m_settings = new SettingsKeeper(m_session.settings(), *this);
     ConnectNameDetail();
+    ConnectChartElements();
     ConnectReadingRoom();
 
     connect(&m_session.loading(), &DatabaseLoading::Failed, this, [this](const QString& message) {
@@ -345,6 +347,32 @@ void MainWindow::ConnectNameDetail() {
     // AddRecord: a generated name whose report was opened joins the records once.
     connect(m_nameDetail, &numerology_ui::NameDetailOpener::recordRequested, m_records,
             &RecordsPage::AddRecord);
+}
+
+// The birth chart feeds the naming: 按八字选五行 on the 超吉 page takes the two elements the last
+// chart asks for, and the 名字品质 page holds a name against them once the parent has seen it.
+void MainWindow::ConnectChartElements() {
+    connect(m_superLucky, &generation_ui::SuperLuckyPage::chartElementsRequested, this, [this] {
+        const std::optional<birthchart::ElementStrength>& strength =
+            m_birthChart->elementStrength();
+        if (!strength) {
+            widgets::MessageBoxes::Show(this, QStringLiteral("请先在“生辰八字”页查询宝宝的八字"),
+                                        QStringLiteral("提示"),
+                                        widgets::MessageBoxes::Icon::Information);
+            return;
+        }
+        m_superLucky->SelectGivenNameElements(
+            {widgets::FromGbk(birthchart::elementName(strength->favourable[0])),
+             widgets::FromGbk(birthchart::elementName(strength->favourable[1]))});
+        statusBar()->showMessage(widgets::FromGbk(birthchart::favourableSummary(*strength)));
+    });
+    m_nameDetail->SetFavourableElementsSource([this] {
+        const std::optional<birthchart::ElementStrength>& strength =
+            m_birthChart->elementStrength();
+        if (!strength || !m_birthChart->chartSeen()) return QString();
+        return widgets::FromGbk(birthchart::elementName(strength->favourable[0]) +
+                                birthchart::elementName(strength->favourable[1]));
+    });
 }
 
 void MainWindow::OpenHelp() {

@@ -93,6 +93,7 @@ class MainWindow : public QMainWindow {
     void ConnectNaming();
     void ChangeSkin();
     void ConnectNameDetail();
+    void ConnectChartElements();
     void OpenHelp();
     void OpenAbout();
     void ConnectReadingRoom();

@@ -42,6 +42,10 @@ struct NameQuality {
     SoundMatch sound;
     bool poemLooked = false;  // a source is looked for two-character given names only
     PoemSource poem;
+    // The given name's elements (GBK, e.g. 木火), held against the two elements the baby's
+    // birth chart asks for (喜用); favourableElements stays empty when no chart was looked at.
+    std::string givenElements;
+    std::string favourableElements;
 
     // A given-name character outside level 1 (the surname is not the parents' choice).
     bool HasRareCharacter() const;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +27,7 @@
 #include "app/SingleInstanceGuard.h"
 #include "app/Skins.h"
 #include "birthchart/ui/BirthChartPage.h"
+#include "birthchart/ui/ElementBars.h"
 #include "generation/tests/GenerationFixture.h"
 #include "generation/ui/HighScorePage.h"
 #include "generation/ui/ModeSelectionPage.h"
@@ -285,6 +287,48 @@ class MainWindowTest : public QObject {
         QCOMPARE(Skins::Current(), 41);
         QCOMPARE(m_window->skinNumber(), 42);
         QCOMPARE(QApplication::palette(), last);
+    }
+
+    // The birth chart feeds the naming: the start-up chart of the naming date (2013-01-01 0时)
+    // weighs its elements; 按八字选五行 ticks its two elements in the two position groups, and
+    // 生成 then lists only names whose given-name characters are of those elements.
+    void chartElementsChooseTheSuperLuckyFilters() {
+        ProgramSession session(m_programFolder.path().toStdString(), FullPoolDatabase);
+        MainWindow window(session);
+        window.StartUp();
+        QTRY_VERIFY(session.HasLoaded());
+        birthchart_ui::BirthChartPage* chart = window.birthChartPage();
+        QCOMPARE(chart->elementBars()->tenths(), (std::array<int, 5>{10, 13, 51, 10, 6}));
+        QCOMPARE(chart->elementBars()->accessibleDescription(),
+                 QStringLiteral("金 1.0，木 1.3，水 5.1，火 1.0，土 0.6"));
+        QCOMPARE(chart->strengthLabel()->text(),
+                 QStringLiteral("日主 丁火　同类 2.3　异类 6.7　身弱　喜用 木火"));
+
+        SuperLuckyPage* page = window.superLuckyPage();
+        page->master(SuperLuckyPage::MustHave)->click();  // a whole-name group that must go
+        page->chartElementsButton()->click();
+        QVERIFY(!page->master(SuperLuckyPage::MustHave)->isChecked());
+        QVERIFY(!page->master(SuperLuckyPage::MustNot)->isChecked());
+        for (SuperLuckyPage::Group group :
+             {SuperLuckyPage::SecondCharacter, SuperLuckyPage::ThirdCharacter}) {
+            QVERIFY(page->master(group)->isChecked());
+            QStringList ticked;
+            for (QCheckBox* box : page->elements(group))
+                if (box->isChecked()) ticked << box->text();
+            QCOMPARE(ticked, (QStringList{"木", "火"}));
+        }
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("八字身弱，喜木火"));
+
+        window.modeSelectionPage()->surname()->setText(QStringLiteral("李"));
+        page->generateButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!session.runs().IsActive() && page->list()->model()->rowCount(),
+                                 20000);
+        for (const QStringList& row : page->list()->model()->Rows()) {
+            const QString given = row.value(4).mid(1);
+            QCOMPARE(given.size(), 2);
+            for (QChar element : given)
+                QVERIFY2(element == u'木' || element == u'火', qPrintable(row.join(' ')));
+        }
     }
 
     void loadingNeverBlocksTheWindow() {
