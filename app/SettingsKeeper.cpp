@@ -70,6 +70,12 @@ void SettingsKeeper::LoadSettings() {
     m_window.recordsPage()->SetRecords(FromGbk(settings.records));
     m_loaded = true;
     m_savedText = m_file.Text();
+    if (!settings.notes.empty()) {
+        QStringList notes;
+        for (const std::string& note : settings.notes) notes << widgets::FromGbk(note);
+        widgets::MessageBoxes::Show(&m_window, notes.join(QLatin1Char('\n')),
+                                    QStringLiteral("提示"), widgets::MessageBoxes::Icon::Warning);
+    }
 }
 
 void SettingsKeeper::SaveSettings() {
