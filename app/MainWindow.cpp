@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include "app/SettingsKeeper.h"
 #include "app/Skins.h"
 #include "birthchart/ui/BirthChartPage.h"
+#include "files/RemoveLeftovers.h"
 #include "generation/ui/ClassicPage.h"
 #include "generation/ui/CombinationPage.h"
 #include "generation/ui/EnglishNamePage.h"
@@ -229,6 +231,8 @@ void MainWindow::StartUp() {
     m_birthChart->Query();
     SetModeStatus(0);
     m_settings->LoadSettings();
+    // Working folders of runs that were killed (the pronunciation's sounds).
+    files::RemoveLeftoverWorkFolders(QDir::tempPath().toStdU16String(), "babyname");
     m_session.StartLoading();
 }
 

@@ -8,6 +8,7 @@
 #include "app/RecordsPage.h"
 #include "app/SavedSettings.h"
 #include "app/SettingsFile.h"
+#include "files/RemoveLeftovers.h"
 #include "generation/ui/CombinationPage.h"
 #include "generation/ui/EnglishNamePage.h"
 #include "generation/ui/ModeSelectionPage.h"
@@ -57,6 +58,8 @@ std::filesystem::path SettingsKeeper::DefaultFile() {
 }
 
 void SettingsKeeper::LoadSettings() {
+    // Temporary files of saves that a kill or a power cut interrupted.
+    if (!m_file.file().empty()) files::RemoveLeftoverTemporaries(m_file.file());
     m_file.Load();
     const SavedSettings settings = ReadSavedSettings(m_file);
     generation_ui::ModeSelectionPage* modeSelection = m_window.modeSelectionPage();

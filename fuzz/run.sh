@@ -51,12 +51,15 @@ for target in "${targets[@]}"; do
   scratch=$root/scratch/$target
   mkdir -p "$corpus" "$findings" "$scratch"
   log=$root/$target.log
+  # A target's words (fuzz/TARGET.dict) lead the fuzzer into the formats it reads.
+  dict=()
+  [ -f "fuzz/$target.dict" ] && dict=(-dict="$PWD/fuzz/$target.dict")
   echo "== $target for ${seconds}s"
   # The scratch folder is the working folder: files the command line writes stay inside it.
   # Standard output of the target is closed (the command line prints every result there).
   if (cd "$scratch" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
       "$root/build/bin/$target" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 \
-      -close_fd_mask=1 -artifact_prefix="$findings/" -print_final_stats=1 \
+      -close_fd_mask=1 -artifact_prefix="$findings/" -print_final_stats=1 "${dict[@]}" \
       "$corpus" >"$log" 2>&1); then
     result=ok
   else

@@ -2,6 +2,7 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QDir>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QNetworkAccessManager>
@@ -9,6 +10,7 @@
 #include <QNetworkRequest>
 #include <QSettings>
 
+#include "files/RemoveLeftovers.h"
 #include "files/WriteFileAtomically.h"
 #include "knowledge/TextBetween.h"
 #include "knowledge/ui/SpeechEngine.h"
@@ -160,8 +162,13 @@ void Pronunciation::OnSound(const QByteArray& sound) {
         Speak(m_name);
         return;
     }
-    const QString file = m_soundFolder.filePath(QStringLiteral("sound%1.mp3").arg(++m_soundNumber));
-    if (!m_soundFolder.isValid() ||
+    if (!m_soundFolder)
+        m_soundFolder.emplace(QDir::tempPath() + QLatin1Char('/') +
+                              QString::fromStdString(files::WorkFolderPrefix("babyname")) +
+                              QStringLiteral("XXXXXX"));
+    const QString file =
+        m_soundFolder->filePath(QStringLiteral("sound%1.mp3").arg(++m_soundNumber));
+    if (!m_soundFolder->isValid() ||
         !files::WriteFileAtomically(file.toStdU16String(), sound.toStdString())) {
         Speak(m_name);
         return;

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 class QAudioOutput;
 class QMediaPlayer;
@@ -95,7 +96,9 @@ class Pronunciation : public QObject {
     QPointer<QNetworkReply> m_reply;
     QString m_name;
     QUrl m_soundAddress;
-    QTemporaryDir m_soundFolder;
+    // Made for the first sound: "babyname-PID-XXXXXX" in the temporary folder, which the next
+    // start clears when a killed run left it behind.
+    std::optional<QTemporaryDir> m_soundFolder;
     int m_soundNumber = 0;
     Speaker m_speaker;
     bool m_playsSounds = true;
