@@ -1,3 +1,6 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -297,6 +300,61 @@ class RecordsPageTest : public QObject {
             run.window.exitAction()->trigger();
         }
         QVERIFY(QFileInfo(m_settingsFile).size() < 4096);
+    }
+
+    // A start clears what killed runs left behind, and only that: temporary files of saves and
+    // working folders of processes that no longer run.
+    void leftoversOfKilledRunsAreCleared() {
+        const pid_t dead = fork();
+        if (dead == 0) _exit(0);
+        QVERIFY(dead > 0);
+        QCOMPARE(waitpid(dead, nullptr, 0), dead);
+        const QString deadPid = QString::number(dead);
+        const QString ownPid = QString::number(QCoreApplication::applicationPid());
+
+        QTemporaryDir temp;
+        const QByteArray oldTemp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        const QDir config = QFileInfo(m_settingsFile).dir();
+        QVERIFY(config.mkpath("."));
+        auto make = [](const QString& path, const QByteArray& bytes = QByteArray(1024, 'x')) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        };
+        const QString deadSave = ".settings.ini." + deadPid + "-0-123.tmp";
+        const QStringList keptFiles = {".settings.ini." + ownPid + "-0-1.tmp",
+                                       ".settings.ini.1-0-1.tmp", ".settings.ini.x-0-1.tmp",
+                                       "other.tmp"};
+        QVERIFY(make(config.filePath(deadSave)));
+        for (const QString& name : keptFiles) QVERIFY(make(config.filePath(name)));
+
+        const QDir tempDir(temp.path());
+        const QString deadFolder = "babyname-" + deadPid + "-abcdef";
+        QVERIFY(tempDir.mkpath(deadFolder + "/inner"));
+        QVERIFY(make(tempDir.filePath(deadFolder + "/sound1.mp3")));
+        QVERIFY(tempDir.mkpath("babyname-Qw3rTy"));  // empty, from a version without the number
+        QVERIFY(tempDir.mkpath("babyname-Kept12"));
+        QVERIFY(make(tempDir.filePath("babyname-Kept12/sound1.mp3")));
+        QVERIFY(tempDir.mkpath("babyname-" + ownPid + "-zzzzzz"));
+        QVERIFY(tempDir.mkpath("target"));
+        QVERIFY(make(tempDir.filePath("target/keep")));
+        QVERIFY(QFile::link(tempDir.filePath("target"),
+                            tempDir.filePath("babyname-" + deadPid + "-linked")));
+
+        { Run run(m_settingsFile); }
+        if (oldTemp.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", oldTemp);
+
+        QVERIFY(!config.exists(deadSave));
+        for (const QString& name : keptFiles) QVERIFY2(config.exists(name), qPrintable(name));
+        QVERIFY(!tempDir.exists(deadFolder));
+        QVERIFY(!tempDir.exists("babyname-Qw3rTy"));
+        QVERIFY(tempDir.exists("babyname-Kept12/sound1.mp3"));
+        QVERIFY(tempDir.exists("babyname-" + ownPid + "-zzzzzz"));
+        QVERIFY(tempDir.exists("target/keep"));
+        QVERIFY(m_messages.isEmpty());
     }
 
     void failedSavesAreReportedOnce_data() {
