@@ -114,7 +114,12 @@ std::optional<std::string> SettingsFile::Value(std::string_view section,
     std::string_view value = Trim(std::string_view(line).substr(line.find('=') + 1));
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
         value = value.substr(1, value.size() - 2);
-    return std::string(value);
+    // A value is one line: a carriage return inside it reads as the space SetValue would store,
+    // so a value read and written back comes back the same.
+    std::string text(value);
+    for (char& c : text)
+        if (c == '\r') c = ' ';
+    return text;
 }
 
 void SettingsFile::SetValue(std::string_view section, std::string_view key,

@@ -26,7 +26,8 @@ class SettingsFile {
 
     // The value of the first line with this key in the first section of this name, without the
     // blanks around it and without one pair of enclosing double quotes; nullopt when missing.
-    // Names compare without regard to ASCII case, as the profile functions do.
+    // Names compare without regard to ASCII case, as the profile functions do. A carriage
+    // return inside the line reads as a space, as SetValue stores a line break.
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
     // A value is one line: a line break in it (CR LF, CR or LF) is stored as a space.
     void SetValue(std::string_view section, std::string_view key, std::string_view value);

@@ -86,6 +86,17 @@ TEST(SettingsFileTest, ReadsAndWritesTheProfileFormat) {
     EXPECT_NE(again.Text().find("; written by hand\r\n"), std::string::npos);
     // A new key joins its section rather than the end of the file.
     EXPECT_LT(again.Text().find("新的=x"), again.Text().find("[设置]\r\n评分名字"));
+
+    // A carriage return inside a stored line reads as the space a write stores for it, so the
+    // value survives a write unchanged.
+    again.Parse("[设置]\r\n组合的字=设置}A\rh\r\n姓氏=李\r\r\n");
+    EXPECT_EQ(again.Value("设置", "组合的字"), "设置}A h");
+    EXPECT_EQ(again.Value("设置", "姓氏"), "李 ");
+    for (const char* key : {"组合的字", "姓氏"}) {
+        const std::optional<std::string> read = again.Value("设置", key);
+        again.SetValue("设置", key, *read);
+        EXPECT_EQ(again.Value("设置", key), read) << key;
+    }
 }
 
 struct NumberCase {
