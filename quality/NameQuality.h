@@ -66,6 +66,8 @@ class NameQualityChecker {
     const std::vector<std::string>& surnameReadings() const { return m_surnameReadings; }
 
     const CharacterFacts& Character(const std::string& character);
+    // Whether the database has the level table; without it no character can be told common.
+    bool HasLevels() const { return m_levelsPresent; }
     // The level alone, without the reading. After ReadAllLevels a lookup in memory.
     int Level(const std::string& character);
     // Reads the whole level table at once, for a run that asks for the levels of a whole pool.

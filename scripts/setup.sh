@@ -10,6 +10,7 @@ packages=(
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   python3 nodejs unicode-data opencc fonts-noto-cjk xvfb xauth
   dpkg-dev file lintian desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -32,3 +32,6 @@ cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBABYNAME_WITH_QT=OF
 cmake --build build-tsan -j "$jobs" --target generation_controller_tests numerology_loading_tests
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure --no-tests=error \
   -R '^(RunControllerTest|LoadingNameDatabase)\.'
+
+echo "== Fuzz targets (compiled with clang, not run: fuzz/run.sh runs them)"
+bash fuzz/run.sh --build-only

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -33,6 +34,7 @@
 #include "generation/ui/ModeSelectionPage.h"
 #include "generation/ui/NamingController.h"
 #include "generation/ui/SuperLuckyPage.h"
+#include "numerology/ui/CharacterQueryWindow.h"
 #include "numerology/ui/ScorePage.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
@@ -349,8 +351,66 @@ class MainWindowTest : public QObject {
         QTRY_VERIFY(session.HasLoaded());
         QVERIFY(session.database() == nullptr);
         QTRY_COMPARE(m_messages.size(), 1);
-        QCOMPARE(m_messages[0], (QStringList{QStringLiteral("将"), QStringLiteral("信息："),
-                                             QString::number(int(Icon::Error))}));
+        QCOMPARE(m_messages[0].mid(1),
+                 (QStringList{QStringLiteral("信息："), QString::number(int(Icon::Error))}));
+        QVERIFY(m_messages[0][0].endsWith(QStringLiteral("详细信息：将")));
+    }
+
+    // An empty or damaged database file: the load failure says in Chinese what is wrong, with
+    // the file and what to do; afterwards every action that needs the database says so.
+    void unusableDatabaseIsExplainedAndEveryActionSaysSo_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("problem");
+        QTest::addRow("empty file") << QByteArray() << QStringLiteral("文件缺少本程序需要的数据表");
+        QTest::addRow("a folder in its place")
+            << QByteArray("folder") << QStringLiteral("文件无法打开");
+        QTest::addRow("not a database")
+            << QByteArray(8192, 'x') << QStringLiteral("文件已损坏，或不是名字数据库");
+    }
+    void unusableDatabaseIsExplainedAndEveryActionSaysSo() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        QTemporaryDir program;
+        QVERIFY(QDir(program.path()).mkpath("data"));
+        QFile file(program.filePath("data/namedata.db"));
+        if (bytes == "folder") {
+            QVERIFY(QDir(program.path()).mkpath("data/namedata.db"));
+        } else {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+            file.close();
+        }
+
+        m_messages.clear();
+        ProgramSession session(program.path().toStdString());
+        MainWindow window(session);
+        window.StartUp();
+        QTRY_COMPARE(m_messages.size(), 1);
+        const QString told = m_messages[0][0];
+        QVERIFY2(told.startsWith(QStringLiteral("名字数据库不能使用：") + problem),
+                 qPrintable(told));
+        QVERIFY(told.contains(QDir::toNativeSeparators(file.fileName())));
+        QVERIFY(told.contains(QStringLiteral("请重新安装本程序，或重建名字数据库")));
+
+        // 开始起名, 评分 and 查询 each say why nothing happens.
+        m_messages.clear();
+        window.modeSelectionPage()->surname()->setText(QStringLiteral("李"));
+        window.modeSelectionPage()->startButton()->click();
+        window.scorePage()->surname()->setText(QStringLiteral("李"));
+        window.scorePage()->givenName()->setText(QStringLiteral("明"));
+        window.scorePage()->scoreButton()->click();
+        window.Navigate(8);
+        auto* dictionary = window.findChild<numerology_ui::CharacterQueryWindow*>();
+        QVERIFY(dictionary);
+        dictionary->queryButton()->click();
+        QCOMPARE(m_messages.size(), 3);
+        for (const QStringList& message : m_messages) {
+            QVERIFY2(message[0].startsWith(
+                         QStringLiteral("名字数据库没有载入，这项功能不能使用（") + problem),
+                     qPrintable(message[0]));
+            QCOMPARE(message[1], QStringLiteral("提示"));
+        }
+        dictionary->close();
     }
 
     void secondInstanceExitsQuietly() {

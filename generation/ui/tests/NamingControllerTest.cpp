@@ -262,6 +262,34 @@ class NamingControllerTest : public QObject {
         }
     }
 
+    // This database has no level table: 只用常用字 cannot tell common characters from rare ones,
+    // so both pages refuse the run with a message instead of listing rare characters.
+    void commonCharactersOnlyWithoutTheLevelTable() {
+        NamingWindow& w = *m_window;
+        const struct {
+            GenerationMode mode;
+            QCheckBox* box;
+            QPushButton* start;
+            widgets::ResultListView* list;
+        } pages[] = {{GenerationMode::HighScore, w.pages.highScore->commonOnly(),
+                      w.pages.modeSelection->startButton(), w.pages.highScore->list()},
+                     {GenerationMode::SuperLucky, w.pages.superLucky->commonOnly(),
+                      w.pages.superLucky->generateButton(), w.pages.superLucky->list()}};
+        for (const auto& page : pages) {
+            m_messages.clear();
+            page.box->setChecked(true);
+            w.Choose(page.mode, QStringLiteral("李"));
+            if (page.mode == GenerationMode::SuperLucky)
+                w.pages.modeSelection->startButton()->click();
+            QVERIFY(w.RunFrom(page.start));
+            QCOMPARE(m_messages.size(), 1);
+            QVERIFY2(m_messages[0].value(0).contains(QStringLiteral("缺少常用字等级表")),
+                     qPrintable(m_messages[0].value(0)));
+            QVERIFY(w.Rows(page.list).empty());
+            QVERIFY(w.enabledControls[WindowControl::ModeSelection]);
+        }
+    }
+
     // 超吉: 开始起名 only shows the page; 生成 with 第二个字五行限定 金 makes names whose first
     // given-name character is 金.
     void superLuckyWithTheSecondCharacterFilter() {
