@@ -7,6 +7,7 @@
 #include "files/WriteFileAtomically.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/PageView.h"
+#include "widgets/WrittenFileNotice.h"
 
 namespace widgets::PageExport {
 namespace {
@@ -51,6 +52,7 @@ bool Export(const PageView& view, QWidget* parent, const QString& baseName) {
                            QStringLiteral("导出页面"), MessageBoxes::Icon::Warning);
         return false;
     }
+    WrittenFileNotice::Tell(parent, file, false);
     return true;
 }
 

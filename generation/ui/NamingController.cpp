@@ -25,6 +25,7 @@
 #include "namedb/SqliteDatabase.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
+#include "widgets/WrittenFileNotice.h"
 
 namespace generation_ui {
 
@@ -528,11 +529,13 @@ void NamingController::WriteClassicText(const std::string& gbkText, const QStrin
 }
 
 void NamingController::OpenDocument(const std::filesystem::path& file) {
+    const QString path = QString::fromStdU16String(file.u16string());
     if (m_openDocument) {
         m_openDocument(file);
+        widgets::WrittenFileNotice::Tell(m_services.window, path, false);
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));
+    widgets::WrittenFileNotice::Tell(m_services.window, path, true);
 }
 
 // ---- helpers -------------------------------------------------------------------------------
