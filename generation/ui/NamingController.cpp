@@ -252,6 +252,17 @@ void NamingController::StartRun(GenerationMode mode) {
             return;
         }
     }
+    if (mode == GenerationMode::SuperLucky) {
+        // Without a filter group every name would be filtered out: the list stays empty and the
+        // parent is told what is missing.
+        bool filtered = false;
+        for (int group = 0; group < SuperLuckyPage::GroupCount; ++group)
+            filtered |= m_pages.superLucky->master(SuperLuckyPage::Group(group))->isChecked();
+        if (!filtered) {
+            Tip(QStringLiteral("请先设置五行筛选条件"), MessageIcon::Information);
+            return;
+        }
+    }
     SqliteDatabase* database = m_services.database ? m_services.database() : nullptr;
     if (!database) return;  // the failed load has told the user already
 

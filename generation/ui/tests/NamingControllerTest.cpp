@@ -272,6 +272,14 @@ class NamingControllerTest : public QObject {
         QVERIFY(!w.runs.IsActive());
 
         SuperLuckyPage* page = w.pages.superLucky;
+        // With no filter group ticked there is nothing to look for: a tip, no run, no names.
+        page->generateButton()->click();
+        QCOMPARE(m_messages.value(0),
+                 (QStringList{QStringLiteral("请先设置五行筛选条件"), QStringLiteral("提示"),
+                              QString::number(int(Icon::Information))}));
+        QVERIFY(!w.runs.IsActive());
+        QCOMPARE(page->list()->model()->rowCount(), 0);
+
         page->master(SuperLuckyPage::SecondCharacter)->click();
         page->elements(SuperLuckyPage::SecondCharacter)[0]->click();  // 金
         QVERIFY(w.RunFrom(page->generateButton()));
