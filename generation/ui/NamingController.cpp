@@ -252,6 +252,11 @@ void NamingController::StartRun(GenerationMode mode) {
             return;
         }
     }
+    if (mode == GenerationMode::Combination &&
+        m_pages.combination->characters()->text().trimmed().isEmpty()) {
+        Tip(QStringLiteral("请输入要组合的字"), MessageIcon::Information);
+        return;
+    }
     if (mode == GenerationMode::SuperLucky) {
         // Without a filter group every name would be filtered out: the list stays empty and the
         // parent is told what is missing.

@@ -388,6 +388,14 @@ class NamingControllerTest : public QObject {
         w.Choose(GenerationMode::Combination, QStringLiteral("李"));
         w.pages.modeSelection->startButton()->click();
         QCOMPARE(w.tabs.currentWidget(), w.pages.combination);
+        // An empty box has no characters to combine: a tip, and no run.
+        w.pages.combination->characters()->setText(QStringLiteral("  "));
+        w.pages.combination->generateButton()->click();
+        QCOMPARE(m_messages.value(0),
+                 (QStringList{QStringLiteral("请输入要组合的字"), QStringLiteral("提示"),
+                              QString::number(int(Icon::Information))}));
+        QVERIFY(!w.runs.IsActive());
+        w.pages.combination->characters()->setText(defaultText);
         QVERIFY(w.RunFrom(w.pages.combination->generateButton()));
         QCOMPARE(w.pages.combination->characters()->text(), defaultText);
         QCOMPARE(w.Rows(w.pages.combination->list()).size(), size_t(20 * 20));
