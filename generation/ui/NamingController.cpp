@@ -389,7 +389,8 @@ void NamingController::ListPoems() {
         }
         rows.reserve(m_poemTitles.size());
         for (size_t k = 0; k < m_poemTitles.size(); ++k)
-            rows.push_back({QString::number(k + 1), FromGbk(m_poemTitles[k].title)});
+            rows.push_back({QString::number(k + 1), FromGbk(m_poemTitles[k].title),
+                            QString::number(m_poemTitles[k].id)});  // the Id: not shown
     }
     page->poems()->model()->SetRows(std::move(rows));
     if (page->poems()->model()->rowCount() > 0) page->poems()->selectRow(0);

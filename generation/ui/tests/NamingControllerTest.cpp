@@ -321,6 +321,10 @@ class NamingControllerTest : public QObject {
         QCOMPARE(page->poets()->model()->rowCount(), 2);
         QCOMPARE(page->poets()->model()->Row(0).value(1), QStringLiteral("李白"));
         QCOMPARE(page->poems()->model()->rowCount(), 2);
+        // Each poem row carries its Id past the shown columns: the poem beside the boxes is the
+        // one of that Id, not the first of its title.
+        QCOMPARE(page->poems()->model()->Row(1).value(2), QStringLiteral("2"));
+        QCOMPARE(page->poems()->model()->columnCount(), 2);
 
         page->poems()->selectRow(1);
         page->usePoemButton()->click();
