@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QThreadPool>
 #include <QUrl>
+#include <algorithm>
 
 #include "generation/NameListExport.h"
 #include "generation/RunController.h"
@@ -180,6 +181,15 @@ GenerationInputs NamingController::ReadInputs(GenerationMode mode) const {
     inputs.nicknamePatterns = m_pages.nickname->Patterns();
     inputs.englishGivenName = ToGbk(m_pages.english->givenName()->text().trimmed());
     inputs.englishSex = m_pages.english->ChosenStyle();
+    // 名字长度 3 to 20 are the boxes' ends: there they set no bound, so the defaults keep every
+    // name, however short or long.
+    const int shortest = m_pages.english->shortest()->currentText().toInt();
+    const int longest = m_pages.english->longest()->currentText().toInt();
+    const int lowest = m_pages.english->shortest()->itemText(0).toInt();
+    const int highest =
+        m_pages.english->longest()->itemText(m_pages.english->longest()->count() - 1).toInt();
+    inputs.englishShortest = shortest > lowest ? std::min(shortest, longest) : 0;
+    inputs.englishLongest = longest < highest ? std::max(shortest, longest) : 0;
     inputs.generationCharacter = m_generationCharacter;
     if (mode == GenerationMode::HighScore)
         inputs.commonOnly = m_pages.highScore->commonOnly()->isChecked();

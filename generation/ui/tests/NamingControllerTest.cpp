@@ -444,6 +444,12 @@ class NamingControllerTest : public QObject {
             QVERIFY(rows[1].value(1).startsWith(QStringLiteral("Th")));
         }
         QVERIFY(m_messages.size() == 2);
+        // 名字长度 7 to 20 keeps Theodore (8 letters) and drops Thomas (6).
+        english->shortest()->setCurrentText(QStringLiteral("7"));
+        QVERIFY(w.RunFrom(english->generateButton()));
+        QCOMPARE(w.Rows(english->list()).size(), size_t(1));
+        QCOMPARE(w.Rows(english->list())[0].value(1), QStringLiteral("Theodore"));
+        english->shortest()->setCurrentIndex(0);
 
         // 经典: the text in lines of 14 names with a blank line after each, exported unchanged.
         w.Choose(GenerationMode::Classic, QStringLiteral("李"));
