@@ -1,5 +1,6 @@
 #include "generation/RunGeneration.h"
 
+#include <algorithm>
 #include <exception>
 #include <new>
 #include <stdexcept>
@@ -288,6 +289,20 @@ void RunGeneration::RunEnglish() {
     if (characters.empty()) return;
     const std::string initial = EnglishInitial(LookupChineseInitial(m_database, characters[0]));
     std::vector<ResultRow> rows = ListEnglishNames(m_database, initial, m_inputs.englishSex);
+    if (m_inputs.englishShortest > 0 || m_inputs.englishLongest > 0) {
+        const auto letters = [](const std::string& name) {
+            return int(std::count_if(name.begin(), name.end(), [](char c) {
+                return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+            }));
+        };
+        std::erase_if(rows, [&](const ResultRow& row) {
+            const int count = row.size() > 1 ? letters(row[1]) : 0;
+            return count < m_inputs.englishShortest ||
+                   (m_inputs.englishLongest > 0 && count > m_inputs.englishLongest);
+        });
+        for (size_t k = 0; k < rows.size(); ++k)
+            if (!rows[k].empty()) rows[k][0] = std::to_string(k + 1);
+    }
     Deliver([&] {
         m_observer.RowsWritten(ResultList::English, rows);
         m_observer.ListFinished(ResultList::English, rows);

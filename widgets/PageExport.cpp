@@ -7,6 +7,7 @@
 #include "widgets/MessageBoxes.h"
 #include "widgets/PageView.h"
 #include "widgets/UserFolders.h"
+#include "widgets/WrittenFileNotice.h"
 
 namespace widgets::PageExport {
 namespace {
@@ -49,6 +50,7 @@ bool Export(const PageView& view, QWidget* parent, const QString& baseName) {
                            QStringLiteral("导出页面"), MessageBoxes::Icon::Warning);
         return false;
     }
+    WrittenFileNotice::Tell(parent, file, false);
     return true;
 }
 

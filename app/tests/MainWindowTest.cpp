@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,6 +22,7 @@
 #include <QToolBar>
 #include <future>
 
+#include "app/AboutWindow.h"
 #include "app/MainWindow.h"
 #include "app/ProgramSession.h"
 #include "app/QtTranslations.h"
@@ -58,6 +60,22 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The About window closes from inside, by its 关闭 button or by Escape.
+    void aboutWindowClosesFromInside() {
+        for (const bool byEscape : {false, true}) {
+            QPointer<AboutWindow> about = new AboutWindow;
+            about->show();
+            QVERIFY(QTest::qWaitForWindowExposed(about));
+            about->activateWindow();
+            QTRY_VERIFY(about->isActiveWindow());
+            if (byEscape)
+                QTest::keyClick(about, Qt::Key_Escape);
+            else
+                about->findChild<QPushButton*>(QStringLiteral("按钮_关闭"))->click();
+            QTRY_VERIFY(!about);
+        }
+    }
+
     void init() {
         m_messages.clear();
         widgets::MessageBoxes::RecordInto(&m_messages);

@@ -101,7 +101,15 @@ class RecordsPageTest : public QObject {
 
         QWidget* viewport = page.list()->viewport();
         const QPoint middle = page.list()->visualRect(page.list()->model()->index(1, 1)).center();
-        QTest::mouseClick(viewport, Qt::RightButton, {}, middle);
+        // Below the rows there is no record to act on: no menu opens.
+        QTest::mouseClick(viewport, Qt::LeftButton, {},
+                          page.list()->visualRect(page.list()->model()->index(0, 1)).center());
+        const QPoint below(middle.x(), viewport->height() - 5);
+        QContextMenuEvent belowRows(QContextMenuEvent::Mouse, below, viewport->mapToGlobal(below));
+        QApplication::sendEvent(viewport, &belowRows);
+        QVERIFY(!page.recordMenu()->isVisible());
+
+        // The menu acts on the row under the mouse, not on the one selected before.
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, middle,
                                      viewport->mapToGlobal(middle));
         QApplication::sendEvent(viewport, &rightClick);
