@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -137,10 +138,15 @@ void MainWindow::ConnectNaming() {
                                      m_poem,          m_combination, m_nickname,
                                      m_english,       m_classic,     m_pages};
     generation_ui::NamingServices services{
-        &m_session.runs(), [this] { return m_session.database(); }, m_session.dataDirectory(),
+        &m_session.runs(), [this] { return m_session.database(); }, m_session.exportDirectory(),
         [this](WindowControl control, bool enabled) { SetRunControlEnabled(control, enabled); },
         this};
     m_naming = new generation_ui::NamingController(pages, std::move(services), this);
+    connect(
+        m_naming, &generation_ui::NamingController::exportWritten, this,
+        [this](const QString& file) {
+            statusBar()->showMessage(QStringLiteral("已导出: ") + QDir::toNativeSeparators(file));
+        });
 }
 
 void MainWindow::BuildMenus() {
@@ -265,7 +271,7 @@ void MainWindow::Navigate(int index) {
             // Modal over the main window, but shown rather than run in a loop of its own, so
             // nothing waits on it at exit.
             auto* dictionary = new numerology_ui::CharacterQueryWindow(
-                [this] { return m_session.database(); }, m_session.dataDirectory(), this);
+                [this] { return m_session.database(); }, m_session.pagesDirectory(), this);
             dictionary->setAttribute(Qt::WA_DeleteOnClose);
             dictionary->setWindowModality(Qt::ApplicationModal);
             dictionary->show();
@@ -328,8 +334,8 @@ void MainWindow::ChangeSkin() {
 
 void MainWindow::ConnectNameDetail() {
     m_nameDetail = new numerology_ui::NameDetailOpener([this] { return m_session.database(); },
-                                                       m_session.dataDirectory(), this);
-    m_score->SetDatabase([this] { return m_session.database(); }, m_session.dataDirectory());
+                                                       m_session.pagesDirectory(), this);
+    m_score->SetDatabase([this] { return m_session.database(); }, m_session.pagesDirectory());
     // The naming controller knows the surname of the run that made each list and splits the
     // generated names with it.
     connect(m_naming, &generation_ui::NamingController::nameDetailRequested, m_nameDetail,
@@ -354,7 +360,7 @@ void MainWindow::OpenAbout() { (new AboutWindow)->show(); }
 // Every item of the two knowledge menus carries {table, category}; the reading room shows it.
 void MainWindow::ConnectReadingRoom() {
     m_readingRoom = new knowledge_ui::ReadingRoom(
-        {[this] { return m_session.database(); }, m_session.dataDirectory(),
+        {[this] { return m_session.database(); }, m_session.pagesDirectory(),
          knowledge_ui::ReadPronunciationSettings(m_session.dataDirectory())},
         this);
     for (QAction* action : menuBar()->findChildren<QAction*>()) {

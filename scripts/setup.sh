@@ -9,6 +9,7 @@ packages=(
   qt6-speech-dev qt6-speech-flite-plugin qt6-translations-l10n poppler-utils
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   python3 nodejs unicode-data opencc fonts-noto-cjk xvfb xauth
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 missing=()
 for package in "${packages[@]}"; do

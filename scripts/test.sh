@@ -21,6 +21,10 @@ echo "== Whole program"
 bash scripts/build.sh build
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+echo "== The Debian package: built, checked, unpacked and run from a read-only place"
+deb=$(bash scripts/package.sh build)
+bash dist/tests/check_package.sh "$deb" build/bin/installed_tree_tests
+
 echo "== Thread tests under ThreadSanitizer"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBABYNAME_WITH_QT=OFF \
   -DBABYNAME_WITH_BENCH=OFF -DBABYNAME_SANITIZE=thread >/dev/null

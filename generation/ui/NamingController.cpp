@@ -415,20 +415,22 @@ void NamingController::ExportSuperLucky() {
 }
 
 void NamingController::ExportList(ResultList list, const char* fileName) {
-    const files::WriteFileResult result = ExportNameList(
-        GbkRows(*ListView(list)->model()), m_services.dataDirectory / fileName, *m_observer);
-    ShowExportResult(result.ok(), result.Message());
+    const std::filesystem::path file = m_services.exportDirectory / fileName;
+    ShowExportResult(ExportNameList(GbkRows(*ListView(list)->model()), file, *m_observer), file);
 }
 
 void NamingController::ExportClassic() {
     // The run's own text: the text box would give its lines back with LF instead of CR LF.
-    const files::WriteFileResult result = ExportClassicText(
-        m_classicText, m_services.dataDirectory / kClassicExportFile, *m_observer);
-    ShowExportResult(result.ok(), result.Message());
+    const std::filesystem::path file = m_services.exportDirectory / kClassicExportFile;
+    ShowExportResult(ExportClassicText(m_classicText, file, *m_observer), file);
 }
 
-void NamingController::ShowExportResult(bool ok, const std::string& message) {
-    if (!ok) Tip(QString::fromStdString(message), MessageIcon::Warning);
+void NamingController::ShowExportResult(const files::WriteFileResult& result,
+                                        const std::filesystem::path& file) {
+    if (result.ok())
+        emit exportWritten(QString::fromStdU16String(file.u16string()));
+    else
+        Tip(QString::fromStdString(result.Message()), MessageIcon::Warning);
 }
 
 void NamingController::SetDocumentOpener(std::function<void(const std::filesystem::path&)> opener) {
