@@ -182,11 +182,6 @@ void MainWindow::ConnectNaming() {
         [this](WindowControl control, bool enabled) { SetRunControlEnabled(control, enabled); },
         this};
     m_naming = new generation_ui::NamingController(pages, std::move(services), this);
-    connect(
-        m_naming, &generation_ui::NamingController::exportWritten, this,
-        [this](const QString& file) {
-            statusBar()->showMessage(QStringLiteral("已导出: ") + QDir::toNativeSeparators(file));
-        });
 }
 
 void MainWindow::BuildMenus() {

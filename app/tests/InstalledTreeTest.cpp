@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QStatusBar>
 #include <QTest>
 
@@ -42,7 +43,7 @@ class InstalledTreeTest : public QObject {
 
         window.modeSelectionPage()->surname()->setText(QStringLiteral("李"));
         window.modeSelectionPage()->nameLength()->setCurrentIndex(1);  // two characters
-        window.modeSelectionPage()->modeButtons()[1]->click();  // 高分
+        window.modeSelectionPage()->modeButtons()[1]->click();         // 高分
         window.modeSelectionPage()->startButton()->click();
         generation_ui::HighScorePage* page = window.highScorePage();
         QTRY_VERIFY_WITH_TIMEOUT(page->exportButton()->isEnabled(), 20000);
@@ -53,7 +54,8 @@ class InstalledTreeTest : public QObject {
             QDir(QString::fromStdU16String(folders.exports.u16string())).filePath("NameList.txt");
         QVERIFY2(QFileInfo(exported).size() > 0, qPrintable(exported));
         QCOMPARE(opened.size(), size_t(1));
-        QVERIFY(window.statusBar()->currentMessage().contains(QDir::toNativeSeparators(exported)));
+        const auto* notice = window.statusBar()->findChild<QLabel*>(QStringLiteral("已写文件提示"));
+        QVERIFY(notice && notice->text().contains(QDir::toNativeSeparators(exported)));
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.value(0).join(' ')));
     }
 

@@ -444,21 +444,18 @@ void NamingController::ExportSuperLucky() {
 
 void NamingController::ExportList(ResultList list, const char* fileName) {
     const std::filesystem::path file = m_services.exportDirectory / fileName;
-    ShowExportResult(ExportNameList(GbkRows(*ListView(list)->model()), file, *m_observer), file);
+    ShowExportResult(ExportNameList(GbkRows(*ListView(list)->model()), file, *m_observer));
 }
 
 void NamingController::ExportClassic() {
     // The run's own text: the text box would give its lines back with LF instead of CR LF.
     const std::filesystem::path file = m_services.exportDirectory / kClassicExportFile;
-    ShowExportResult(ExportClassicText(m_classicText, file, *m_observer), file);
+    ShowExportResult(ExportClassicText(m_classicText, file, *m_observer));
 }
 
-void NamingController::ShowExportResult(const files::WriteFileResult& result,
-                                        const std::filesystem::path& file) {
-    if (result.ok())
-        emit exportWritten(QString::fromStdU16String(file.u16string()));
-    else
-        Tip(QString::fromStdString(result.Message()), MessageIcon::Warning);
+void NamingController::ShowExportResult(const files::WriteFileResult& result) {
+    // A written file is told by OpenDocument, through the status bar.
+    if (!result.ok()) Tip(QString::fromStdString(result.Message()), MessageIcon::Warning);
 }
 
 void NamingController::SetDocumentOpener(std::function<void(const std::filesystem::path&)> opener) {

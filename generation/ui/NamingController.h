@@ -116,8 +116,6 @@ class NamingController : public QObject, private RunWindow {
     void englishNameActivated(const QString& name);
     // The current run has ended and given the controls back.
     void runEnded();
-    // An export was written to file (its full path).
-    void exportWritten(const QString& file);
 
   private:
     GenerationInputs ReadInputs(GenerationMode mode) const;
@@ -125,7 +123,7 @@ class NamingController : public QObject, private RunWindow {
     void BeginRun(GenerationMode mode);
     void OnPauseClicked(GenerationMode ownMode);
     void ExportList(ResultList list, const char* fileName);
-    void ShowExportResult(const files::WriteFileResult& result, const std::filesystem::path& file);
+    void ShowExportResult(const files::WriteFileResult& result);
     void Tip(const QString& text, MessageIcon icon);
     widgets::ResultListView* ListView(ResultList list) const;
     void OnRowActivated(ResultList list, int row);

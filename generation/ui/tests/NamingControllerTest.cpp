@@ -279,8 +279,11 @@ class NamingControllerTest : public QObject {
             m_messages.clear();
             page.box->setChecked(true);
             w.Choose(page.mode, QStringLiteral("李"));
-            if (page.mode == GenerationMode::SuperLucky)
+            if (page.mode == GenerationMode::SuperLucky) {
                 w.pages.modeSelection->startButton()->click();
+                // A ticked group with no element: every character passes the filter.
+                w.pages.superLucky->master(SuperLuckyPage::MustNot)->click();
+            }
             QVERIFY(w.RunFrom(page.start));
             QCOMPARE(m_messages.size(), 1);
             QVERIFY2(m_messages[0].value(0).contains(QStringLiteral("缺少常用字等级表")),
