@@ -1,6 +1,10 @@
 #include "app/AboutWindow.h"
 
+#include <QDialogButtonBox>
+#include <QKeySequence>
 #include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 AboutWindow::AboutWindow() {
@@ -23,4 +27,14 @@ AboutWindow::AboutWindow() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->addWidget(text);
+    // The window closes from inside: its 关闭 button, or Escape.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QPushButton* close = buttons->button(QDialogButtonBox::Close);
+    close->setText(QStringLiteral("关闭"));
+    close->setObjectName(QStringLiteral("按钮_关闭"));
+    close->setAccessibleName(QStringLiteral("关闭"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    layout->addWidget(buttons);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }

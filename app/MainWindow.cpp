@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include "app/SettingsKeeper.h"
 #include "app/Skins.h"
 #include "birthchart/ui/BirthChartPage.h"
+#include "files/RemoveLeftovers.h"
 #include "generation/ui/ClassicPage.h"
 #include "generation/ui/CombinationPage.h"
 #include "generation/ui/EnglishNamePage.h"
@@ -41,6 +43,7 @@
 #include "numerology/ui/ScorePage.h"
 #include "widgets/FormRows.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
 
 using generation_ui::NamingModes;
 
@@ -81,6 +84,36 @@ const std::vector<const char*> kFortuneItems = {"起名知识", "", "算命知�
 
 }  // namespace
 
+namespace {
+
+const QString kDatabaseAdvice =
+    QStringLiteral("请重新安装本程序，或重建名字数据库（namedata.db）后再启动。");
+
+// What the loader's message (often SQLite's English) means for the user.
+QString DatabaseProblem(const QString& detail, const QString& file) {
+    const auto has = [&](const char* text) {
+        return detail.contains(QString::fromUtf8(text), Qt::CaseInsensitive);
+    };
+    if (has("no such table") || has("columns but"))
+        return QStringLiteral(
+            "文件缺少本程序需要的数据表，或数据表与本程序不符（文件是空的、不完整，"
+            "或不是本程序的名字数据库）");
+    if (has("malformed") || has("not a database") || has("encrypted") || has("corrupt"))
+        return QStringLiteral("文件已损坏，或不是名字数据库");
+    if (has("是空的")) return QStringLiteral("文件中必需的数据表是空的");
+    if (has("附加") || has("无法打开") || has("unable to open")) {
+        // SQLite refuses to attach a file that is there and readable when it is no database.
+        const QFileInfo info(file);
+        if (info.isFile() && info.isReadable())
+            return QStringLiteral("文件已损坏，或不是名字数据库");
+        return QStringLiteral("文件无法打开（不存在，或没有读取的权限）");
+    }
+    if (has("内存")) return QStringLiteral("内存不足");
+    return QStringLiteral("读取文件时出错");
+}
+
+}  // namespace
+
 MainWindow::MainWindow(ProgramSession& session) : QMainWindow(), m_session(session) {
     setWindowTitle(QStringLiteral("禾朗宝宝起名软件"));
     move(50, 50);
@@ -92,10 +125,18 @@ MainWindow::MainWindow(ProgramSession& session) : QMainWindow(), m_session(sessi
     BuildStatusBar();
     m_settings = new SettingsKeeper(m_session.settings(), *this);
     ConnectNameDetail();
+    ConnectChartElements();
     ConnectReadingRoom();
 
     connect(&m_session.loading(), &DatabaseLoading::Failed, this, [this](const QString& message) {
-        widgets::MessageBoxes::Show(this, message, QString(), widgets::MessageBoxes::Icon::Error);
+        const QString file =
+            QString::fromStdU16String((m_session.dataDirectory() / "namedata.db").u16string());
+        m_databaseProblem = DatabaseProblem(message, file);
+        widgets::MessageBoxes::Show(
+            this,
+            QStringLiteral("名字数据库不能使用：%1。\n文件：%2\n%3\n详细信息：%4")
+                .arg(m_databaseProblem, QDir::toNativeSeparators(file), kDatabaseAdvice, message),
+            QString(), widgets::MessageBoxes::Icon::Error);
     });
 }
 
@@ -137,10 +178,15 @@ void MainWindow::ConnectNaming() {
                                      m_poem,          m_combination, m_nickname,
                                      m_english,       m_classic,     m_pages};
     generation_ui::NamingServices services{
-        &m_session.runs(), [this] { return m_session.database(); }, m_session.dataDirectory(),
+        &m_session.runs(), [this] { return NeededDatabase(); }, m_session.exportDirectory(),
         [this](WindowControl control, bool enabled) { SetRunControlEnabled(control, enabled); },
         this};
     m_naming = new generation_ui::NamingController(pages, std::move(services), this);
+    connect(
+        m_naming, &generation_ui::NamingController::exportWritten, this,
+        [this](const QString& file) {
+            statusBar()->showMessage(QStringLiteral("已导出: ") + QDir::toNativeSeparators(file));
+        });
 }
 
 void MainWindow::BuildMenus() {
@@ -229,6 +275,8 @@ void MainWindow::StartUp() {
     m_birthChart->Query();
     SetModeStatus(0);
     m_settings->LoadSettings();
+    // Working folders of runs that were killed (the pronunciation's sounds).
+    files::RemoveLeftoverWorkFolders(QDir::tempPath().toStdU16String(), "babyname");
     m_session.StartLoading();
 }
 
@@ -265,7 +313,7 @@ void MainWindow::Navigate(int index) {
             // Modal over the main window, but shown rather than run in a loop of its own, so
             // nothing waits on it at exit.
             auto* dictionary = new numerology_ui::CharacterQueryWindow(
-                [this] { return m_session.database(); }, m_session.dataDirectory(), this);
+                [this] { return NeededDatabase(); }, m_session.pagesDirectory(), this);
             dictionary->setAttribute(Qt::WA_DeleteOnClose);
             dictionary->setWindowModality(Qt::ApplicationModal);
             dictionary->show();
@@ -327,9 +375,9 @@ void MainWindow::ChangeSkin() {
 }
 
 void MainWindow::ConnectNameDetail() {
-    m_nameDetail = new numerology_ui::NameDetailOpener([this] { return m_session.database(); },
-                                                       m_session.dataDirectory(), this);
-    m_score->SetDatabase([this] { return m_session.database(); }, m_session.dataDirectory());
+    m_nameDetail = new numerology_ui::NameDetailOpener([this] { return NeededDatabase(); },
+                                                       m_session.pagesDirectory(), this);
+    m_score->SetDatabase([this] { return NeededDatabase(); }, m_session.pagesDirectory());
     // The naming controller knows the surname of the run that made each list and splits the
     // generated names with it.
     connect(m_naming, &generation_ui::NamingController::nameDetailRequested, m_nameDetail,
@@ -339,6 +387,41 @@ void MainWindow::ConnectNameDetail() {
     // AddRecord: a generated name whose report was opened joins the records once.
     connect(m_nameDetail, &numerology_ui::NameDetailOpener::recordRequested, m_records,
             &RecordsPage::AddRecord);
+}
+
+// The birth chart feeds the naming: 按八字选五行 on the 超吉 page takes the two elements the last
+// chart asks for, and the 名字品质 page holds a name against them once the parent has seen it.
+void MainWindow::ConnectChartElements() {
+    connect(m_superLucky, &generation_ui::SuperLuckyPage::chartElementsRequested, this, [this] {
+        const std::optional<birthchart::ElementStrength>& strength =
+            m_birthChart->elementStrength();
+        if (!strength) {
+            widgets::MessageBoxes::Show(this, QStringLiteral("请先在“生辰八字”页查询宝宝的八字"),
+                                        QStringLiteral("提示"),
+                                        widgets::MessageBoxes::Icon::Information);
+            return;
+        }
+        m_superLucky->SelectGivenNameElements(
+            {widgets::FromGbk(birthchart::elementName(strength->favourable[0])),
+             widgets::FromGbk(birthchart::elementName(strength->favourable[1]))});
+        statusBar()->showMessage(widgets::FromGbk(birthchart::favourableSummary(*strength)));
+    });
+    m_nameDetail->SetFavourableElementsSource([this] {
+        const std::optional<birthchart::ElementStrength>& strength =
+            m_birthChart->elementStrength();
+        if (!strength || !m_birthChart->chartSeen()) return QString();
+        return widgets::FromGbk(birthchart::elementName(strength->favourable[0]) +
+                                birthchart::elementName(strength->favourable[1]));
+    });
+}
+
+SqliteDatabase* MainWindow::NeededDatabase() {
+    if (SqliteDatabase* db = m_session.database()) return db;
+    QString text = QStringLiteral("名字数据库没有载入，这项功能不能使用");
+    if (!m_databaseProblem.isEmpty()) text += QStringLiteral("（%1）").arg(m_databaseProblem);
+    widgets::MessageBoxes::Show(this, text + QStringLiteral("。\n") + kDatabaseAdvice,
+                                QStringLiteral("提示"), widgets::MessageBoxes::Icon::Warning);
+    return nullptr;
 }
 
 void MainWindow::OpenHelp() {
@@ -354,7 +437,7 @@ void MainWindow::OpenAbout() { (new AboutWindow)->show(); }
 // Every item of the two knowledge menus carries {table, category}; the reading room shows it.
 void MainWindow::ConnectReadingRoom() {
     m_readingRoom = new knowledge_ui::ReadingRoom(
-        {[this] { return m_session.database(); }, m_session.dataDirectory(),
+        {[this] { return NeededDatabase(); }, m_session.pagesDirectory(),
          knowledge_ui::ReadPronunciationSettings(m_session.dataDirectory())},
         this);
     for (QAction* action : menuBar()->findChildren<QAction*>()) {

@@ -13,6 +13,7 @@ class QToolBar;
 class ProgramSession;
 class RecordsPage;
 class SettingsKeeper;
+class SqliteDatabase;
 namespace generation_ui {
 class ModeSelectionPage;
 class HighScorePage;
@@ -93,11 +94,16 @@ class MainWindow : public QMainWindow {
     void ConnectNaming();
     void ChangeSkin();
     void ConnectNameDetail();
+    void ConnectChartElements();
     void OpenHelp();
     void OpenAbout();
     void ConnectReadingRoom();
+    // The loaded name database for an action the user asked for; when there is none, says so
+    // (what is wrong and what to do) and gives nullptr, so no button does nothing in silence.
+    SqliteDatabase* NeededDatabase();
 
     ProgramSession& m_session;
+    QString m_databaseProblem;  // why the load failed, in the user's words
     QTabWidget* m_pages = nullptr;
     QToolBar* m_toolbar = nullptr;
     QList<QAction*> m_navigationActions;

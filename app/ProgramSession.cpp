@@ -1,8 +1,25 @@
 #include "app/ProgramSession.h"
 
-ProgramSession::ProgramSession(std::filesystem::path programDirectory,
+#include "files/ProgramFolder.h"
+#include "widgets/UserFolders.h"
+
+ProgramFolders ProgramFolders::ForUser(const std::filesystem::path& executableFolder) {
+    return {files::ReadOnlyRoot(executableFolder), widgets::PagesFolder().toStdU16String(),
+            widgets::DocumentsFolder().toStdU16String()};
+}
+
+ProgramFolders ProgramFolders::AllIn(const std::filesystem::path& folder) {
+    return {folder, folder / "data", folder / "data"};
+}
+
+ProgramSession::ProgramSession(const std::filesystem::path& programDirectory,
                                LoadingNameDatabase::Loader load, std::filesystem::path settingsFile)
-    : m_programDirectory(std::move(programDirectory)),
+    : ProgramSession(ProgramFolders::AllIn(programDirectory), std::move(load),
+                     std::move(settingsFile)) {}
+
+ProgramSession::ProgramSession(ProgramFolders folders, LoadingNameDatabase::Loader load,
+                               std::filesystem::path settingsFile)
+    : m_folders(std::move(folders)),
       m_load(std::move(load)),
       m_settings(std::move(settingsFile)),
       m_names(std::make_unique<LoadingNameDatabase>()) {}

@@ -8,16 +8,34 @@
 #include "generation/RunController.h"
 #include "namedb/LoadingNameDatabase.h"
 
+// The folders the program reads and writes. Read-only files (data/ with the name database,
+// Help/) sit with the program; the pages the windows show and the exported lists are the user's
+// own and go to the user's folders, so the program works installed in a read-only place and two
+// users of one computer never overwrite each other's files.
+struct ProgramFolders {
+    std::filesystem::path readOnly;  // holds data/ and Help/
+    std::filesystem::path pages;     // the report pages the windows show
+    std::filesystem::path exports;   // the exported name lists and the classic text
+
+    // The program's files beside the executable (../share/babyname once installed); pages in
+    // the user's cache folder, exports in the user's documents folder (home where there is none).
+    static ProgramFolders ForUser(const std::filesystem::path& executableFolder);
+    // Everything in one folder: data/ beside Help/ serves pages and exports too. For tests.
+    static ProgramFolders AllIn(const std::filesystem::path& folder);
+};
+
 // Everything that lives as long as the program: the name database and the thread that loads it,
 // the holder of the naming runs and the program's folders. main() makes one and hands it to the
 // main window; nothing else in the program is global.
 class ProgramSession {
   public:
-    // programDirectory: the folder of the program, with data/ and Help/ beside it. load: what the
-    // loading thread does (tests give one of their own); by default data/namedata.db is copied
-    // into memory. settingsFile: where the settings and naming records are kept; without one
-    // they live in memory only.
-    explicit ProgramSession(std::filesystem::path programDirectory,
+    // folders: where the program reads and writes. load: what the loading thread does (tests
+    // give one of their own); by default data/namedata.db is copied into memory. settingsFile:
+    // where the settings and naming records are kept; without one they live in memory only.
+    explicit ProgramSession(ProgramFolders folders, LoadingNameDatabase::Loader load = {},
+                            std::filesystem::path settingsFile = {});
+    // All folders in one, for tests: ProgramFolders::AllIn(programDirectory).
+    explicit ProgramSession(const std::filesystem::path& programDirectory,
                             LoadingNameDatabase::Loader load = {},
                             std::filesystem::path settingsFile = {});
     ~ProgramSession();
@@ -33,9 +51,11 @@ class ProgramSession {
     RunController& runs() { return m_runs; }
     DatabaseLoading& loading() { return m_loading; }
     SettingsFile& settings() { return m_settings; }
-    const std::filesystem::path& programDirectory() const { return m_programDirectory; }
-    std::filesystem::path dataDirectory() const { return m_programDirectory / "data"; }
-    std::filesystem::path helpDirectory() const { return m_programDirectory / "Help"; }
+    // The read-only data folder: the name database and the dictionary's settings.
+    std::filesystem::path dataDirectory() const { return m_folders.readOnly / "data"; }
+    std::filesystem::path helpDirectory() const { return m_folders.readOnly / "Help"; }
+    const std::filesystem::path& pagesDirectory() const { return m_folders.pages; }
+    const std::filesystem::path& exportDirectory() const { return m_folders.exports; }
 
     // Starts loading the name database on its own thread; nothing waits for it.
     void StartLoading();
@@ -44,7 +64,7 @@ class ProgramSession {
     void ShutDown();
 
   private:
-    std::filesystem::path m_programDirectory;
+    ProgramFolders m_folders;
     LoadingNameDatabase::Loader m_load;
     DatabaseLoading m_loading;
     RunController m_runs;

@@ -33,6 +33,10 @@ RecordsPage::RecordsPage(QWidget* parent)
 
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        // The menu deletes the record under the mouse; below the rows there is none to delete.
+        const QModelIndex under = m_list->indexAt(position);
+        if (!under.isValid()) return;
+        m_list->selectRow(under.row());
         m_menu->popup(m_list->viewport()->mapToGlobal(position));
     });
     connect(m_delete, &QAction::triggered, this, &RecordsPage::DeleteSelectedRecord);

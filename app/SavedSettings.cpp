@@ -124,6 +124,45 @@ double StoredNumber(const std::optional<std::string>& value) {
 
 bool Equals(double number, double wanted) { return std::fabs(number - wanted) < 1e-7; }
 
+// A part of a record's name: not empty, and without a character cut in half or lost on the way
+// (a lead byte without its trail byte, or the "?" a converter leaves for a character it lacks).
+bool IsWholeNamePart(std::string_view text) {
+    if (text.empty()) return false;
+    for (size_t at = 0; at < text.size();) {
+        const size_t length = CharacterLength(text, at);
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (length == 1 && (byte >= 0x80 || byte == '?' || byte < 0x20)) return false;
+        at += length;
+    }
+    return true;
+}
+
+// A record as the list writes it: surname, CR LF, given name, and short fields without NUL bytes.
+// A cut or damaged record ("张 ?" with its given name lost) would only be junk in the list.
+bool IsSoundRecord(const NamingRecord& record) {
+    for (const std::string& field : record)
+        if (field.size() > kMaxRecordFieldBytes || field.find('\0') != std::string::npos)
+            return false;
+    const std::string& name = record[0];
+    const size_t lineBreak = name.find("\r\n");
+    if (lineBreak == std::string::npos) return false;
+    return IsWholeNamePart(std::string_view(name).substr(0, lineBreak)) &&
+           IsWholeNamePart(std::string_view(name).substr(lineBreak + 2));
+}
+
+// The value cut at kMaxTextValueBytes, never inside a character.
+std::string Bounded(std::string text) {
+    if (text.size() <= kMaxTextValueBytes) return text;
+    size_t at = 0;
+    while (at < text.size()) {
+        const size_t length = CharacterLength(text, at);
+        if (at + length > kMaxTextValueBytes) break;
+        at += length;
+    }
+    text.resize(at);
+    return text;
+}
+
 }  // namespace
 
 std::string PlainRecordText(const std::vector<NamingRecord>& records) {
@@ -175,7 +214,16 @@ std::vector<NamingRecord> ParseEscapedRecordText(std::string_view text) {
 
 SavedSettings ReadSavedSettings(const SettingsFile& file) {
     SavedSettings settings;
-    auto text = [&](const char* key) { return file.Value(kSection, key).value_or(std::string()); };
+    auto text = [&](const char* key) {
+        std::string value = Bounded(file.Value(kSection, key).value_or(std::string()));
+        // A NUL byte would end the text early wherever it is shown; the value is left out whole.
+        if (value.find('\0') != std::string::npos) {
+            settings.notes.push_back(std::string("设置文件中的“") + key +
+                                     "”含有无效的字符，没有读入。");
+            value.clear();
+        }
+        return value;
+    };
     settings.surname = text(kSurname);
     settings.sexIndex = Equals(StoredNumber(file.Value(kSection, kSex)), 0) ? 0 : 1;
     settings.nameLengthIndex = Equals(StoredNumber(file.Value(kSection, kNameLength)), 1) ? 1 : 0;
@@ -183,7 +231,8 @@ SavedSettings ReadSavedSettings(const SettingsFile& file) {
     settings.englishGivenName = text(kEnglishGivenName);
     settings.scoreGivenName = text(kScoreGivenName);
 
-    const std::string plain = text(kRecords);
+    // The records are not bounded as a whole (every record counts), only field by field below.
+    const std::string plain = file.Value(kSection, kRecords).value_or(std::string());
     settings.records = ParsePlainRecordText(plain);
     // The escaped records count only while they still agree with the plain ones: a file whose
     // plain records were rewritten by hand or by another program is read from those.
@@ -191,6 +240,12 @@ SavedSettings ReadSavedSettings(const SettingsFile& file) {
         std::vector<NamingRecord> exact = ParseEscapedRecordText(*escaped);
         if (StoredPlainText(exact) == plain) settings.records = std::move(exact);
     }
+    const size_t readRecords = settings.records.size();
+    std::erase_if(settings.records,
+                  [](const NamingRecord& record) { return !IsSoundRecord(record); });
+    if (const size_t dropped = readRecords - settings.records.size())
+        settings.notes.push_back("设置文件中有 " + std::to_string(dropped) +
+                                 " 条名字记录已损坏（残缺、过长或含有无效的字符），没有读入。");
     return settings;
 }
 

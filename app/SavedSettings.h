@@ -22,10 +22,22 @@ struct SavedSettings {
     std::string englishGivenName;
     std::string scoreGivenName;
     std::vector<NamingRecord> records;
+    // What reading left out, one sentence each (GBK): damaged records, and texts that held a
+    // NUL byte. Empty for a sound file; never written.
+    std::vector<std::string> notes;
 };
 
+// The most bytes a record field may hold when it is read: a name is a few characters and each
+// figure a few digits, so a longer field is damage, and laying it out would stall the window.
+constexpr size_t kMaxRecordFieldBytes = 64;
+// The most bytes a text value is read with; a longer stored value is cut there, at a whole
+// character.
+constexpr size_t kMaxTextValueBytes = 10239;
+
 // Reads the section "设置". Missing or damaged values give the defaults: an empty text, 男,
-// 一字 and no records.
+// 一字 and no records. A record whose name is not surname, CR LF and given name in whole
+// two-byte characters, or with a field longer than kMaxRecordFieldBytes or holding a NUL byte, is
+// left out; so is a text holding a NUL byte. Each such loss is told in notes.
 SavedSettings ReadSavedSettings(const SettingsFile& file);
 // Writes every key of the section "设置" (the file itself is saved by the caller).
 void WriteSavedSettings(SettingsFile& file, const SavedSettings& settings);

@@ -89,7 +89,7 @@ void SettingsFile::Parse(std::string_view bytes) {
     }
 }
 
-long SettingsFile::Find(std::string_view section, std::string_view key) const {
+long SettingsFile::Find(std::string_view section, std::string_view key, long from) const {
     // Only the first section of a name counts, as with the profile functions.
     bool inSection = false, seen = false;
     for (size_t i = 0; i < m_entries.size(); ++i) {
@@ -100,7 +100,8 @@ long SettingsFile::Find(std::string_view section, std::string_view key) const {
             seen = seen || inSection;
             continue;
         }
-        if (inSection && !entry.key.empty() && SameName(entry.key, key)) return long(i);
+        if (inSection && long(i) >= from && !entry.key.empty() && SameName(entry.key, key))
+            return long(i);
     }
     return -1;
 }
@@ -113,7 +114,12 @@ std::optional<std::string> SettingsFile::Value(std::string_view section,
     std::string_view value = Trim(std::string_view(line).substr(line.find('=') + 1));
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
         value = value.substr(1, value.size() - 2);
-    return std::string(value);
+    // A value is one line: a carriage return inside it reads as the space SetValue would store,
+    // so a value read and written back comes back the same.
+    std::string text(value);
+    for (char& c : text)
+        if (c == '\r') c = ' ';
+    return text;
 }
 
 void SettingsFile::SetValue(std::string_view section, std::string_view key,
@@ -132,6 +138,10 @@ void SettingsFile::SetValue(std::string_view section, std::string_view key,
     const long index = Find(section, key);
     if (index >= 0) {
         m_entries[size_t(index)] = std::move(entry);
+        // Later copies of the key are never read; a later RemoveValue would bring them back.
+        for (long later = Find(section, key, index + 1); later >= 0;
+             later = Find(section, key, index + 1))
+            m_entries.erase(m_entries.begin() + later);
         return;
     }
     // A new key goes after the last line of its section that is not blank.
@@ -156,8 +166,9 @@ void SettingsFile::SetValue(std::string_view section, std::string_view key,
 }
 
 void SettingsFile::RemoveValue(std::string_view section, std::string_view key) {
-    const long index = Find(section, key);
-    if (index >= 0) m_entries.erase(m_entries.begin() + index);
+    // Every copy goes: removing the first alone would let the next one be read in its place.
+    for (long index = Find(section, key); index >= 0; index = Find(section, key, index))
+        m_entries.erase(m_entries.begin() + index);
 }
 
 std::string SettingsFile::Text() const {

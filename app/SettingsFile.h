@@ -26,10 +26,13 @@ class SettingsFile {
 
     // The value of the first line with this key in the first section of this name, without the
     // blanks around it and without one pair of enclosing double quotes; nullopt when missing.
-    // Names compare without regard to ASCII case, as the profile functions do.
+    // Names compare without regard to ASCII case, as the profile functions do. A carriage
+    // return inside the line reads as a space, as SetValue stores a line break.
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
     // A value is one line: a line break in it (CR LF, CR or LF) is stored as a space.
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
+    // Setting a value keeps one line of its key (the first) and removing it removes every copy,
+    // so what is read after a write is what was written, however often the key was repeated.
     void RemoveValue(std::string_view section, std::string_view key);
 
     // The bytes Save() writes.
@@ -45,8 +48,8 @@ class SettingsFile {
         std::string key;      // "" for a section header, a comment or a line without "="
         bool header = false;  // "[section]"
     };
-    // Index of the first entry of this key in this section, or -1.
-    long Find(std::string_view section, std::string_view key) const;
+    // Index of the first entry of this key in this section at or after from, or -1.
+    long Find(std::string_view section, std::string_view key, long from = 0) const;
 
     std::filesystem::path m_file;
     std::vector<Entry> m_entries;

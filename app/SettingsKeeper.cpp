@@ -8,6 +8,7 @@
 #include "app/RecordsPage.h"
 #include "app/SavedSettings.h"
 #include "app/SettingsFile.h"
+#include "files/RemoveLeftovers.h"
 #include "generation/ui/CombinationPage.h"
 #include "generation/ui/EnglishNamePage.h"
 #include "generation/ui/ModeSelectionPage.h"
@@ -57,6 +58,8 @@ std::filesystem::path SettingsKeeper::DefaultFile() {
 }
 
 void SettingsKeeper::LoadSettings() {
+    // Temporary files of saves that a kill or a power cut interrupted.
+    if (!m_file.file().empty()) files::RemoveLeftoverTemporaries(m_file.file());
     m_file.Load();
     const SavedSettings settings = ReadSavedSettings(m_file);
     generation_ui::ModeSelectionPage* modeSelection = m_window.modeSelectionPage();
@@ -70,6 +73,12 @@ void SettingsKeeper::LoadSettings() {
     m_window.recordsPage()->SetRecords(FromGbk(settings.records));
     m_loaded = true;
     m_savedText = m_file.Text();
+    if (!settings.notes.empty()) {
+        QStringList notes;
+        for (const std::string& note : settings.notes) notes << widgets::FromGbk(note);
+        widgets::MessageBoxes::Show(&m_window, notes.join(QLatin1Char('\n')),
+                                    QStringLiteral("提示"), widgets::MessageBoxes::Icon::Warning);
+    }
 }
 
 void SettingsKeeper::SaveSettings() {

@@ -8,7 +8,8 @@
 // a lock file for as long as it runs.
 class SingleInstanceGuard {
   public:
-    // The default lock lives in the temporary folder under the user's name;
+    // The default lock lives in the user's runtime folder (the temporary folder under the user's
+    // name where the system has none);
     // BABYNAME_LOCK_FILE names another one (tests use their own).
     static QString DefaultLockPath();
 

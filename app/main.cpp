@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFont>
+#include <QIcon>
 
 #include "app/FirstPaintProbe.h"
 #include "app/MainWindow.h"
@@ -14,6 +15,11 @@ int main(int argc, char** argv) {
     sinceStart.start();
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("babyname"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.babyname.BabyName"));
+    QIcon icon;
+    for (int size : {32, 64, 256})
+        icon.addFile(QStringLiteral(":/icons/babyname-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     // A second copy of the program ends at once and shows nothing; the first keeps running.
     SingleInstanceGuard guard;
     if (!guard.TryAcquire()) return 0;
@@ -23,8 +29,9 @@ int main(int argc, char** argv) {
     font.setFamilies({QStringLiteral("Noto Sans CJK SC"), font.family()});
     QApplication::setFont(font);
 
-    ProgramSession session(QCoreApplication::applicationDirPath().toStdU16String(), {},
-                           SettingsKeeper::DefaultFile());
+    ProgramSession session(
+        ProgramFolders::ForUser(QCoreApplication::applicationDirPath().toStdU16String()), {},
+        SettingsKeeper::DefaultFile());
     MainWindow window(session);
     FirstPaintProbe probe(sinceStart);
     if (FirstPaintProbe::Requested()) window.installEventFilter(&probe);

@@ -1,8 +1,10 @@
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "birthchart/BirthChartQuery.h"
+#include "birthchart/ElementStrength.h"
 #include "birthchart/LunarCalendar.h"
 #include "cli/Commands.h"
 
@@ -76,21 +78,47 @@ int RunLunarCommand(const CliContext& context) {
     return cli::kExitOk;
 }
 
-int RunBaziCommand(const CliContext& context) {
+namespace {
+
+// The chart of a "YYYY-MM-DD HH" argument, as bazi and elements read it; the exit code when
+// there is none.
+std::optional<int> ChartOf(const CliContext& context, const std::string& command,
+                           birthchart::ChartState& state) {
     std::vector<int> n;
     if (!ReadNumbers(JoinedArguments(context), "-- ", n))
-        return cli::UsageError("bazi: 用法 bazi \"YYYY-MM-DD HH\"（时为 0 至 23）");
+        return cli::UsageError(command + ": 用法 " + command +
+                               " \"YYYY-MM-DD HH\"（时为 0 至 23）");
     // The page's selectors hold their numbers without leading zeros, and the report shows them so.
     birthchart::ChartDateTexts date{std::to_string(n[0]), std::to_string(n[1]),
                                     std::to_string(n[2]), std::to_string(n[3])};
-    birthchart::ChartState state;
     birthchart::ChartQueryResult result = birthchart::queryBirthChart(date, state);
     // A well-formed date the calendar cannot chart (2月30日, outside its years) is a failure of
     // the query, not of the command line.
     if (!result.ok) {
-        cli::PrintError("bazi: " + result.message);
+        cli::PrintError(command + ": " + result.message);
         return cli::kExitFailure;
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int RunBaziCommand(const CliContext& context) {
+    birthchart::ChartState state;
+    if (std::optional<int> failed = ChartOf(context, "bazi", state)) return *failed;
     cli::Print(state.report);
+    return cli::kExitOk;
+}
+
+int RunElementsCommand(const CliContext& context) {
+    birthchart::ChartState state;
+    if (std::optional<int> failed = ChartOf(context, "elements", state)) return *failed;
+    const std::optional<birthchart::ElementStrength> strength =
+        birthchart::weighElements(state.pillars);
+    if (!strength) {
+        cli::PrintError("elements: 四柱无法计算五行");
+        return cli::kExitFailure;
+    }
+    cli::Print(birthchart::elementStrengthLine(*strength));
     return cli::kExitOk;
 }

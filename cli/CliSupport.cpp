@@ -26,20 +26,11 @@ int UsageError(const std::string& gbk) {
 }
 
 bool IsChineseCharacter(unsigned char lead, unsigned char trail) {
-    if (trail == 0x7F) return false;
-    if (lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1 && trail <= 0xFE) return true;  // GB 2312
-    if (lead >= 0x81 && lead <= 0xA0 && trail >= 0x40 && trail <= 0xFE) return true;  // GBK/3
-    if (lead >= 0xAA && lead <= 0xFE && trail >= 0x40 && trail <= 0xA0) return true;  // GBK/4
-    return false;
+    return ::IsChineseCharacter(lead, trail);
 }
 
 bool IsOneOrTwoChineseCharacters(std::string_view gbk) {
-    if (gbk.size() != 2 && gbk.size() != 4) return false;
-    for (std::size_t at = 0; at < gbk.size(); at += 2)
-        if (!IsChineseCharacter(static_cast<unsigned char>(gbk[at]),
-                                static_cast<unsigned char>(gbk[at + 1])))
-            return false;
-    return true;
+    return ::IsOneOrTwoChineseCharacters(gbk);
 }
 
 bool FileArgument(const std::string& native, std::filesystem::path& file) {

@@ -8,18 +8,21 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "files/ProgramFolder.h"
 #include "namedb/SqliteDatabase.h"
 
 namespace {
 
 const char kUsage[] =
     "用法: babyname-cli [--db 数据库文件] 命令 参数...\n"
+    "      babyname-cli --version | --help\n"
     "命令:\n"
     "  score 姓氏 名字 [--report 文件]      给一个姓名评分\n"
     "  generate --mode 模式 --surname 姓氏 [--sex 男|女] [--length 1|2] [选项]  起名\n"
     "  pillars \"YYYY-MM-DD HH:MM[:SS]\"      四柱\n"
     "  lunar YYYY-MM-DD                     农历日期\n"
     "  bazi \"YYYY-MM-DD HH\"                 生辰八字报告\n"
+    "  elements \"YYYY-MM-DD HH\"             八字五行强弱、日主、身强身弱与喜用\n"
     "  quality 姓氏 名字                    名字品质: 字级、平仄、谐音、出处";
 
 struct CommandEntry {
@@ -28,27 +31,28 @@ struct CommandEntry {
 };
 
 const CommandEntry kCommands[] = {
-    {"score", RunScoreCommand}, {"generate", RunGenerateCommand}, {"pillars", RunPillarsCommand},
-    {"lunar", RunLunarCommand}, {"bazi", RunBaziCommand},         {"quality", RunQualityCommand},
+    {"score", RunScoreCommand},     {"generate", RunGenerateCommand},
+    {"pillars", RunPillarsCommand}, {"lunar", RunLunarCommand},
+    {"bazi", RunBaziCommand},       {"elements", RunElementsCommand},
+    {"quality", RunQualityCommand},
 };
-
-std::filesystem::path ExecutableDirectory(const char* argv0) {
-    std::error_code error;
-    std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", error);
-    if (error) self = std::filesystem::absolute(argv0, error);
-    return self.parent_path();
-}
 
 int RunCommands(int argc, char** argv) {
     CliContext context;
-    // The name database lies in data/ beside the program, as in the window program's folder.
-    context.databaseFile = ExecutableDirectory(argv[0]) / "data" / "namedata.db";
+    // The name database is the window program's own: data/ beside the program in the build tree,
+    // ../share/babyname/data once installed.
+    context.databaseFile =
+        files::ReadOnlyRoot(files::ExecutableFolder(argv[0])) / "data" / "namedata.db";
 
     int index = 1;
     while (index < argc && argv[index][0] == '-') {
         std::string option = argv[index];
         if (option == "--help" || option == "-h") {
             cli::Print(kUsage);
+            return cli::kExitOk;
+        }
+        if (option == "--version") {
+            cli::Print("babyname-cli " BABYNAME_VERSION);
             return cli::kExitOk;
         }
         if (option == "--db") {

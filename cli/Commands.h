@@ -8,4 +8,5 @@ int RunGenerateCommand(const CliContext& context);
 int RunPillarsCommand(const CliContext& context);
 int RunLunarCommand(const CliContext& context);
 int RunBaziCommand(const CliContext& context);
+int RunElementsCommand(const CliContext& context);
 int RunQualityCommand(const CliContext& context);

@@ -57,6 +57,10 @@ struct GenerationInputs {
     NicknamePatterns nicknamePatterns;
     std::string englishGivenName;  // 编辑框_英文名字
     int englishSex = 0;            // 1 男性化, 2 女性化, 3 中性化, 0 none checked
+    // 名字长度: only English names of this many letters or more, and at most englishLongest;
+    // 0 sets no bound.
+    int englishShortest = 0;
+    int englishLongest = 0;
     GenerationCharacterSetting generationCharacter;
     // 只用常用字 of the 高分 and 超吉 pages: their pools keep level-1 characters only.
     bool commonOnly = false;

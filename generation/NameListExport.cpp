@@ -27,7 +27,8 @@ files::WriteFileResult ExportNameList(const std::vector<ResultRow>& rows,
                                       const std::filesystem::path& file,
                                       GenerationObserver& observer) {
     files::WriteFileResult written = files::WriteFileAtomically(file, NameListExportText(rows));
-    observer.OpenDocument(file);
+    // A failed write is told instead; opening would show an older file as if it were this one.
+    if (written) observer.OpenDocument(file);
     return written;
 }
 
@@ -35,6 +36,6 @@ files::WriteFileResult ExportClassicText(const std::string& classicText,
                                          const std::filesystem::path& file,
                                          GenerationObserver& observer) {
     files::WriteFileResult written = files::WriteFileAtomically(file, classicText);
-    observer.OpenDocument(file);
+    if (written) observer.OpenDocument(file);
     return written;
 }

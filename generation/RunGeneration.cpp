@@ -1,7 +1,9 @@
 #include "generation/RunGeneration.h"
 
+#include <algorithm>
 #include <exception>
 #include <new>
+#include <stdexcept>
 #include <unordered_set>
 #include <utility>
 
@@ -40,11 +42,22 @@ RunGeneration::RunGeneration(GenerationInputs inputs, GenerationObserver& observ
                              SqliteDatabase& database, RunControl& control)
     : m_inputs(std::move(inputs)), m_observer(observer), m_database(database), m_control(control) {}
 
+namespace {
+
+// A run that cannot do what was asked, told in the program's own words.
+struct RunRefused : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+}  // namespace
+
 void RunGeneration::Execute() {
     // Whatever ends the run early, a database that cannot be read or memory that runs out, ends
     // this run with a message: never the program, and never with a short list shown as complete.
     try {
         ExecuteSteps();
+    } catch (const RunRefused& refusal) {
+        Fail(refusal.what());
     } catch (const DatabaseError& error) {
         Fail(std::string("读取名字数据库失败，起名已停止：") + error.what());
     } catch (const std::bad_alloc&) {
@@ -174,6 +187,16 @@ quality::NameQualityChecker& RunGeneration::Quality() {
     return *m_quality;
 }
 
+void RunGeneration::KeepCommonOnly(std::vector<std::string>& characters) {
+    // Without the level table every character would stay, and the list would look as if it held
+    // common characters only.
+    if (!Quality().HasLevels())
+        throw RunRefused(
+            "名字数据库缺少常用字等级表（NB_字级），无法只用常用字。请取消“只用常用字”，"
+            "或重新安装程序、重建名字数据库。");
+    KeepCommonCharacters(characters, Quality());
+}
+
 void RunGeneration::AppendPoolCharacters(const std::string& text) {
     for (std::string& piece : SplitCharacters(text)) m_pieces.push_back(std::move(piece));
 }
@@ -190,7 +213,7 @@ void RunGeneration::PrepareHighScore() {
     std::vector<std::string> characters;
     characters = SplitCharacters(m_inputs.sex == Sex::Male ? MalePool() : FemalePool());
     ShufflePoolEntries(characters);
-    if (m_inputs.commonOnly) KeepCommonCharacters(characters, Quality());
+    if (m_inputs.commonOnly) KeepCommonOnly(characters);
     const size_t limit = m_inputs.nameLength == 2 ? 400 : 1000;
     if (characters.size() > limit) characters.resize(limit);
     m_pieces = std::move(characters);
@@ -203,7 +226,7 @@ void RunGeneration::PrepareSuperLucky() {
         SetEnabled(button, false);
     m_pieces = SplitCharacters(m_inputs.sex == Sex::Male ? MalePool() : FemalePool());
     ShufflePoolEntries(m_pieces);
-    if (m_inputs.commonOnly) KeepCommonCharacters(m_pieces, Quality());
+    if (m_inputs.commonOnly) KeepCommonOnly(m_pieces);
     AppendSurnameCharacters();
 }
 
@@ -266,6 +289,20 @@ void RunGeneration::RunEnglish() {
     if (characters.empty()) return;
     const std::string initial = EnglishInitial(LookupChineseInitial(m_database, characters[0]));
     std::vector<ResultRow> rows = ListEnglishNames(m_database, initial, m_inputs.englishSex);
+    if (m_inputs.englishShortest > 0 || m_inputs.englishLongest > 0) {
+        const auto letters = [](const std::string& name) {
+            return int(std::count_if(name.begin(), name.end(), [](char c) {
+                return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+            }));
+        };
+        std::erase_if(rows, [&](const ResultRow& row) {
+            const int count = row.size() > 1 ? letters(row[1]) : 0;
+            return count < m_inputs.englishShortest ||
+                   (m_inputs.englishLongest > 0 && count > m_inputs.englishLongest);
+        });
+        for (size_t k = 0; k < rows.size(); ++k)
+            if (!rows[k].empty()) rows[k][0] = std::to_string(k + 1);
+    }
     Deliver([&] {
         m_observer.RowsWritten(ResultList::English, rows);
         m_observer.ListFinished(ResultList::English, rows);

@@ -70,6 +70,8 @@ class RunGeneration {
     void AppendSurnameCharacters();
     void ShufflePoolEntries(std::vector<std::string>& entries) const;
     quality::NameQualityChecker& Quality();
+    // 只用常用字 on a pool; refuses the run when the database cannot tell common characters.
+    void KeepCommonOnly(std::vector<std::string>& characters);
     std::int32_t PieceOf(const std::string& text);
 
     CharacterRecord RawCharacter(const std::string& character) const;

@@ -17,6 +17,15 @@ std::string PoemText(SqliteDatabase& db, const std::string& title, const std::st
     return {};
 }
 
+std::string PoemText(SqliteDatabase& db, long long id, const std::string& title,
+                     const std::string& poet) {
+    Statement rows = db.Prepare("select * from NB_全唐诗 where Id=?1 and 标题=?2 and 作者=?3",
+                                {SqlValue::Int(id), SqlValue::Text(title), SqlValue::Text(poet)});
+    if (rows.Next()) return rows.Text(kTextColumn);
+    if (rows.Failed()) throw DatabaseError(rows.ErrorText());
+    return {};
+}
+
 std::string PoemPage(const std::string& poet, const std::string& title, const std::string& text) {
     const std::string heading = poet + ":" + title;
     // Searched character by character: the two bytes of 。 can also end one character and begin

@@ -10,6 +10,10 @@ namespace knowledge {
 // titles (送别, 春怨) were used by several poets, so the title alone would show another poet's
 // poem under the chosen poet's name. Throws DatabaseError when the table cannot be read.
 std::string PoemText(SqliteDatabase& db, const std::string& title, const std::string& poet);
+// The text of the poem with this Id, as long as its title and poet are these; "" otherwise. A
+// poet may have several poems of one title (句), and the list tells them apart by their Id.
+std::string PoemText(SqliteDatabase& db, long long id, const std::string& title,
+                     const std::string& poet);
 
 // The poem page: poet and title as heading and window title, the text broken after every "。".
 std::string PoemPage(const std::string& poet, const std::string& title, const std::string& text);

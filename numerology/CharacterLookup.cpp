@@ -68,6 +68,33 @@ std::vector<std::string> SplitCharacters(std::string_view text) {
     return pieces;
 }
 
+bool IsChineseCharacter(unsigned char lead, unsigned char trail) {
+    if (trail == 0x7F) return false;
+    if (lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1 && trail <= 0xFE) return true;  // GB 2312
+    if (lead >= 0x81 && lead <= 0xA0 && trail >= 0x40 && trail <= 0xFE) return true;  // GBK/3
+    if (lead >= 0xAA && lead <= 0xFE && trail >= 0x40 && trail <= 0xA0) return true;  // GBK/4
+    return false;
+}
+
+bool IsOneOrTwoChineseCharacters(std::string_view gbk) {
+    if (gbk.size() != 2 && gbk.size() != 4) return false;
+    for (std::size_t at = 0; at < gbk.size(); at += 2)
+        if (!IsChineseCharacter(static_cast<unsigned char>(gbk[at]),
+                                static_cast<unsigned char>(gbk[at + 1])))
+            return false;
+    return true;
+}
+
+std::optional<std::string> NamePartCharacters(std::string_view text) {
+    std::string joined;
+    for (const std::string& piece : SplitCharacters(text)) {
+        joined += piece;
+        if (joined.size() > 4) return std::nullopt;
+    }
+    if (!IsOneOrTwoChineseCharacters(joined)) return std::nullopt;
+    return joined;
+}
+
 CharacterRecord FetchCharacter(SqliteDatabase& db, const std::string& character) {
     CharacterRecord record;
     record.character = character;

@@ -17,6 +17,18 @@ std::vector<std::string> SplitCharacters(std::string_view text);
 // millions of names does not allocate.
 void SplitCharactersInto(std::string_view text, std::vector<std::string>& pieces);
 
+// Whether two bytes are a Chinese character of GBK (GB 2312's character rows or the GBK
+// extensions), as opposed to its punctuation, full-width letters and private areas.
+bool IsChineseCharacter(unsigned char lead, unsigned char trail);
+// Whether text is one or two Chinese characters and nothing else, as a surname, a given name or
+// a generation character must be. Full-width letters, digits and symbols are not characters of
+// a name, and neither is a sign GBK lacks (it arrives as "?").
+bool IsOneOrTwoChineseCharacters(std::string_view gbk);
+// A surname or given name as typed: its characters with the spaces dropped, or nullopt when they
+// are not one or two Chinese characters (a third character, a letter or an emoji would score as
+// a character of 0 strokes or not at all).
+std::optional<std::string> NamePartCharacters(std::string_view text);
+
 // The character's row of NB_CNWord, accepted only with a non-empty 五行属性 and a non-zero
 // 简体笔画数; otherwise the record keeps its defaults (character is always set). Like every
 // lookup below it throws DatabaseError when the database cannot be read.

@@ -42,6 +42,10 @@ struct NameQuality {
     SoundMatch sound;
     bool poemLooked = false;  // a source is looked for two-character given names only
     PoemSource poem;
+    // The given name's elements (GBK, e.g. 木火), held against the two elements the baby's
+    // birth chart asks for (喜用); favourableElements stays empty when no chart was looked at.
+    std::string givenElements;
+    std::string favourableElements;
 
     // A given-name character outside level 1 (the surname is not the parents' choice).
     bool HasRareCharacter() const;
@@ -62,6 +66,8 @@ class NameQualityChecker {
     const std::vector<std::string>& surnameReadings() const { return m_surnameReadings; }
 
     const CharacterFacts& Character(const std::string& character);
+    // Whether the database has the level table; without it no character can be told common.
+    bool HasLevels() const { return m_levelsPresent; }
     // The level alone, without the reading. After ReadAllLevels a lookup in memory.
     int Level(const std::string& character);
     // Reads the whole level table at once, for a run that asks for the levels of a whole pool.

@@ -1,5 +1,7 @@
 #include "quality/NameQualityReport.h"
 
+#include "numerology/CharacterLookup.h"
+#include "numerology/GbkTextSearch.h"
 #include "numerology/ReportPages.h"
 
 namespace quality {
@@ -80,6 +82,21 @@ std::vector<Finding> Findings(const NameQuality& quality) {
                   : quality.poem.match == PoemMatch::Reversed ? "（二字倒序相连）"
                                                               : "（二字同在一句）");
     findings.push_back({"出处", source, true});
+
+    if (!quality.favourableElements.empty()) {
+        size_t carried = 0;
+        const std::vector<std::string> elements = SplitCharacters(quality.givenElements);
+        for (const std::string& element : elements)
+            if (GbkContains(quality.favourableElements, element)) ++carried;
+        const bool all = !elements.empty() && carried == elements.size();
+        std::string match = "名字五行 " + quality.givenElements;
+        if (all)
+            match += "，合八字喜用";
+        else
+            match += std::string(carried ? "，部分合八字喜用" : "，未合八字喜用") + "（喜" +
+                     quality.favourableElements + "）";
+        findings.push_back({"八字喜用", match, all});
+    }
     return findings;
 }
 

@@ -36,6 +36,41 @@ for folder in core:
                 if narrow_literal.search(code):
                     breaches.append(f"{relative}:{line_number}: non-ASCII narrow literal in a core header")
 
+# The cores in their order, lowest first. A core includes only cores on a lower rung; two cores on
+# the same rung never include each other. Name quality reads the numerology tables and is read by
+# generation, so it sits between them, beside knowledge.
+rungs = {"text": 0, "files": 1, "birthchart": 1, "namedb": 2, "numerology": 3, "quality": 4,
+         "knowledge": 4, "generation": 5}
+assert set(rungs) == set(core)
+
+
+def subsystem_of(target):
+    parts = target.split("/")
+    return parts[0] if len(parts) > 1 and parts[0] in rungs else None
+
+
+for folder in core:
+    for path in sources(folder):
+        relative = path.relative_to(root)
+        in_ui = "ui" in relative.parts
+        for target in include.findall(path.read_text(encoding="utf-8")):
+            other = subsystem_of(target)
+            if other is None or other == folder:
+                continue
+            if in_ui:
+                # A ui/ folder sits above every core and may use any of them, but not another
+                # subsystem's pages.
+                if target.split("/")[1:2] == ["ui"]:
+                    breaches.append(f"{relative}: includes another subsystem's page {target}")
+            elif rungs[other] >= rungs[folder]:
+                breaches.append(f"{relative}: {folder} includes {target}, which is not below it")
+
+for path in sources("widgets"):
+    for target in include.findall(path.read_text(encoding="utf-8")):
+        other = subsystem_of(target)
+        if other is not None and other not in ("text", "files"):
+            breaches.append(f"{path.relative_to(root)}: widgets/ includes the core {target}")
+
 for folder in core + ["widgets", "cli", "bench"]:
     for path in sources(folder):
         for target in include.findall(path.read_text(encoding="utf-8")):

@@ -9,6 +9,8 @@ packages=(
   qt6-speech-dev qt6-speech-flite-plugin qt6-translations-l10n poppler-utils
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   python3 nodejs unicode-data opencc fonts-noto-cjk xvfb xauth
+  dpkg-dev file lintian desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -21,6 +21,10 @@ echo "== Whole program"
 bash scripts/build.sh build
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+echo "== The Debian package: built, checked, unpacked and run from a read-only place"
+deb=$(bash scripts/package.sh build)
+bash dist/tests/check_package.sh "$deb" build/bin/installed_tree_tests
+
 echo "== Thread tests under ThreadSanitizer"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBABYNAME_WITH_QT=OFF \
   -DBABYNAME_WITH_BENCH=OFF -DBABYNAME_SANITIZE=thread >/dev/null
@@ -28,3 +32,6 @@ cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBABYNAME_WITH_QT=OF
 cmake --build build-tsan -j "$jobs" --target generation_controller_tests numerology_loading_tests
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure --no-tests=error \
   -R '^(RunControllerTest|LoadingNameDatabase)\.'
+
+echo "== Fuzz targets (compiled with clang, not run: fuzz/run.sh runs them)"
+bash fuzz/run.sh --build-only

@@ -2,11 +2,12 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QStandardPaths>
 
 #include "files/WriteFileAtomically.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/PageView.h"
+#include "widgets/UserFolders.h"
+#include "widgets/WrittenFileNotice.h"
 
 namespace widgets::PageExport {
 namespace {
@@ -28,9 +29,7 @@ QString SuggestedFile(QString name) {
     for (QChar& c : name)
         if (notInFileNames.contains(c) || c.isNonCharacter() || c.unicode() < 0x20) c = u'_';
     if (name.isEmpty()) name = QStringLiteral("页面");
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    return QDir(folder).filePath(name + QStringLiteral(".html"));
+    return QDir(DocumentsFolder()).filePath(name + QStringLiteral(".html"));
 }
 
 }  // namespace
@@ -51,6 +50,7 @@ bool Export(const PageView& view, QWidget* parent, const QString& baseName) {
                            QStringLiteral("导出页面"), MessageBoxes::Icon::Warning);
         return false;
     }
+    WrittenFileNotice::Tell(parent, file, false);
     return true;
 }
 

@@ -24,7 +24,13 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DecorationRole && index.column() == 0 && !m_rowIcon.isNull()) return m_rowIcon;
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
     const QStringList& row = m_rows[size_t(index.row())];
-    return index.column() < row.size() ? row[index.column()] : QString();
+    if (index.column() >= row.size()) return QString();
+    // A saved or scored name keeps its surname and given name on two lines (李 CR LF 月光); a
+    // one-line cell would show only the surname, so the cell reads the name on one line.
+    QString cell = row[index.column()];
+    return cell.contains(QLatin1Char('\r')) || cell.contains(QLatin1Char('\n'))
+               ? cell.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'))
+               : cell;
 }
 
 QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -52,7 +58,8 @@ void ResultListModel::sort(int column, Qt::SortOrder order) {
             return ascending ? keys[a] < keys[b] : keys[b] < keys[a];
         });
     } else {
-        QCollator collator;
+        // Chinese names sort by their pinyin, as a parent looks them up.
+        QCollator collator(QLocale(QLocale::Chinese, QLocale::China));
         std::vector<QCollatorSortKey> keys;
         keys.reserve(m_rows.size());
         for (size_t row = 0; row < m_rows.size(); ++row)

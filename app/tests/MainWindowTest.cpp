@@ -2,16 +2,19 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +22,7 @@
 #include <QToolBar>
 #include <future>
 
+#include "app/AboutWindow.h"
 #include "app/MainWindow.h"
 #include "app/ProgramSession.h"
 #include "app/QtTranslations.h"
@@ -26,11 +30,13 @@
 #include "app/SingleInstanceGuard.h"
 #include "app/Skins.h"
 #include "birthchart/ui/BirthChartPage.h"
+#include "birthchart/ui/ElementBars.h"
 #include "generation/tests/GenerationFixture.h"
 #include "generation/ui/HighScorePage.h"
 #include "generation/ui/ModeSelectionPage.h"
 #include "generation/ui/NamingController.h"
 #include "generation/ui/SuperLuckyPage.h"
+#include "numerology/ui/CharacterQueryWindow.h"
 #include "numerology/ui/ScorePage.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
@@ -54,6 +60,22 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The About window closes from inside, by its 关闭 button or by Escape.
+    void aboutWindowClosesFromInside() {
+        for (const bool byEscape : {false, true}) {
+            QPointer<AboutWindow> about = new AboutWindow;
+            about->show();
+            QVERIFY(QTest::qWaitForWindowExposed(about));
+            about->activateWindow();
+            QTRY_VERIFY(about->isActiveWindow());
+            if (byEscape)
+                QTest::keyClick(about, Qt::Key_Escape);
+            else
+                about->findChild<QPushButton*>(QStringLiteral("按钮_关闭"))->click();
+            QTRY_VERIFY(!about);
+        }
+    }
+
     void init() {
         m_messages.clear();
         widgets::MessageBoxes::RecordInto(&m_messages);
@@ -287,6 +309,48 @@ class MainWindowTest : public QObject {
         QCOMPARE(QApplication::palette(), last);
     }
 
+    // The birth chart feeds the naming: the start-up chart of the naming date (2013-01-01 0时)
+    // weighs its elements; 按八字选五行 ticks its two elements in the two position groups, and
+    // 生成 then lists only names whose given-name characters are of those elements.
+    void chartElementsChooseTheSuperLuckyFilters() {
+        ProgramSession session(m_programFolder.path().toStdString(), FullPoolDatabase);
+        MainWindow window(session);
+        window.StartUp();
+        QTRY_VERIFY(session.HasLoaded());
+        birthchart_ui::BirthChartPage* chart = window.birthChartPage();
+        QCOMPARE(chart->elementBars()->tenths(), (std::array<int, 5>{10, 13, 51, 10, 6}));
+        QCOMPARE(chart->elementBars()->accessibleDescription(),
+                 QStringLiteral("金 1.0，木 1.3，水 5.1，火 1.0，土 0.6"));
+        QCOMPARE(chart->strengthLabel()->text(),
+                 QStringLiteral("日主 丁火　同类 2.3　异类 6.7　身弱　喜用 木火"));
+
+        SuperLuckyPage* page = window.superLuckyPage();
+        page->master(SuperLuckyPage::MustHave)->click();  // a whole-name group that must go
+        page->chartElementsButton()->click();
+        QVERIFY(!page->master(SuperLuckyPage::MustHave)->isChecked());
+        QVERIFY(!page->master(SuperLuckyPage::MustNot)->isChecked());
+        for (SuperLuckyPage::Group group :
+             {SuperLuckyPage::SecondCharacter, SuperLuckyPage::ThirdCharacter}) {
+            QVERIFY(page->master(group)->isChecked());
+            QStringList ticked;
+            for (QCheckBox* box : page->elements(group))
+                if (box->isChecked()) ticked << box->text();
+            QCOMPARE(ticked, (QStringList{"木", "火"}));
+        }
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("八字身弱，喜木火"));
+
+        window.modeSelectionPage()->surname()->setText(QStringLiteral("李"));
+        page->generateButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!session.runs().IsActive() && page->list()->model()->rowCount(),
+                                 20000);
+        for (const QStringList& row : page->list()->model()->Rows()) {
+            const QString given = row.value(4).mid(1);
+            QCOMPARE(given.size(), 2);
+            for (QChar element : given)
+                QVERIFY2(element == u'木' || element == u'火', qPrintable(row.join(' ')));
+        }
+    }
+
     void loadingNeverBlocksTheWindow() {
         std::promise<void> release;
         std::shared_future<void> released = release.get_future().share();
@@ -305,8 +369,66 @@ class MainWindowTest : public QObject {
         QTRY_VERIFY(session.HasLoaded());
         QVERIFY(session.database() == nullptr);
         QTRY_COMPARE(m_messages.size(), 1);
-        QCOMPARE(m_messages[0], (QStringList{QStringLiteral("将"), QStringLiteral("信息："),
-                                             QString::number(int(Icon::Error))}));
+        QCOMPARE(m_messages[0].mid(1),
+                 (QStringList{QStringLiteral("信息："), QString::number(int(Icon::Error))}));
+        QVERIFY(m_messages[0][0].endsWith(QStringLiteral("详细信息：将")));
+    }
+
+    // An empty or damaged database file: the load failure says in Chinese what is wrong, with
+    // the file and what to do; afterwards every action that needs the database says so.
+    void unusableDatabaseIsExplainedAndEveryActionSaysSo_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("problem");
+        QTest::addRow("empty file") << QByteArray() << QStringLiteral("文件缺少本程序需要的数据表");
+        QTest::addRow("a folder in its place")
+            << QByteArray("folder") << QStringLiteral("文件无法打开");
+        QTest::addRow("not a database")
+            << QByteArray(8192, 'x') << QStringLiteral("文件已损坏，或不是名字数据库");
+    }
+    void unusableDatabaseIsExplainedAndEveryActionSaysSo() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        QTemporaryDir program;
+        QVERIFY(QDir(program.path()).mkpath("data"));
+        QFile file(program.filePath("data/namedata.db"));
+        if (bytes == "folder") {
+            QVERIFY(QDir(program.path()).mkpath("data/namedata.db"));
+        } else {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+            file.close();
+        }
+
+        m_messages.clear();
+        ProgramSession session(program.path().toStdString());
+        MainWindow window(session);
+        window.StartUp();
+        QTRY_COMPARE(m_messages.size(), 1);
+        const QString told = m_messages[0][0];
+        QVERIFY2(told.startsWith(QStringLiteral("名字数据库不能使用：") + problem),
+                 qPrintable(told));
+        QVERIFY(told.contains(QDir::toNativeSeparators(file.fileName())));
+        QVERIFY(told.contains(QStringLiteral("请重新安装本程序，或重建名字数据库")));
+
+        // 开始起名, 评分 and 查询 each say why nothing happens.
+        m_messages.clear();
+        window.modeSelectionPage()->surname()->setText(QStringLiteral("李"));
+        window.modeSelectionPage()->startButton()->click();
+        window.scorePage()->surname()->setText(QStringLiteral("李"));
+        window.scorePage()->givenName()->setText(QStringLiteral("明"));
+        window.scorePage()->scoreButton()->click();
+        window.Navigate(8);
+        auto* dictionary = window.findChild<numerology_ui::CharacterQueryWindow*>();
+        QVERIFY(dictionary);
+        dictionary->queryButton()->click();
+        QCOMPARE(m_messages.size(), 3);
+        for (const QStringList& message : m_messages) {
+            QVERIFY2(message[0].startsWith(
+                         QStringLiteral("名字数据库没有载入，这项功能不能使用（") + problem),
+                     qPrintable(message[0]));
+            QCOMPARE(message[1], QStringLiteral("提示"));
+        }
+        dictionary->close();
     }
 
     void secondInstanceExitsQuietly() {

@@ -86,6 +86,17 @@ TEST(SettingsFileTest, ReadsAndWritesTheProfileFormat) {
     EXPECT_NE(again.Text().find("; written by hand\r\n"), std::string::npos);
     // A new key joins its section rather than the end of the file.
     EXPECT_LT(again.Text().find("新的=x"), again.Text().find("[设置]\r\n评分名字"));
+
+    // A carriage return inside a stored line reads as the space a write stores for it, so the
+    // value survives a write unchanged.
+    again.Parse("[设置]\r\n组合的字=设置}A\rh\r\n姓氏=李\r\r\n");
+    EXPECT_EQ(again.Value("设置", "组合的字"), "设置}A h");
+    EXPECT_EQ(again.Value("设置", "姓氏"), "李 ");
+    for (const char* key : {"组合的字", "姓氏"}) {
+        const std::optional<std::string> read = again.Value("设置", key);
+        again.SetValue("设置", key, *read);
+        EXPECT_EQ(again.Value("设置", key), read) << key;
+    }
 }
 
 struct NumberCase {
@@ -157,7 +168,6 @@ TEST(RecordTextTest, EveryFieldSurvivesASaveAndARestart) {
         Record("司马\r\n相如"),
         Record("王 小\r\n明;|", "1;2", "3|4"),
         {"A B\r\nC%20D", "x\r\ny", " lead", "trail ", "%", "\x81", "\x81|"},
-        Record(""),
     };
     SavedSettings settings;
     settings.records = records;
@@ -179,6 +189,79 @@ TEST(RecordTextTest, EveryFieldSurvivesASaveAndARestart) {
     WriteSavedSettings(file, settings);
     EXPECT_EQ(file.Value("设置", "名字记录原文"), std::nullopt);
     EXPECT_EQ(Restart(file).records, std::vector<NamingRecord>{Record("李\r\n白")});
+}
+
+// A key written more than once (by hand, or by another program) is read from its first line, and
+// writing keeps or removes every copy: the records stay as they are over any number of starts.
+TEST(RecordTextTest, RepeatedKeysChangeNothingOverStarts) {
+    const std::vector<NamingRecord> records = {Record("李\r\n白"), Record("欧阳\r\n修")};
+    const std::string plain =
+        "李 白;11;12;木火;1,2,3,4,5;金水木;95|欧阳 修;11;12;木火;1,2,3,4,5;金水木;95|";
+    // The second escaped copy agrees with the plain form too, but reads as other records.
+    const std::string other =
+        "李%20白;11;12;木火;1,2,3,4,5;金水木;95|欧阳%20修;11;12;木火;1,2,3,4,5;金水木;95|";
+    for (const std::string& copies :
+         {"名字记录原文=" + EscapedRecordText(records) + "\r\n名字记录原文=" + other,
+          "姓氏=王\r\n名字记录原文=" + EscapedRecordText(records) +
+              "\r\n姓氏=李\r\n名字记录原文=" + other}) {
+        std::string text = "[设置]\r\n名字记录=" + plain + "\r\n" + copies + "\r\n";
+        for (int start = 1; start <= 3; ++start) {
+            SettingsFile file;
+            file.Parse(text);
+            SavedSettings settings = ReadSavedSettings(file);
+            EXPECT_EQ(settings.records, records) << "start " << start;
+            EXPECT_TRUE(settings.notes.empty());
+            WriteSavedSettings(file, settings);
+            text = file.Text();
+        }
+    }
+    // Setting a value leaves one line of its key; removing it leaves none.
+    SettingsFile file;
+    file.Parse("[a]\r\nk=1\r\nk=2\r\n[b]\r\nk=3\r\n[a]\r\nk=4\r\n");
+    file.SetValue("a", "k", "5");
+    EXPECT_EQ(file.Text(), "[a]\r\nk=5\r\n[b]\r\nk=3\r\n[a]\r\nk=4\r\n");
+    file.Parse("[a]\r\nk=1\r\nx=0\r\nK=2\r\n");
+    file.RemoveValue("a", "k");
+    EXPECT_EQ(file.Text(), "[a]\r\nx=0\r\n");
+}
+
+// Records the list could never have written are left out with a note; the others stay.
+TEST(RecordTextTest, DamagedRecordsAreLeftOutWithANote) {
+    const std::string good = "李 白;11;12;木火;1,2,3,4,5;金水木;95|";
+    const std::string huge(100000, 'x');
+    const struct {
+        const char* what;
+        std::string record;
+    } cases[] = {
+        {"given name lost", "张 ?;;;;;;|"},
+        {"character cut in half", "张 \xD5;;;;;;|"},
+        {"no given name", "张;1;2|"},
+        {"empty name", ";11;12|"},
+        {"huge name", "张 " + huge + ";1|"},
+        {"huge figure", "张 三;" + huge + "|"},
+        {"NUL byte", std::string("张 三;1") + '\0' + "2;3|"},
+    };
+    for (const auto& c : cases) {
+        SettingsFile file;
+        file.Parse("[设置]\r\n名字记录=" + good + c.record + good + "\r\n");
+        const SavedSettings settings = ReadSavedSettings(file);
+        EXPECT_EQ(settings.records,
+                  (std::vector<NamingRecord>{Record("李\r\n白"), Record("李\r\n白")}))
+            << c.what;
+        ASSERT_EQ(settings.notes.size(), 1u) << c.what;
+        EXPECT_NE(settings.notes[0].find("1 条名字记录已损坏"), std::string::npos) << c.what;
+    }
+
+    // A text with a NUL byte is left out whole, not cut at the NUL; a long one is cut at a
+    // whole character.
+    SettingsFile file;
+    file.Parse(std::string("[设置]\r\n姓氏=李") + '\0' + "王\r\n组合的字=明" +
+               std::string(20000, '\xB0') + "\r\n");
+    const SavedSettings settings = ReadSavedSettings(file);
+    EXPECT_EQ(settings.surname, "");
+    ASSERT_EQ(settings.notes.size(), 1u);
+    EXPECT_NE(settings.notes[0].find("姓氏"), std::string::npos);
+    EXPECT_EQ(settings.combinationCharacters.size(), kMaxTextValueBytes - 1);
 }
 
 TEST(RecordTextTest, PlainRecordsChangedByAnotherWriterWin) {

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "birthchart/BirthChartQuery.h"
+#include "birthchart/ui/ElementBars.h"
 #include "widgets/FormRows.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
@@ -24,7 +25,9 @@ BirthChartPage::BirthChartPage(QWidget* parent)
       m_query(Named(new QPushButton(QStringLiteral("查询")), "按钮_八字查询")),
       m_report(Named(new QPlainTextEdit, "编辑框_八字信息")),
       m_elements(Named(new QLabel, "八字五行标签")),
-      m_missing(Named(new QLabel, "缺五行标签")) {
+      m_missing(Named(new QLabel, "缺五行标签")),
+      m_bars(new ElementBars),
+      m_strength(Named(new QLabel, "八字强弱标签")) {
     m_useNamingDate->setChecked(true);
     m_namingDate->setAccessibleName(QStringLiteral("起名日期"));
     m_report->setReadOnly(true);
@@ -42,9 +45,24 @@ BirthChartPage::BirthChartPage(QWidget* parent)
     labels->addWidget(m_elements);
     labels->addWidget(m_missing);
     labels->addStretch(1);
+    m_strength->setAccessibleName(QStringLiteral("日主与喜用"));
+    m_strength->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* method = new QLabel(QStringLiteral(
+        "五行强弱：天干各计1.0，地支按所藏天干分计1.0，月支计两次，共9.0；日主五行与生它的五行合为"
+        "同类，同类达4.5为身强，否则身弱；身弱喜生扶，身强喜泄耗克中最弱的两行。"));
+    method->setObjectName(QStringLiteral("八字强弱算法说明"));
+    method->setWordWrap(true);
+    auto* strength = new QVBoxLayout;
+    strength->addWidget(m_strength);
+    strength->addWidget(method);
+    strength->addStretch(1);
+    auto* chart = new QHBoxLayout;
+    chart->addWidget(m_bars, 1);
+    chart->addLayout(strength, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(source);
     layout->addWidget(m_report, 1);
+    layout->addLayout(chart);
     layout->addLayout(labels);
 
     connect(m_query, &QPushButton::clicked, this, &BirthChartPage::Query);
@@ -86,6 +104,28 @@ void BirthChartPage::Query() {
     m_report->setPlainText(report);
     m_elements->setText(widgets::FromGbk(m_chart.elementsLabel));
     m_missing->setText(widgets::FromGbk(m_chart.missingLabel));
+
+    m_elementStrength = birthchart::weighElements(m_chart.pillars);
+    if (!m_elementStrength) {
+        m_bars->SetTenths({});
+        m_strength->clear();
+        return;
+    }
+    const birthchart::ElementStrength& weighed = *m_elementStrength;
+    m_bars->SetTenths(weighed.tenths);
+    m_strength->setText(QStringLiteral("日主 %1%2　同类 %3　异类 %4　%5　喜用 %6%7")
+                            .arg(widgets::FromGbk(weighed.dayMasterStem),
+                                 widgets::FromGbk(birthchart::elementName(weighed.dayMaster)),
+                                 widgets::FromGbk(birthchart::tenthsText(weighed.sameKindTenths)),
+                                 widgets::FromGbk(birthchart::tenthsText(weighed.otherKindTenths)),
+                                 weighed.strong ? QStringLiteral("身强") : QStringLiteral("身弱"),
+                                 widgets::FromGbk(birthchart::elementName(weighed.favourable[0])),
+                                 widgets::FromGbk(birthchart::elementName(weighed.favourable[1]))));
+}
+
+void BirthChartPage::showEvent(QShowEvent* event) {
+    m_seen = true;
+    QWidget::showEvent(event);
 }
 
 }  // namespace birthchart_ui

@@ -6,11 +6,15 @@
 #include <QRadioButton>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "birthchart/ChartState.h"
+#include "birthchart/ElementStrength.h"
 #include "widgets/DateSelector.h"
 
 namespace birthchart_ui {
+
+class ElementBars;
 
 // Page 6, "生辰八字": the birth chart of the naming date or of a date of its own.
 class BirthChartPage : public QWidget {
@@ -27,6 +31,15 @@ class BirthChartPage : public QWidget {
     QLabel* elementsLabel() const { return m_elements; }
     QLabel* missingLabel() const { return m_missing; }
     const birthchart::ChartState& chart() const { return m_chart; }
+    ElementBars* elementBars() const { return m_bars; }
+    // 日主 丁火　同类 2.3　异类 6.7　身弱　喜用 木火
+    QLabel* strengthLabel() const { return m_strength; }
+    // The strength of the five elements of the chart on show; nothing before the first chart.
+    const std::optional<birthchart::ElementStrength>& elementStrength() const {
+        return m_elementStrength;
+    }
+    // Whether the parent has had the page before their eyes since the program started.
+    bool chartSeen() const { return m_seen; }
 
     // Shows the naming date's four numbers, each followed by its unit: 2000年5月6日7时.
     void SetNamingDate(const QStringList& yearMonthDayHour);
@@ -38,6 +51,9 @@ class BirthChartPage : public QWidget {
     // exist (2月30日) shows a message and leaves the last report in place.
     void Query();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     QRadioButton* m_useNamingDate;
     QLabel* m_namingDate;
@@ -47,8 +63,12 @@ class BirthChartPage : public QWidget {
     QPlainTextEdit* m_report;
     QLabel* m_elements;
     QLabel* m_missing;
+    ElementBars* m_bars;
+    QLabel* m_strength;
     std::function<QStringList()> m_namingDateSource;
     birthchart::ChartState m_chart;
+    std::optional<birthchart::ElementStrength> m_elementStrength;
+    bool m_seen = false;
 };
 
 }  // namespace birthchart_ui

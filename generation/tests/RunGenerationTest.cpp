@@ -431,8 +431,12 @@ TEST_F(GenerationTest, EnglishNamesFollowTheInitialMapping) {
         const char* given;
         int sex;
         std::vector<std::string> names;
+        int shortest = 0, longest = 0;  // 名字长度
     };
     const Case cases[] = {{"子轩", 1, {"Thomas", "Theo"}},
+                          {"子轩", 1, {"Theo"}, 3, 5},
+                          {"子轩", 1, {"Thomas"}, 6, 6},
+                          {"子轩", 1, {}, 7, 20},
                           {"子轩", 2, {"Thea"}},
                           {"志强", 1, {"Zhivago"}},
                           {"安", 1, {"Ivan"}},
@@ -445,6 +449,8 @@ TEST_F(GenerationTest, EnglishNamesFollowTheInitialMapping) {
         GenerationInputs inputs = Inputs(GenerationMode::English, "李", "男", 2);
         inputs.englishGivenName = c.given;
         inputs.englishSex = c.sex;
+        inputs.englishShortest = c.shortest;
+        inputs.englishLongest = c.longest;
         Generate(db, inputs, recorder);
         std::vector<ResultRow> rows = recorder.finished(ResultList::English);
         ASSERT_EQ(rows.size(), c.names.size());

@@ -36,6 +36,7 @@ EnglishNamePage::EnglishNamePage(QWidget* parent)
     QStringList lengths;
     for (int n = 3; n <= 20; ++n) lengths << QString::number(n);
     for (QComboBox* box : {m_shortest, m_longest}) box->addItems(lengths);
+    m_longest->setCurrentIndex(m_longest->count() - 1);  // 3 to 20: every name
     AddCaptioned(row, QStringLiteral("名字长度:"), m_shortest);
     m_shortest->setAccessibleName(QStringLiteral("名字最短长度"));
     row->addWidget(new QLabel(QStringLiteral("-")));

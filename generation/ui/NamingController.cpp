@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QThreadPool>
 #include <QUrl>
+#include <algorithm>
 
 #include "generation/NameListExport.h"
 #include "generation/RunController.h"
@@ -25,6 +26,7 @@
 #include "namedb/SqliteDatabase.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
+#include "widgets/WrittenFileNotice.h"
 
 namespace generation_ui {
 
@@ -179,6 +181,15 @@ GenerationInputs NamingController::ReadInputs(GenerationMode mode) const {
     inputs.nicknamePatterns = m_pages.nickname->Patterns();
     inputs.englishGivenName = ToGbk(m_pages.english->givenName()->text().trimmed());
     inputs.englishSex = m_pages.english->ChosenStyle();
+    // 名字长度 3 to 20 are the boxes' ends: there they set no bound, so the defaults keep every
+    // name, however short or long.
+    const int shortest = m_pages.english->shortest()->currentText().toInt();
+    const int longest = m_pages.english->longest()->currentText().toInt();
+    const int lowest = m_pages.english->shortest()->itemText(0).toInt();
+    const int highest =
+        m_pages.english->longest()->itemText(m_pages.english->longest()->count() - 1).toInt();
+    inputs.englishShortest = shortest > lowest ? std::min(shortest, longest) : 0;
+    inputs.englishLongest = longest < highest ? std::max(shortest, longest) : 0;
     inputs.generationCharacter = m_generationCharacter;
     if (mode == GenerationMode::HighScore)
         inputs.commonOnly = m_pages.highScore->commonOnly()->isChecked();
@@ -248,6 +259,22 @@ void NamingController::StartRun(GenerationMode mode) {
         }
         if (m_pages.english->givenName()->text().trimmed().isEmpty()) {
             Tip(QStringLiteral("请输入名字"), MessageIcon::None);
+            return;
+        }
+    }
+    if (mode == GenerationMode::Combination &&
+        m_pages.combination->characters()->text().trimmed().isEmpty()) {
+        Tip(QStringLiteral("请输入要组合的字"), MessageIcon::Information);
+        return;
+    }
+    if (mode == GenerationMode::SuperLucky) {
+        // Without a filter group every name would be filtered out: the list stays empty and the
+        // parent is told what is missing.
+        bool filtered = false;
+        for (int group = 0; group < SuperLuckyPage::GroupCount; ++group)
+            filtered |= m_pages.superLucky->master(SuperLuckyPage::Group(group))->isChecked();
+        if (!filtered) {
+            Tip(QStringLiteral("请先设置五行筛选条件"), MessageIcon::Information);
             return;
         }
     }
@@ -372,7 +399,8 @@ void NamingController::ListPoems() {
         }
         rows.reserve(m_poemTitles.size());
         for (size_t k = 0; k < m_poemTitles.size(); ++k)
-            rows.push_back({QString::number(k + 1), FromGbk(m_poemTitles[k].title)});
+            rows.push_back({QString::number(k + 1), FromGbk(m_poemTitles[k].title),
+                            QString::number(m_poemTitles[k].id)});  // the Id: not shown
     }
     page->poems()->model()->SetRows(std::move(rows));
     if (page->poems()->model()->rowCount() > 0) page->poems()->selectRow(0);
@@ -415,20 +443,22 @@ void NamingController::ExportSuperLucky() {
 }
 
 void NamingController::ExportList(ResultList list, const char* fileName) {
-    const files::WriteFileResult result = ExportNameList(
-        GbkRows(*ListView(list)->model()), m_services.dataDirectory / fileName, *m_observer);
-    ShowExportResult(result.ok(), result.Message());
+    const std::filesystem::path file = m_services.exportDirectory / fileName;
+    ShowExportResult(ExportNameList(GbkRows(*ListView(list)->model()), file, *m_observer), file);
 }
 
 void NamingController::ExportClassic() {
     // The run's own text: the text box would give its lines back with LF instead of CR LF.
-    const files::WriteFileResult result = ExportClassicText(
-        m_classicText, m_services.dataDirectory / kClassicExportFile, *m_observer);
-    ShowExportResult(result.ok(), result.Message());
+    const std::filesystem::path file = m_services.exportDirectory / kClassicExportFile;
+    ShowExportResult(ExportClassicText(m_classicText, file, *m_observer), file);
 }
 
-void NamingController::ShowExportResult(bool ok, const std::string& message) {
-    if (!ok) Tip(QString::fromStdString(message), MessageIcon::Warning);
+void NamingController::ShowExportResult(const files::WriteFileResult& result,
+                                        const std::filesystem::path& file) {
+    if (result.ok())
+        emit exportWritten(QString::fromStdU16String(file.u16string()));
+    else
+        Tip(QString::fromStdString(result.Message()), MessageIcon::Warning);
 }
 
 void NamingController::SetDocumentOpener(std::function<void(const std::filesystem::path&)> opener) {
@@ -528,11 +558,13 @@ void NamingController::WriteClassicText(const std::string& gbkText, const QStrin
 }
 
 void NamingController::OpenDocument(const std::filesystem::path& file) {
+    const QString path = QString::fromStdU16String(file.u16string());
     if (m_openDocument) {
         m_openDocument(file);
+        widgets::WrittenFileNotice::Tell(m_services.window, path, false);
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));
+    widgets::WrittenFileNotice::Tell(m_services.window, path, true);
 }
 
 // ---- helpers -------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+#include "files/WriteFileAtomically.h"
 #include "generation/GenerationInputs.h"
 #include "generation/PoemCatalog.h"
 #include "generation/RememberedNamingInputs.h"
@@ -55,7 +56,8 @@ struct NamingServices {
     RunController* runs = nullptr;
     // The loaded name database (waiting for the load), or nullptr.
     std::function<SqliteDatabase*()> database;
-    std::filesystem::path dataDirectory;
+    // Where the exported lists are written: the user's documents folder.
+    std::filesystem::path exportDirectory;
     // Enables or disables a control that lives outside the naming pages (模式选择 on the toolbar
     // and in the menu) as well as those on them.
     std::function<void(WindowControl, bool)> setControlEnabled;
@@ -114,6 +116,8 @@ class NamingController : public QObject, private RunWindow {
     void englishNameActivated(const QString& name);
     // The current run has ended and given the controls back.
     void runEnded();
+    // An export was written to file (its full path).
+    void exportWritten(const QString& file);
 
   private:
     GenerationInputs ReadInputs(GenerationMode mode) const;
@@ -121,7 +125,7 @@ class NamingController : public QObject, private RunWindow {
     void BeginRun(GenerationMode mode);
     void OnPauseClicked(GenerationMode ownMode);
     void ExportList(ResultList list, const char* fileName);
-    void ShowExportResult(bool ok, const std::string& message);
+    void ShowExportResult(const files::WriteFileResult& result, const std::filesystem::path& file);
     void Tip(const QString& text, MessageIcon icon);
     widgets::ResultListView* ListView(ResultList list) const;
     void OnRowActivated(ResultList list, int row);

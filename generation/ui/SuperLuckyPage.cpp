@@ -42,7 +42,8 @@ SuperLuckyPage::SuperLuckyPage(QWidget* parent)
       m_generate(Named(new QPushButton(QStringLiteral("生成")), "按钮_超吉生成")),
       m_pause(Named(new QPushButton(QStringLiteral("暂停")), "按钮_超吉暂停")),
       m_export(Named(new QPushButton(QStringLiteral("导出")), "按钮_超吉导出")),
-      m_commonOnly(Named(new QCheckBox(QStringLiteral("只用常用字")), "选择框_超吉只用常用字")) {
+      m_commonOnly(Named(new QCheckBox(QStringLiteral("只用常用字")), "选择框_超吉只用常用字")),
+      m_chartElements(Named(new QPushButton(QStringLiteral("按八字选五行")), "按钮_八字五行")) {
     auto* filters = new QGroupBox(QStringLiteral("请设置五行筛选条件"));
     auto* grid = new QGridLayout(filters);
     for (int group = 0; group < GroupCount; ++group) {
@@ -63,6 +64,11 @@ SuperLuckyPage::SuperLuckyPage(QWidget* parent)
             grid->addWidget(box, place.row, place.half * 6 + 1 + e);
         }
     }
+    m_chartElements->setAccessibleName(QStringLiteral("按八字选五行"));
+    m_chartElements->setToolTip(
+        QStringLiteral("按“生辰八字”页最近的八字，让名字的两个字只取八字喜用的五行"));
+    grid->addWidget(m_chartElements, 0, 12, 2, 1);
+    connect(m_chartElements, &QPushButton::clicked, this, &SuperLuckyPage::chartElementsRequested);
     auto* principle = new QGroupBox(QStringLiteral("超“吉”筛选原理"));
     auto* principleText = new QLabel(QStringLiteral(
         "从整个字库中组合名字，按五格、三才和八十一数理评分，只保留接近满分的“超吉”名字；"
@@ -103,6 +109,20 @@ void SuperLuckyPage::OnMasterClicked(Group group) {
             for (QCheckBox* other : others) other->setEnabled(true);
         // The element boxes keep their ticks; they only stop counting while disabled.
         for (QCheckBox* element : m_elements[group]) element->setEnabled(false);
+    }
+}
+
+void SuperLuckyPage::SelectGivenNameElements(const QStringList& elements) {
+    for (Group group : {MustHave, MustNot}) {
+        if (!m_masters[group]->isChecked()) continue;
+        m_masters[group]->setChecked(false);
+        OnMasterClicked(group);
+    }
+    for (Group group : {SecondCharacter, ThirdCharacter}) {
+        m_masters[group]->setChecked(true);
+        OnMasterClicked(group);
+        for (QCheckBox* element : m_elements[group])
+            element->setChecked(elements.contains(element->text()));
     }
 }
 

@@ -27,12 +27,21 @@ class SuperLuckyPage : public QWidget {
     QPushButton* exportButton() const { return m_export; }
     // "只用常用字": the pools keep only level-1 characters of the standard list. Off at start.
     QCheckBox* commonOnly() const { return m_commonOnly; }
+    // "按八字选五行": asks for the elements of the baby's birth chart.
+    QPushButton* chartElementsButton() const { return m_chartElements; }
     QCheckBox* master(Group group) const { return m_masters[group]; }
     // The element boxes of a group, 金 木 水 火 土.
     const QList<QCheckBox*>& elements(Group group) const { return m_elements[group]; }
 
     // The filters as a run reads them: each group's master and its ticked elements (GBK).
     SuperLuckyFilters Filters() const;
+
+    // Filters the two given-name characters by these elements (their captions, 木 火) alone:
+    // both position groups ticked with exactly these boxes, the two whole-name groups off.
+    void SelectGivenNameElements(const QStringList& elements);
+
+  signals:
+    void chartElementsRequested();
 
   private:
     void OnMasterClicked(Group group);
@@ -42,6 +51,7 @@ class SuperLuckyPage : public QWidget {
     QPushButton* m_pause;
     QPushButton* m_export;
     QCheckBox* m_commonOnly;
+    QPushButton* m_chartElements;
     QCheckBox* m_masters[GroupCount] = {};
     QList<QCheckBox*> m_elements[GroupCount];
 };

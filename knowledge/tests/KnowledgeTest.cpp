@@ -20,6 +20,7 @@ class KnowledgeTest : public ::testing::Test {
         AddPoem(1, "送别", "王维", "下马饮君酒，问君何所之。君言不得意，归卧南山陲。");
         AddPoem(2, "送别", "李白", "寻阳五溪水，沿洄直入巫山里。");
         AddPoem(3, "题\"旧\"诗", "杜甫", "一句。");
+        AddPoem(4, "送别", "李白", "第二首。");
     }
     void AddArticle(const std::string& table, int id, const std::string& category,
                     const std::string& title, const std::string& body) {
@@ -68,6 +69,14 @@ TEST_F(KnowledgeTest, PoemIsFoundByTitleAndPoet) {
               "下马饮君酒，问君何所之。君言不得意，归卧南山陲。");
     EXPECT_EQ(knowledge::PoemText(m_db, "题\"旧\"诗", "杜甫"), "一句。");
     EXPECT_EQ(knowledge::PoemText(m_db, "送别", "杜甫"), "");
+}
+
+// Two poems of one title by one poet: each is shown by its own Id, and an Id of another poem
+// shows nothing.
+TEST_F(KnowledgeTest, PoemIsShownByItsId) {
+    EXPECT_EQ(knowledge::PoemText(m_db, 2, "送别", "李白"), "寻阳五溪水，沿洄直入巫山里。");
+    EXPECT_EQ(knowledge::PoemText(m_db, 4, "送别", "李白"), "第二首。");
+    EXPECT_EQ(knowledge::PoemText(m_db, 1, "送别", "李白"), "");
 }
 
 TEST_F(KnowledgeTest, PoemPageBreaksAfterEveryFullStop) {

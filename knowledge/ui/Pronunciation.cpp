@@ -2,6 +2,7 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QDir>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QNetworkAccessManager>
@@ -9,6 +10,7 @@
 #include <QNetworkRequest>
 #include <QSettings>
 
+#include "files/RemoveLeftovers.h"
 #include "files/WriteFileAtomically.h"
 #include "knowledge/TextBetween.h"
 #include "knowledge/ui/SpeechEngine.h"
@@ -24,6 +26,19 @@ PronunciationSettings ReadPronunciationSettings(const std::filesystem::path& dat
     const int seconds = ini.value(QStringLiteral("dictionary/inactivitySeconds")).toInt(&ok);
     if (ok && seconds > 0) settings.inactivityMilliseconds = seconds * 1000;
     return settings;
+}
+
+bool IsDictionaryAddress(const QUrl& address, const QUrl& searchAddress) {
+    const auto web = [](const QUrl& url) {
+        return url.isValid() &&
+               (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+    };
+    const auto port = [](const QUrl& url) {
+        return url.port(url.scheme() == QLatin1String("https") ? 443 : 80);
+    };
+    return web(address) && web(searchAddress) && !address.host().isEmpty() &&
+           address.host().compare(searchAddress.host(), Qt::CaseInsensitive) == 0 &&
+           port(address) == port(searchAddress);
 }
 
 Pronunciation::Pronunciation(PronunciationSettings settings, QObject* parent)
@@ -62,9 +77,14 @@ void Pronunciation::Play(const QString& englishName) {
     }
     // The name goes into the query encoded: "Mary Ann" or "Zoë" must reach the dictionary as
     // one word, and a "&" or "#" in it must not end the query.
-    Fetch(
-        QUrl(m_settings.searchAddress + QString::fromLatin1(QUrl::toPercentEncoding(englishName))),
-        &Pronunciation::OnPage);
+    const QUrl page(m_settings.searchAddress +
+                    QString::fromLatin1(QUrl::toPercentEncoding(englishName)));
+    // The dictionary is a web site: an address of another kind (a local file) is not read.
+    if (!IsDictionaryAddress(page, page)) {
+        Speak(englishName);
+        return;
+    }
+    Fetch(page, kMaxPronunciationPageBytes, &Pronunciation::OnPage);
 }
 
 void Pronunciation::Cancel() {
@@ -76,22 +96,44 @@ void Pronunciation::Cancel() {
     reply->deleteLater();
 }
 
-void Pronunciation::Fetch(const QUrl& address, void (Pronunciation::*answered)(const QByteArray&)) {
+void Pronunciation::Fetch(const QUrl& address, qint64 maxBytes,
+                          void (Pronunciation::*answered)(const QByteArray&)) {
     QNetworkRequest request(address);
     // A dictionary that stops sending is given up after the inactivity time, not at once.
     request.setTransferTimeout(m_settings.inactivityMilliseconds);
+    // A redirection may not lead to another host or port either.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::SameOriginRedirectPolicy);
     QNetworkReply* reply = m_network->get(request);
     m_reply = reply;
-    connect(reply, &QNetworkReply::finished, this, [this, reply, answered] {
+    // More than the cap is not downloaded: not when the server announces it, and not when it sends
+    // more than it announced.
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply, maxBytes] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (reply == m_reply && length.isValid() && length.toLongLong() > maxBytes) GiveUp(reply);
+    });
+    connect(reply, &QNetworkReply::downloadProgress, this,
+            [this, reply, maxBytes](qint64 received, qint64) {
+                if (reply == m_reply && received > maxBytes) GiveUp(reply);
+            });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, answered, maxBytes] {
         if (reply != m_reply) return;
         m_reply = nullptr;
         reply->deleteLater();
-        if (reply->error() != QNetworkReply::NoError) {
+        if (reply->error() != QNetworkReply::NoError || reply->bytesAvailable() > maxBytes) {
             Speak(m_name);
             return;
         }
         (this->*answered)(reply->readAll());
     });
+}
+
+void Pronunciation::GiveUp(QNetworkReply* reply) {
+    m_reply = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+    Speak(m_name);
 }
 
 void Pronunciation::OnPage(const QByteArray& page) {
@@ -102,7 +144,15 @@ void Pronunciation::OnPage(const QByteArray& page) {
     }
     // The page names the sound verbatim; a relative name is the dictionary's own file.
     m_soundAddress = QUrl(QString::fromUtf8(address));
-    Fetch(QUrl(m_settings.searchAddress).resolved(m_soundAddress), &Pronunciation::OnSound);
+    // The page is the dictionary's text, not ours: the sound it names is fetched only from the
+    // dictionary itself, never from a local file or another host or port.
+    const QUrl search(m_settings.searchAddress);
+    const QUrl sound = search.resolved(m_soundAddress);
+    if (!IsDictionaryAddress(sound, search)) {
+        Speak(m_name);
+        return;
+    }
+    Fetch(sound, kMaxPronunciationSoundBytes, &Pronunciation::OnSound);
 }
 
 void Pronunciation::OnSound(const QByteArray& sound) {
@@ -112,8 +162,13 @@ void Pronunciation::OnSound(const QByteArray& sound) {
         Speak(m_name);
         return;
     }
-    const QString file = m_soundFolder.filePath(QStringLiteral("sound%1.mp3").arg(++m_soundNumber));
-    if (!m_soundFolder.isValid() ||
+    if (!m_soundFolder)
+        m_soundFolder.emplace(QDir::tempPath() + QLatin1Char('/') +
+                              QString::fromStdString(files::WorkFolderPrefix("babyname")) +
+                              QStringLiteral("XXXXXX"));
+    const QString file =
+        m_soundFolder->filePath(QStringLiteral("sound%1.mp3").arg(++m_soundNumber));
+    if (!m_soundFolder->isValid() ||
         !files::WriteFileAtomically(file.toStdU16String(), sound.toStdString())) {
         Speak(m_name);
         return;

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 class QAudioOutput;
 class QMediaPlayer;
@@ -22,6 +23,15 @@ struct PronunciationSettings {
     // A request that receives nothing for this long is abandoned.
     int inactivityMilliseconds = 90 * 1000;
 };
+
+// The most a dictionary page and a sound may hold; a larger one is not downloaded further and the
+// name is spoken instead. A search page is some ten kilobytes, a spoken name some ten more.
+constexpr qint64 kMaxPronunciationPageBytes = 2 * 1024 * 1024;
+constexpr qint64 kMaxPronunciationSoundBytes = 4 * 1024 * 1024;
+
+// Whether the program may fetch this address for the dictionary at searchAddress: http or https
+// on the dictionary's own host and port, never a local file or another machine a page names.
+bool IsDictionaryAddress(const QUrl& address, const QUrl& searchAddress);
 
 // Reads the settings from dictionary.ini in the data folder ([dictionary] searchAddress,
 // inactivitySeconds); the defaults when the file or a key is missing.
@@ -71,7 +81,10 @@ class Pronunciation : public QObject {
     void statusMessage(const QString& text);
 
   private:
-    void Fetch(const QUrl& address, void (Pronunciation::*answered)(const QByteArray&));
+    void Fetch(const QUrl& address, qint64 maxBytes,
+               void (Pronunciation::*answered)(const QByteArray&));
+    // Ends the transfer under way and speaks the name instead.
+    void GiveUp(QNetworkReply* reply);
     void OnPage(const QByteArray& page);
     void OnSound(const QByteArray& sound);
     void Speak(const QString& englishName);
@@ -83,7 +96,9 @@ class Pronunciation : public QObject {
     QPointer<QNetworkReply> m_reply;
     QString m_name;
     QUrl m_soundAddress;
-    QTemporaryDir m_soundFolder;
+    // Made for the first sound: "babyname-PID-XXXXXX" in the temporary folder, which the next
+    // start clears when a killed run left it behind.
+    std::optional<QTemporaryDir> m_soundFolder;
     int m_soundNumber = 0;
     Speaker m_speaker;
     bool m_playsSounds = true;

@@ -31,7 +31,7 @@ ReadingRoom::ReadingRoom(Services services, QWidget* owner)
 }
 
 std::filesystem::path ReadingRoom::PageFile() const {
-    return ::PageFile(m_services.dataDirectory, 0);
+    return ::PageFile(m_services.pagesDirectory, 0);
 }
 
 ArticleWindow* ReadingRoom::articleWindow() const { return m_articleWindow.data(); }
@@ -63,7 +63,12 @@ void ReadingRoom::ShowPoemPage() {
     std::string text;
     if (SqliteDatabase* db = m_services.database ? m_services.database() : nullptr) {
         try {
-            text = knowledge::PoemText(*db, title, poet);
+            // The poems list keeps each poem's Id beside its title: a poet may have two poems
+            // of one title, and the boxes beside the poem come from the one of this Id.
+            bool known = false;
+            const long long id = CurrentCell(m_poems, 2).toLongLong(&known);
+            text = known ? knowledge::PoemText(*db, id, title, poet)
+                         : knowledge::PoemText(*db, title, poet);
         } catch (const DatabaseError&) {
             // An unreadable poem shows its heading only, as a poem without text does.
         }

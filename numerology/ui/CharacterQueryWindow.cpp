@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "files/WriteFileAtomically.h"
 #include "namedb/SqliteDatabase.h"
@@ -44,6 +45,16 @@ CharacterPageWindow* CharacterQueryWindow::Query() {
     if (!db) return nullptr;
     // The text is looked up whole, as typed: an empty box gives a page with empty sections.
     const QString text = m_character->text();
+    // Letters or digits alone would give a page with nothing on it: the parent is told instead.
+    const bool hasHan = std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.script() == QChar::Script_Han || c.isSurrogate();
+    });
+    if (!text.isEmpty() && !hasHan) {
+        widgets::MessageBoxes::Show(
+            this, QStringLiteral("“%1”中没有汉字，请输入要查询的汉字。").arg(text),
+            QStringLiteral("提示"), widgets::MessageBoxes::Icon::Information);
+        return nullptr;
+    }
     std::string page;
     try {
         page = CharacterPage(*db, widgets::ToGbk(text));

@@ -34,7 +34,8 @@ NameDetailWindow* NameDetailOpener::OpenNameDetail(const QString& surname, const
     if (!db) return nullptr;
     NameDetailPages pages;
     try {
-        pages = MakeNameDetailPages(*db, m_dataFolder, surname, givenName);
+        pages = MakeNameDetailPages(*db, m_dataFolder, surname, givenName,
+                                    m_favourableElements ? m_favourableElements() : QString());
     } catch (const DatabaseError& error) {
         widgets::MessageBoxes::Show(m_owner, widgets::FromGbk(error.what()), QStringLiteral("提示"),
                                     widgets::MessageBoxes::Icon::Error);

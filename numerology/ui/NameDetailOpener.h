@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <filesystem>
+#include <functional>
 
 #include "numerology/ui/NamePages.h"
 
@@ -31,6 +32,11 @@ class NameDetailOpener : public QObject {
 
     // A list whose 姓名 cells hold surname, CR LF, given name (the score and record lists).
     void ConnectRecordedNameList(widgets::ResultListView* list);
+    // Where the 名字品质 page reads the two elements the baby's birth chart asks for (木火); an
+    // empty answer, or no source, leaves that line out.
+    void SetFavourableElementsSource(std::function<QString()> source) {
+        m_favourableElements = std::move(source);
+    }
     // A list a naming run fills with surname and given name run together. The run's surname is
     // read from surnameBox when the run's first rows arrive in the emptied list, so a surname
     // typed after the run does not cut its names; SetRunSurname says it outright.
@@ -51,6 +57,7 @@ class NameDetailOpener : public QObject {
   private:
     DatabaseSource m_database;
     std::filesystem::path m_dataFolder;
+    std::function<QString()> m_favourableElements;
     QPointer<QWidget> m_owner;
 };
 

@@ -11,7 +11,8 @@
 namespace numerology_ui {
 
 NameDetailPages MakeNameDetailPages(SqliteDatabase& db, const std::filesystem::path& dataFolder,
-                                    const QString& surname, const QString& givenName) {
+                                    const QString& surname, const QString& givenName,
+                                    const QString& favourableElements) {
     const std::string gbkSurname = widgets::ToGbk(surname);
     const std::string gbkGivenName = widgets::ToGbk(givenName);
     NameDetailPages pages;
@@ -24,8 +25,11 @@ NameDetailPages MakeNameDetailPages(SqliteDatabase& db, const std::filesystem::p
         pages.characterPages.push_back(CharacterPage(db, character));
     }
     pages.surnamePage = SurnamePage(db, gbkSurname);
-    pages.qualityPage =
-        quality::NameQualityPage(quality::EvaluateNameQuality(db, gbkSurname, gbkGivenName));
+    quality::NameQuality nameQuality = quality::EvaluateNameQuality(db, gbkSurname, gbkGivenName);
+    for (size_t i = 0; i < evaluation.givenChars.size() && i < 2; ++i)
+        nameQuality.givenElements += evaluation.characters[kGiven1 + i].element;
+    nameQuality.favourableElements = widgets::ToGbk(favourableElements);
+    pages.qualityPage = quality::NameQualityPage(nameQuality);
 
     // Every page is read before any is written: a read error leaves the old files whole.
     files::WriteFileAtomically(PageFile(dataFolder, 0), pages.report);

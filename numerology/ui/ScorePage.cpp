@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "namedb/SqliteDatabase.h"
+#include "numerology/CharacterLookup.h"
 #include "numerology/DetailedEvaluation.h"
 #include "numerology/ReportPages.h"
 #include "numerology/ui/NameCells.h"
@@ -57,18 +58,33 @@ void ScorePage::Score() {
             return;
         }
     }
+    // Only one or two Chinese characters can be scored: a third character would be left out of
+    // the figures, and a letter or an emoji would count as a character of 0 strokes.
+    const std::optional<std::string> surnameCharacters =
+        NamePartCharacters(widgets::ToGbk(surname));
+    const std::optional<std::string> givenCharacters =
+        NamePartCharacters(widgets::ToGbk(givenName));
+    for (const auto& [characters, wrong] : {std::pair{&surnameCharacters, "姓氏应为一到两个汉字"},
+                                            {&givenCharacters, "名字应为一到两个汉字"}}) {
+        if (!*characters) {
+            widgets::MessageBoxes::Show(this, QString::fromUtf8(wrong), QStringLiteral("提示"),
+                                        widgets::MessageBoxes::Icon::Information);
+            return;
+        }
+    }
     SqliteDatabase* db = m_database ? m_database() : nullptr;
     if (!db) return;
     NameEvaluation evaluation;
     try {
-        DetailedEvaluation(*db, widgets::ToGbk(surname), widgets::ToGbk(givenName), evaluation,
+        DetailedEvaluation(*db, *surnameCharacters, *givenCharacters, evaluation,
                            m_dataFolder.empty() ? m_dataFolder : PageFile(m_dataFolder, 0));
     } catch (const DatabaseError& error) {
         widgets::MessageBoxes::Show(this, widgets::FromGbk(error.what()), QStringLiteral("提示"),
                                     widgets::MessageBoxes::Icon::Error);
         return;
     }
-    const QString name = RecordedName(surname, givenName);
+    const QString name =
+        RecordedName(widgets::FromGbk(*surnameCharacters), widgets::FromGbk(*givenCharacters));
     widgets::ResultListModel* rows = m_list->model();
     for (const QStringList& row : rows->Rows())
         if (row.value(1) == name) return;

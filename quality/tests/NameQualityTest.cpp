@@ -259,6 +259,25 @@ TEST(NameQualityPageTest, ShowsTheFourFindingsAndMarksTheBadOnes) {
         EXPECT_NE(page.find(part), std::string::npos) << part;
 }
 
+// The line on the birth chart's elements shows only once a chart was looked at.
+TEST(NameQualityPageTest, HoldsTheGivenNameAgainstTheChartsElements) {
+    quality::NameQuality result;
+    result.surname = "李";
+    result.givenName = "林炎";
+    EXPECT_EQ(quality::NameQualityPage(result).find("八字喜用"), std::string::npos);
+    const struct {
+        const char* given;
+        const char* line;
+    } cases[] = {{"木火", "<td>名字五行 木火，合八字喜用</td>"},
+                 {"木金", "名字五行 木金，部分合八字喜用（喜木火）"},
+                 {"金土", "名字五行 金土，未合八字喜用（喜木火）"}};
+    for (const auto& c : cases) {
+        result.givenElements = c.given;
+        result.favourableElements = "木火";
+        EXPECT_NE(quality::NameQualityPage(result).find(c.line), std::string::npos) << c.given;
+    }
+}
+
 TEST_F(NameQualityTest, WritesThePageOfANameAsGbk) {
     fixture::TempDir dir;
     const auto file = dir.path() / "temp6.html";

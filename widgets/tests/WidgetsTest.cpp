@@ -1,15 +1,19 @@
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QLabel>
+#include <QMainWindow>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
 
 #include "widgets/DateSelector.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/PageView.h"
 #include "widgets/QtText.h"
 #include "widgets/ResultListView.h"
+#include "widgets/WrittenFileNotice.h"
 
 using namespace widgets;
 
@@ -40,6 +44,57 @@ class WidgetsTest : public QObject {
         model.RemoveRow(1);
         model.RemoveRow(7);  // out of range: nothing happens
         QCOMPARE(model.rowCount(), 2);
+    }
+
+    // A saved name (surname CR LF given name) reads on one line and keeps its stored form; Chinese
+    // names sort by pinyin, not by code point.
+    void namesReadOnOneLineAndSortByPinyin() {
+        ResultListModel model(NameListColumns(), NameListNumericColumns());
+        model.AppendRows(
+            {{"1", "张\r\n三"}, {"2", "李\r\n月光"}, {"3", "王五"}, {"4", "阿\r\n福"}});
+        QCOMPARE(model.data(model.index(1, 1)).toString(), QStringLiteral("李月光"));
+        QCOMPARE(model.data(model.index(1, 1), Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("李月光"));
+        QCOMPARE(model.Row(1)[1], QStringLiteral("李\r\n月光"));
+        model.sort(1, Qt::AscendingOrder);
+        QStringList order;
+        for (int row = 0; row < model.rowCount(); ++row)
+            order << model.data(model.index(row, 1)).toString();
+        QCOMPARE(order, (QStringList{"阿福", "李月光", "王五", "张三"}));
+    }
+
+    // A written file is named by its full path in the status bar, which offers its folder; where
+    // the desktop cannot open it, a message says where it is.
+    void aWrittenFileSaysWhereItWent() {
+        QList<QStringList> boxes;
+        MessageBoxes::RecordInto(&boxes);
+        QStringList opened;
+        bool canOpen = true;
+        WrittenFileNotice::SetOpener([&](const QString& path) {
+            opened << path;
+            return canOpen;
+        });
+        QMainWindow window;
+        window.statusBar();
+        const QString file = QStringLiteral("/home/parent/文档/超吉名字.txt");
+        WrittenFileNotice::Tell(&window, file, true);
+        auto* notice = window.statusBar()->findChild<QLabel*>(QStringLiteral("已写文件提示"));
+        QVERIFY(notice);
+        QVERIFY(notice->text().contains(file));
+        QVERIFY(notice->text().contains(QStringLiteral("href=\"/home/parent/文档\"")));
+        QCOMPARE(opened, QStringList{file});
+        QVERIFY(boxes.isEmpty());
+
+        canOpen = false;
+        WrittenFileNotice::Tell(&window, file, true);
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes[0][0].contains(file));
+        emit notice->linkActivated(QStringLiteral("/home/parent/文档"));
+        QCOMPARE(opened.last(), QStringLiteral("/home/parent/文档"));
+        QCOMPARE(window.statusBar()->findChildren<QLabel*>(QStringLiteral("已写文件提示")).size(),
+                 1);
+        WrittenFileNotice::SetOpener({});
+        MessageBoxes::SetRecorder({});
     }
 
     void doubleClickReportsRowsButNotTheEmptyArea() {

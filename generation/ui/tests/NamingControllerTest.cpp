@@ -262,6 +262,34 @@ class NamingControllerTest : public QObject {
         }
     }
 
+    // This database has no level table: 只用常用字 cannot tell common characters from rare ones,
+    // so both pages refuse the run with a message instead of listing rare characters.
+    void commonCharactersOnlyWithoutTheLevelTable() {
+        NamingWindow& w = *m_window;
+        const struct {
+            GenerationMode mode;
+            QCheckBox* box;
+            QPushButton* start;
+            widgets::ResultListView* list;
+        } pages[] = {{GenerationMode::HighScore, w.pages.highScore->commonOnly(),
+                      w.pages.modeSelection->startButton(), w.pages.highScore->list()},
+                     {GenerationMode::SuperLucky, w.pages.superLucky->commonOnly(),
+                      w.pages.superLucky->generateButton(), w.pages.superLucky->list()}};
+        for (const auto& page : pages) {
+            m_messages.clear();
+            page.box->setChecked(true);
+            w.Choose(page.mode, QStringLiteral("李"));
+            if (page.mode == GenerationMode::SuperLucky)
+                w.pages.modeSelection->startButton()->click();
+            QVERIFY(w.RunFrom(page.start));
+            QCOMPARE(m_messages.size(), 1);
+            QVERIFY2(m_messages[0].value(0).contains(QStringLiteral("缺少常用字等级表")),
+                     qPrintable(m_messages[0].value(0)));
+            QVERIFY(w.Rows(page.list).empty());
+            QVERIFY(w.enabledControls[WindowControl::ModeSelection]);
+        }
+    }
+
     // 超吉: 开始起名 only shows the page; 生成 with 第二个字五行限定 金 makes names whose first
     // given-name character is 金.
     void superLuckyWithTheSecondCharacterFilter() {
@@ -272,6 +300,14 @@ class NamingControllerTest : public QObject {
         QVERIFY(!w.runs.IsActive());
 
         SuperLuckyPage* page = w.pages.superLucky;
+        // With no filter group ticked there is nothing to look for: a tip, no run, no names.
+        page->generateButton()->click();
+        QCOMPARE(m_messages.value(0),
+                 (QStringList{QStringLiteral("请先设置五行筛选条件"), QStringLiteral("提示"),
+                              QString::number(int(Icon::Information))}));
+        QVERIFY(!w.runs.IsActive());
+        QCOMPARE(page->list()->model()->rowCount(), 0);
+
         page->master(SuperLuckyPage::SecondCharacter)->click();
         page->elements(SuperLuckyPage::SecondCharacter)[0]->click();  // 金
         QVERIFY(w.RunFrom(page->generateButton()));
@@ -313,6 +349,10 @@ class NamingControllerTest : public QObject {
         QCOMPARE(page->poets()->model()->rowCount(), 2);
         QCOMPARE(page->poets()->model()->Row(0).value(1), QStringLiteral("李白"));
         QCOMPARE(page->poems()->model()->rowCount(), 2);
+        // Each poem row carries its Id past the shown columns: the poem beside the boxes is the
+        // one of that Id, not the first of its title.
+        QCOMPARE(page->poems()->model()->Row(1).value(2), QStringLiteral("2"));
+        QCOMPARE(page->poems()->model()->columnCount(), 2);
 
         page->poems()->selectRow(1);
         page->usePoemButton()->click();
@@ -380,6 +420,14 @@ class NamingControllerTest : public QObject {
         w.Choose(GenerationMode::Combination, QStringLiteral("李"));
         w.pages.modeSelection->startButton()->click();
         QCOMPARE(w.tabs.currentWidget(), w.pages.combination);
+        // An empty box has no characters to combine: a tip, and no run.
+        w.pages.combination->characters()->setText(QStringLiteral("  "));
+        w.pages.combination->generateButton()->click();
+        QCOMPARE(m_messages.value(0),
+                 (QStringList{QStringLiteral("请输入要组合的字"), QStringLiteral("提示"),
+                              QString::number(int(Icon::Information))}));
+        QVERIFY(!w.runs.IsActive());
+        w.pages.combination->characters()->setText(defaultText);
         QVERIFY(w.RunFrom(w.pages.combination->generateButton()));
         QCOMPARE(w.pages.combination->characters()->text(), defaultText);
         QCOMPARE(w.Rows(w.pages.combination->list()).size(), size_t(20 * 20));
@@ -424,6 +472,12 @@ class NamingControllerTest : public QObject {
             QVERIFY(rows[1].value(1).startsWith(QStringLiteral("Th")));
         }
         QVERIFY(m_messages.size() == 2);
+        // 名字长度 7 to 20 keeps Theodore (8 letters) and drops Thomas (6).
+        english->shortest()->setCurrentText(QStringLiteral("7"));
+        QVERIFY(w.RunFrom(english->generateButton()));
+        QCOMPARE(w.Rows(english->list()).size(), size_t(1));
+        QCOMPARE(w.Rows(english->list())[0].value(1), QStringLiteral("Theodore"));
+        english->shortest()->setCurrentIndex(0);
 
         // 经典: the text in lines of 14 names with a blank line after each, exported unchanged.
         w.Choose(GenerationMode::Classic, QStringLiteral("李"));

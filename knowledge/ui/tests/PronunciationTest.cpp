@@ -1,3 +1,7 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QAudioDevice>
 #include <QFile>
 #include <QMediaDevices>
@@ -7,6 +11,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 
 #include "knowledge/ui/Pronunciation.h"
 #include "knowledge/ui/ReadingRoom.h"
@@ -22,7 +27,7 @@ namespace {
 class LocalDictionary : public QObject {
     Q_OBJECT
   public:
-    enum class Answer { SoundPage, NotFound, PageWithoutSound, SoundMissing, Never };
+    enum class Answer { SoundPage, NotFound, PageWithoutSound, SoundMissing, Never, FloodPage };
 
     LocalDictionary() {
         connect(&m_server, &QTcpServer::newConnection, this, &LocalDictionary::Accept);
@@ -34,6 +39,9 @@ class LocalDictionary : public QObject {
     }
     QStringList requests;  // the request targets, in order
     Answer answer = Answer::SoundPage;
+    QByteArray marker;         // when set, the sound address the search page names
+    qint64 claimedLength = 0;  // the Content-Length a flood announces; 0 announces none
+    qint64 floodSent = 0;      // bytes of flood bodies written so far
 
   private:
     void Accept() {
@@ -56,6 +64,10 @@ class LocalDictionary : public QObject {
 
     void Respond(QTcpSocket* socket, const QByteArray& target) {
         if (target.startsWith("/sound/")) return Send(socket, "200 OK", "audio/mpeg", SilentMp3());
+        if (target.startsWith("/flood/")) return Flood(socket, "audio/mpeg");
+        if (!marker.isEmpty())
+            return Send(socket, "200 OK", "text/html; charset=utf-8",
+                        "<a href=\"#\" url=\"" + marker + "\">&#9654;</a>");
         if (target.startsWith("/gone/")) return Send(socket, "404 Not Found", "text/html", "");
         switch (answer) {
             case Answer::SoundPage:
@@ -72,7 +84,27 @@ class LocalDictionary : public QObject {
                             "<html><body>没有读音 kate.mp3</body></html>");
             case Answer::Never:
                 return;  // keeps the connection open and says nothing
+            case Answer::FloodPage:
+                return Flood(socket, "text/html; charset=utf-8");
         }
+    }
+
+    // Sends a body without end, a piece whenever the last one has left, until the client goes
+    // away or 256 MB are out.
+    void Flood(QTcpSocket* socket, const QByteArray& type) {
+        QByteArray head = "HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\n";
+        if (claimedLength > 0)
+            head += "Content-Length: " + QByteArray::number(claimedLength) + "\r\n";
+        socket->write(head + "Connection: close\r\n\r\n");
+        const QByteArray piece(256 * 1024, 'x');
+        auto more = [this, socket, piece] {
+            if (socket->state() != QAbstractSocket::ConnectedState) return;
+            if (socket->bytesToWrite() > qint64(piece.size())) return;
+            if (floodSent >= 256LL * 1024 * 1024) return socket->disconnectFromHost();
+            floodSent += socket->write(piece);
+        };
+        connect(socket, &QTcpSocket::bytesWritten, socket, more);
+        more();
     }
 
     static void Send(QTcpSocket* socket, const QByteArray& status, const QByteArray& type,
@@ -183,6 +215,73 @@ class PronunciationTest : public QObject {
         QCOMPARE(m_dictionary->requests.size(), 2);  // the page and its sound were fetched
         QCOMPARE(m_spoken, QStringList{QStringLiteral("Lily")});
         QVERIFY(!pronunciation->findChild<QMediaPlayer*>());
+    }
+
+    // The page names what the program fetches, so it may only name the dictionary's own sounds:
+    // a local file (a FIFO here, which would hold whoever opens it) or another host or port is
+    // never asked for, and the name is spoken.
+    void soundsOnlyFromTheDictionary() {
+        QTemporaryDir folder;
+        const QByteArray fifo = QFile::encodeName(folder.filePath(QStringLiteral("passwd")));
+        QCOMPARE(mkfifo(fifo.constData(), 0600), 0);
+        LocalDictionary other;
+        const QByteArray otherPort = other.base().toUtf8() + "/sound/kate.mp3";
+        const QByteArray otherHost =
+            "http://localhost:" + m_dictionary->base().section(':', -1).toUtf8() +
+            "/sound/kate.mp3";
+        for (const QByteArray& marker :
+             {"file://" + fifo + "#.mp3", "file:" + fifo + "?.mp3", otherPort, otherHost,
+              QByteArray("ftp://127.0.0.1/kate.mp3")}) {
+            m_spoken.clear();
+            m_dictionary->requests.clear();
+            m_dictionary->marker = marker;
+            auto pronunciation = Make({m_dictionary->searchAddress(), 90000});
+            QSignalSpy finished(pronunciation.get(), &Pronunciation::finished);
+            pronunciation->Play(QStringLiteral("Kate"));
+            QVERIFY2(finished.wait(10000), marker.constData());
+            QCOMPARE(finished.first(), (QVariantList{QStringLiteral("Kate"), false}));
+            QCOMPARE(m_spoken, QStringList{QStringLiteral("Kate")});
+            QCOMPARE(m_dictionary->requests, QStringList{QStringLiteral("/s?wd=Kate")});
+            QVERIFY(pronunciation->player()->source().isEmpty());
+        }
+        QVERIFY(other.requests.isEmpty());
+        // Nobody holds the FIFO open for reading: opening it to write finds no reader.
+        const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+        QCOMPARE(writer, -1);
+        QCOMPARE(errno, ENXIO);
+    }
+
+    // A page or a sound beyond its cap is not downloaded further, announced or not.
+    void oversizedDownloadsAreStopped_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("marker");
+        QTest::addColumn<qint64>("claimedLength");
+        const qint64 fiveGb = 5LL * 1024 * 1024 * 1024;
+        const int sound = int(LocalDictionary::Answer::SoundPage);
+        const int page = int(LocalDictionary::Answer::FloodPage);
+        QTest::addRow("sound claiming 5 GB") << sound << QByteArray("/flood/kate.mp3") << fiveGb;
+        QTest::addRow("sound sending without end") << sound << QByteArray("/flood/kate.mp3") << 0LL;
+        QTest::addRow("page claiming 200 MB") << page << QByteArray() << 200LL * 1024 * 1024;
+        QTest::addRow("page sending without end") << page << QByteArray() << 0LL;
+    }
+    void oversizedDownloadsAreStopped() {
+        QFETCH(int, answer);
+        QFETCH(QByteArray, marker);
+        QFETCH(qint64, claimedLength);
+        m_dictionary->answer = LocalDictionary::Answer(answer);
+        m_dictionary->marker = marker;
+        m_dictionary->claimedLength = claimedLength;
+        auto pronunciation = Make({m_dictionary->searchAddress(), 90000});
+        QSignalSpy finished(pronunciation.get(), &Pronunciation::finished);
+        pronunciation->Play(QStringLiteral("Kate"));
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(finished.first(), (QVariantList{QStringLiteral("Kate"), false}));
+        QCOMPARE(m_spoken, QStringList{QStringLiteral("Kate")});
+        QVERIFY(!pronunciation->IsLookingUp());
+        QVERIFY(pronunciation->player()->source().isEmpty());
+        // The transfer was stopped: the server never got near the end of its flood.
+        QVERIFY2(m_dictionary->floodSent < 64LL * 1024 * 1024,
+                 qPrintable(QString::number(m_dictionary->floodSent)));
     }
 
     // A second double-click replaces the lookup that still waits; only its name is read.

@@ -6,6 +6,7 @@
 #include "numerology/ui/CharacterQueryWindow.h"
 #include "numerology/ui/PageWindow.h"
 #include "numerology/ui/tests/NameDetailFixture.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/PageView.h"
 
 using numerology_ui::CharacterPageWindow;
@@ -51,6 +52,18 @@ class CharacterQueryWindowTest : public QObject {
         QCOMPARE(window->windowTitle(), caption);
         const QString text = window->view()->toPlainText();
         for (const QString& part : shown) QVERIFY2(text.contains(part), qPrintable(text));
+    }
+
+    // Text with no Chinese character in it opens no blank page: a message says so.
+    void textWithoutAChineseCharacterIsTold() {
+        QList<QStringList> boxes;
+        widgets::MessageBoxes::RecordInto(&boxes);
+        m_dialog->characterBox()->setText(QStringLiteral("abc"));
+        QTest::mouseClick(m_dialog->queryButton(), Qt::LeftButton);
+        QVERIFY(m_dialog->findChildren<CharacterPageWindow*>().isEmpty());
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(boxes[0][0].contains(QStringLiteral("没有汉字")), qPrintable(boxes[0][0]));
+        widgets::MessageBoxes::SetRecorder({});
     }
 
     // The page windows belong to the dialog: each query opens one more, and they close with it.

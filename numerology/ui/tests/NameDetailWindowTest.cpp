@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -136,7 +137,6 @@ class NameDetailWindowTest : public QObject {
         NameDetailWindow* window = m_opener->OpenNameDetail(
             QStringLiteral("李"), QStringLiteral("玥"), QStringLiteral("李玥"), nullptr);
         QVERIFY(window);
-        window->tabs()->setCurrentIndex(2);
         QTemporaryDir folder;
         const QString file = folder.filePath(QStringLiteral("page.pdf"));
         numerology_ui::BrowserFrame::SetPrinterQuestion([&](QPrinter& printer, QWidget*) {
@@ -144,16 +144,49 @@ class NameDetailWindowTest : public QObject {
             printer.setOutputFileName(file);
             return true;
         });
-        window->printAction()->trigger();
-        QProcess reader;
-        reader.start(pdftotext,
-                     {QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
-        QVERIFY(reader.waitForFinished());
-        // The embedded font maps some characters to their radical forms (一 as ⼀); read them as
-        // the characters they are.
-        const QString printed = QString::fromUtf8(reader.readAllStandardOutput())
-                                    .normalized(QString::NormalizationForm_KC);
-        QVERIFY2(printed.contains(QStringLiteral("传说中的一种神珠")), qPrintable(printed));
+        // Prints a tab and reads the PDF back, each word with the page it is on and how far
+        // right it ends, in points.
+        struct Word {
+            QString text;
+            int page;
+            double right;
+        };
+        double paperWidth = 0;
+        const auto printTab = [&](int tab) {
+            window->tabs()->setCurrentIndex(tab);
+            window->printAction()->trigger();
+            QProcess reader;
+            reader.start(pdftotext, {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+            reader.waitForFinished();
+            const QString xml = QString::fromUtf8(reader.readAllStandardOutput());
+            std::vector<Word> words;
+            int page = 0;
+            static const QRegularExpression tag(QStringLiteral(
+                R"re(<page width="([\d.]+)"|xMax="([\d.]+)"[^>]*>([^<]*)</word>)re"));
+            for (const QRegularExpressionMatch& match : tag.globalMatch(xml)) {
+                if (match.capturedLength(1)) {
+                    ++page;
+                    paperWidth = match.captured(1).toDouble();
+                    continue;
+                }
+                // The embedded font maps some characters to their radical forms (一 as ⼀);
+                // read them as the characters they are.
+                words.push_back({match.captured(3).normalized(QString::NormalizationForm_KC), page,
+                                 match.captured(2).toDouble()});
+            }
+            return words;
+        };
+        const auto contains = [](const std::vector<Word>& words, const QString& text, int page) {
+            return std::any_of(words.begin(), words.end(), [&](const Word& word) {
+                return word.text.contains(text) && (page == 0 || word.page == page);
+            });
+        };
+        QVERIFY(contains(printTab(2), QStringLiteral("传说中的一种神珠"), 0));
+        // The report is a wide table: its right-hand cells are on page 1, within the paper.
+        const std::vector<Word> report = printTab(0);
+        QVERIFY(contains(report, QStringLiteral("外格"), 1));
+        QVERIFY(contains(report, QStringLiteral("总格"), 1));
+        for (const Word& word : report) QVERIFY2(word.right <= paperWidth, qPrintable(word.text));
 
         // Cancelling the print dialog prints nothing.
         QFile::remove(file);

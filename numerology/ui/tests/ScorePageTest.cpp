@@ -47,7 +47,7 @@ class ScorePageTest : public QObject {
         QVERIFY(page.find(NameDetailFixture::Gbk("玥")) != std::string::npos);
     }
 
-    void aMissingPartIsAskedFor_data() {
+    void aMissingOrUnscorablePartIsRefused_data() {
         QTest::addColumn<QString>("surname");
         QTest::addColumn<QString>("givenName");
         QTest::addColumn<QString>("message");
@@ -60,8 +60,19 @@ class ScorePageTest : public QObject {
         QTest::addRow("no given name") << "李"
                                        << ""
                                        << "请输入名字|提示";
+        // What the page cannot score is refused, not scored with a part left out or as 0.
+        QTest::addRow("three-character surname") << "吴李周"
+                                                 << "络"
+                                                 << "姓氏应为一到两个汉字|提示";
+        QTest::addRow("fifty-character surname") << QString(50, QChar(0x674E)) << "络"
+                                                 << "姓氏应为一到两个汉字|提示";
+        QTest::addRow("emoji in the given name")
+            << "张" << QString::fromUtf8("\xF0\x9F\x98\x80") << "名字应为一到两个汉字|提示";
+        QTest::addRow("Latin letters") << "李"
+                                       << "ab"
+                                       << "名字应为一到两个汉字|提示";
     }
-    void aMissingPartIsAskedFor() {
+    void aMissingOrUnscorablePartIsRefused() {
         QFETCH(QString, surname);
         QFETCH(QString, givenName);
         QFETCH(QString, message);
