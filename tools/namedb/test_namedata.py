@@ -165,7 +165,11 @@ class NameDataTest(unittest.TestCase):
                                   ("葛", ("ge", "gě", "g")), ("燕", ("yan", "yān", "y")),
                                   ("阚", ("kan", "kàn", "k")), ("朴", ("piao", "piáo", "p")),
                                   ("单", ("shan", "shàn", "sh")), ("吕", ("lv", "lǚ", "l")),
-                                  ("欧阳", ("ou yang", "ōu yáng", ""))]:
+                                  ("欧阳", ("ou yang", "ōu yáng", "")),
+                                  ("卓", ("zhuo", "zhuó", "zh")), ("干", ("gan", "gān", "g")),
+                                  ("於", ("yu", "yū", "y")), ("蔚", ("yu", "yù", "y")),
+                                  ("夹谷", ("jia gu", "jiá gǔ", "j")),
+                                  ("段干", ("duan gan", "duàn gān", "d"))]:
             with self.subTest(surname=surname):
                 self.assertEqual(readings.get(surname), expected)
         toneless = [s for s, (_, marked, _) in readings.items()
