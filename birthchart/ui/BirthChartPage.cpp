@@ -33,6 +33,9 @@ BirthChartPage::BirthChartPage(QWidget* parent)
     m_report->setReadOnly(true);
     m_report->setAccessibleName(QStringLiteral("八字信息"));
     m_elements->setAccessibleName(QStringLiteral("八字五行"));
+    // The joined element pairs are there for the zodiac advice to read; the report above says
+    // the same in words, so the bare row stays out of sight.
+    m_elements->hide();
     m_missing->setAccessibleName(QStringLiteral("缺五行"));
     auto* source = new QGridLayout;
     source->addWidget(m_useNamingDate, 0, 0);
