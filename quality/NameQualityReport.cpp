@@ -132,6 +132,16 @@ std::string NameQualityPage(const NameQuality& quality) {
     return page;
 }
 
+std::string NameQualityPageOf(SqliteDatabase& db, const NameEvaluation& evaluation,
+                              const std::string& surname, const std::string& givenName,
+                              const std::string& favourable) {
+    NameQuality quality = EvaluateNameQuality(db, surname, givenName);
+    for (size_t i = 0; i < evaluation.givenChars.size() && i < 2; ++i)
+        quality.givenElements += evaluation.characters[kGiven1 + i].element;
+    quality.favourableElements = favourable;
+    return NameQualityPage(quality);
+}
+
 files::WriteFileResult WriteNameQualityPage(SqliteDatabase& db, const std::string& surname,
                                             const std::string& givenName,
                                             const std::filesystem::path& target) {
