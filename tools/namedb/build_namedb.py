@@ -351,26 +351,142 @@ def element_of(radical_element, initial, plain, kangxi):
 
 
 GARBLED = re.compile(r"[◇@∑\ufffd『』〔〕Ａ-Ｚａ-ｚ！]|[\u4e00-\u9fff][0-9a-f]{4}")
-
-
+# The modern dictionary of cnchar-data went through a GBK conversion that slipped by one byte
+# after a character it could not map: a stray byte (A4–A9) opens the run, every following
+# character is made of the second byte of one and the first byte of the next, and the last byte
+# is lost when the text falls back into step ("别来无╉Γ安然无恙", "衬托着白┰疲用背景"). The lost
+# byte cannot be told, so such an entry is left out. Box drawing, kana, Cyrillic and private-use
+# characters never stand in the dictionary's Chinese text otherwise (a lone "│" between examples
+# is the dictionary's "｜", put back below).
+SLIPPED = re.compile("[\u2500-\u257f\u3040-\u30ff\u0400-\u04ff\ue000-\uf8ff]")
 # Characters the dictionary lost on its way to Unicode show as "?" (亦作"傝?") or a block; an
 # explanation holding one cannot be read, so the word is left out.
 PLACEHOLDERS = re.compile(r"[?■□\ufffd]")
-# "见密封舱(625页)": a page of the printed dictionary, which the reader does not have.
-PAGE_REFERENCE = re.compile(r"[（(]\d+页[)）]")
+# "见密封舱(625页)": a page of the printed dictionary, which the reader does not have ("(308┮)"
+# where the page sign slipped).
+PAGE_REFERENCE = re.compile(r"[（(]\d+[页┮][)）]")
 SENSE_NUMBER = re.compile(r"(?:(?<=^)|(?<=\s))\d+\.")
+# "～" stands for the headword, but between two numbers it is a range (2～10岁, 0.25～0.50%).
+RANGE_MARK = re.compile(r"(?<=\d)\s*～\s*(?=\d)")
+
+
+def put_headword(word, text):
+    parts = RANGE_MARK.split(text)
+    marks = RANGE_MARK.findall(text)
+    out = [parts[0].replace("～", word)]
+    for mark, part in zip(marks, parts[1:]):
+        out.append("～" + part.replace("～", word))
+    return "".join(out)
+
+
+# A number with a unit of measure in an entry of the modern dictionary, whose conversion dropped
+# every decimal point ("离地305米" for 3.05 米, an orang-utan "体高可达14米"): the sentence cannot
+# be trusted and is left out. The historical dictionary kept its points ("栏架高91.7厘米").
+MEASURE = re.compile(r"\d{2,}\s*(?:平方|立方)?(?:千米|厘米|毫米|微米|纳米|公里|米|千克|公斤|毫克|克|"
+                     r"吨|毫升|升|秒|伏|安培|瓦|赫兹|焦耳|℃|%|％|度)")
+
+
+# Capitals the modern dictionary lost: chemical formulas (化学式hgo, h2o, nacl) are written
+# again from the element symbols, and a few letters and abbreviations the dictionary uses (阿Q,
+# 维生素C, X射线, T形, LC滤波, BASIC). Other Latin letters stay as written: variables of
+# formulas (f(x), a2+b2) and readings (kūlüè) are lower-case.
+ELEMENTS_ONE = set("H B C N O F P S K V Y I W U")
+ELEMENTS_TWO = {"He", "Li", "Be", "Ne", "Na", "Mg", "Al", "Si", "Cl", "Ar", "Ca", "Ti", "Cr",
+                "Mn", "Fe", "Ni", "Cu", "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr", "Rb", "Sr",
+                "Mo", "Ag", "Cd", "Sn", "Sb", "Xe", "Cs", "Ba", "Pt", "Au", "Hg", "Pb", "Ra"}
+FORMULA_TOKEN = re.compile(r"(?<![A-Za-z])[a-z][a-z0-9()]*[a-z0-9)](?![A-Za-z])")
+PINYIN_SYLLABLE = re.compile(r"[bpmfdtnlgkhjqxzcsrwy]?h?[aeiouv]+(?:ng?|r)?")
+MATH_WORDS = {"sin", "cos", "tan", "cot", "sec", "csc", "log", "lg", "ln", "lim", "dx", "dy"}
+ABBREVIATIONS = {"basic": "BASIC", "fortran": "FORTRAN", "algol": "ALGOL", "cobol": "COBOL",
+                 "pascal": "Pascal", "sos": "SOS", "dna": "DNA", "rna": "RNA", "atp": "ATP",
+                 "ddt": "DDT", "tnt": "TNT", "ok": "OK", "lc": "LC", "rc": "RC", "pn": "PN",
+                 "mos": "MOS", "cpu": "CPU", "ufo": "UFO", "gdp": "GDP", "aids": "AIDS"}
+# One letter right before or after these words is a capital: 阿Q, 维生素C, X射线, T形, U型.
+LETTER_CONTEXT = re.compile(r"(?<=阿|素)[a-z](?![A-Za-z])|(?<![A-Za-z])[a-z](?=射线|光|形|型|字形|字街)")
+
+
+def element_symbols(letters):
+    """'hgo' -> ['Hg', 'O'], or None when the letters are not element symbols. A two-letter
+    symbol is preferred (cuso -> Cu S O); Co is read as C and O, as in CO2 and CaCO3."""
+    if not letters:
+        return []
+    two = letters[:2].capitalize()
+    if two in ELEMENTS_TWO:
+        rest = element_symbols(letters[2:])
+        if rest is not None:
+            return [two] + rest
+    one = letters[0].upper()
+    if one in ELEMENTS_ONE:
+        rest = element_symbols(letters[1:])
+        if rest is not None:
+            return [one] + rest
+    return None
+
+
+def formula(token, after_label):
+    """The formula written with its capitals, or None when the token is no formula: it must
+    hold two symbols or more and a digit, or follow 化学式 / 分子式."""
+    if token in MATH_WORDS:
+        return None
+    parts = re.split(r"([0-9()]+)", token)
+    out = []
+    count = 0
+    for part in parts:
+        if part and part[0].isalpha():
+            symbols = element_symbols(part)
+            if symbols is None:
+                return None
+            count += len(symbols)
+            out.append("".join(symbols))
+        else:
+            out.append(part)
+    # Without a digit or a label, a two-letter symbol tells a formula (nacl, hcl, zno) from
+    # letters of a reading (ban, chu).
+    named = after_label or any(c.isdigit() for c in token) or (
+        any(symbol in ELEMENTS_TWO for symbol in re.findall("[A-Z][a-z]?", "".join(out)))
+        and not PINYIN_SYLLABLE.fullmatch(token))
+    if count < 2 or not named:
+        return None
+    return "".join(out)
+
+
+def restore_capitals(text):
+    def token(match):
+        word = match.group()
+        if word in ABBREVIATIONS:
+            return ABBREVIATIONS[word]
+        before = text[max(0, match.start() - 3):match.start()]
+        return formula(word, before.endswith(("化学式", "分子式"))) or word
+    text = FORMULA_TOKEN.sub(token, text)
+    return LETTER_CONTEXT.sub(lambda m: m.group().upper(), text)
+
+
+def drop_unsure_measures(text):
+    """The sentences of a modern entry that hold no number with a unit of measure."""
+    sentences = re.findall(r"[^。]+(?:。|$)", text)
+    kept = [s for s in sentences if not MEASURE.search(s)]
+    return "".join(kept) if len(kept) != len(sentences) else text
+
+
+def modern_entry(text):
+    """An entry of the modern dictionary: its senses are numbered ①②, or it has one sense; the
+    historical dictionary numbers every entry "1.", "2."."""
+    return not re.match(r"\s*1\.", text)
 
 
 def clean_explanation(word, text):
     """The dictionary's explanation of a word as a reader should see it, or "" when it cannot
-    be shown (a lost character)."""
+    be shown (a lost character, a slipped run)."""
     if PLACEHOLDERS.search(text):
         return ""
-    # The dictionary writes "～" for the word in its examples.
-    text = text.replace("～", word)
+    text = PAGE_REFERENCE.sub("", text.replace("│", "｜"))
+    if SLIPPED.search(text):
+        return ""
+    if modern_entry(text):
+        text = restore_capitals(drop_unsure_measures(text))
+    text = put_headword(word, text)
     text = text.replace("﹐", "，").replace("﹑", "、").replace(";", "；").replace("ㄧ", "｜")
     text = re.sub(r"\s*\n\s*", " ", text).strip()
-    text = PAGE_REFERENCE.sub("", text)
     text = drop_self_reference(word, text)
     return drop_unopened_quotes(text)
 
@@ -452,7 +568,10 @@ class Explanations:
                 warn(f"cnchar-data: {os.path.basename(path)} cannot be read; skipped")
                 continue
             for word, text in entries.items():
-                if not isinstance(text, str) or GARBLED.search(text):
+                # A headword with a Latin letter is one whose character was lost ("搤q",
+                # "宻b"); it cannot be shown.
+                if (not isinstance(text, str) or GARBLED.search(text)
+                        or re.search("[A-Za-z]", word)):
                     continue
                 if key in self.own and word.startswith(key):
                     self.own[key].append((word, text))
@@ -477,11 +596,11 @@ class Explanations:
         for word, text in words[:4]:
             sense = first_sense(text)
             if sense:
-                basic_lines.append(f"【{word}】{trim(sense, 60)}")
+                basic_lines.append(f"【{word}】：{trim(sense, 60)}")
         detailed_lines = []
         used = 0
         for word, text in words[:12]:
-            line = f"【{word}】{trim(text, 160)}"
+            line = f"【{word}】：{trim(text, 160)}"
             if used + len(line) > EXPLANATION_LIMIT - 150:
                 break
             detailed_lines.append(line)

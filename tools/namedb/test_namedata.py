@@ -50,8 +50,11 @@ HAN = re.compile("[\u4e00-\u9fff]")
 TONE_MARK = re.compile("[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜńňǹḿ]")
 # A character lost on the way to Unicode: "?" beside Chinese text, or a block.
 PLACEHOLDER = re.compile("[\u4e00-\u9fff“”\"]\\?|\\?[\u4e00-\u9fff“”]|[■□\ufffd]")
-# A page of the printed dictionary: "见密封舱(625页)".
-PAGE = re.compile("[（(]\\d+页[)）]")
+# A page of the printed dictionary: "见密封舱(625页)", "(308┮)".
+PAGE = re.compile("[（(]\\d+[页┮][)）]")
+# Text that slipped a byte on its way to GBK ("别来无╉Γ安然无恙", "白┰疲"): box drawing, kana,
+# Cyrillic and private-use characters have no place in the explanations.
+SLIPPED = re.compile("[\u2500-\u257f\u3040-\u30ff\u0400-\u04ff\ue000-\uf8ff]")
 
 # The 81 numbers as the widely published table sorts them: 吉 (大吉 or 吉 here), 半吉 (中) and
 # 凶 (凶 or 大凶); 2 is 凶, not 大凶, as in most tables; 40 is 半吉 in the tables that read it as
@@ -145,6 +148,26 @@ class NameDataTest(unittest.TestCase):
                         or word and re.search(f"亦作[“\"]{re.escape(word)}[”\"]", line)):
                     wrong.setdefault(ch, line)
         self.assertEqual(len(wrong), 0, list(wrong.items())[:10])
+
+    def test_explanations_hold_no_slipped_text_and_no_lost_headword_character(self):
+        wrong = {}
+        for ch, row in self.characters.items():
+            for line in (row[3] + "<br />" + row[4]).split("<br />"):
+                headword = re.match("【([^】]*)】(.?)", line)
+                if (SLIPPED.search(line)
+                        or headword and (re.search("[A-Za-z]", headword.group(1))
+                                         or headword.group(2) != "：")):
+                    wrong.setdefault(ch, line)
+        self.assertEqual(len(wrong), 0, list(wrong.items())[:10])
+        # The dictionary's examples and facts as it wrote them: a range between numbers, the
+        # word itself elsewhere, capitals of formulas and names.
+        for ch, expected in [("猩", "以2～10岁儿童多见"), ("汞", "化学式HgO"), ("汞", "HgCl2"),
+                             ("扮", "【扮相】：①演员化装")]:
+            with self.subTest(character=ch):
+                self.assertIn(expected, self.characters[ch][4])
+        for ch, unwanted in [("澳", "海拔200"), ("篮", "离地305米"), ("篮", "圆周75")]:
+            with self.subTest(character=ch):
+                self.assertNotIn(unwanted, self.characters[ch][4])
 
     def test_published_elements_and_strokes_of_popular_name_characters(self):
         # The five element and Kangxi stroke count of the naming books' table (GoodGoodName,
@@ -366,6 +389,30 @@ class ArticleFileTest(unittest.TestCase):
                          [["未知分类", "一"], ["未知分类", "二"], ["胎教", "三"]])
         self.assertEqual(fortune, [])
         self.assertEqual(len(new_warnings), 1)
+
+
+class DictionaryTextTest(unittest.TestCase):
+    """The builder cleans the dictionary's word explanations of the characters outside the
+    name pools."""
+
+    def test_cleaning(self):
+        sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+        import build_namedb
+        for word, text, expected in [
+                ("猩红热", "以2～10岁儿童多见，～好发于冬春", "以2～10岁儿童多见，猩红热好发于冬春"),
+                ("中碳钢", "1.含碳量(约0.25～0.50%)的钢。", "1.含碳量(约0.25～0.50%)的钢。"),
+                # The modern dictionary lost its decimal points: a measure is left out.
+                ("篮球运动", "球用皮制。在离地305米处装上球篮。两队对抗。", "球用皮制。两队对抗。"),
+                ("中栏", "1.栏架高91.7厘米。", "1.栏架高91.7厘米。"),
+                ("氧化汞", "化学式hgo。与h2o、nacl、cu(oh)2不同", "化学式HgO。与H2O、NaCl、Cu(OH)2不同"),
+                ("x", "阿q与维生素c，x射线，t形，basic", "阿Q与维生素C，X射线，T形，BASIC"),
+                ("x", "函数f(x)=a2+b2，sin x，读ban", "函数f(x)=a2+b2，sin x，读ban"),
+                ("蔗基鱼塘", "见桑基鱼塘(308┮)。", "见桑基鱼塘。"),
+                ("别来无恙", "问候语别来无╉Γ安然无恙", ""),
+                ("x", "俄语катюша", ""),
+                ("连天", "湖水～│芳草～", "湖水连天｜芳草连天")]:
+            with self.subTest(word=word, text=text):
+                self.assertEqual(build_namedb.clean_explanation(word, text), expected)
 
 
 class TransliterationTest(unittest.TestCase):
