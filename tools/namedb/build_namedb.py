@@ -305,6 +305,59 @@ def reading(ch, unihan):
     return ""
 
 
+def numbered(marked):
+    """'lǜ' -> 'lu:4', the way CC-CEDICT writes a syllable; no tone mark is the neutral 5."""
+    tone = 5
+    plain = []
+    for ch in unicodedata.normalize("NFD", marked.lower()):
+        if ch in "\u0304\u0301\u030c\u0300":
+            tone = "\u0304\u0301\u030c\u0300".index(ch) + 1
+        elif ch == "\u0308":
+            plain.append(":")
+        else:
+            plain.append(ch)
+    return "".join(plain) + str(tone)
+
+
+def standard_readings(ch, unihan):
+    """The readings the 通用规范汉字字典 gives the character (Unihan kTGHZ2013), in its order."""
+    readings = []
+    for entry in unihan["kTGHZ2013"].get(ch, "").split():
+        for marked in entry.split(":", 1)[1].split(","):
+            if marked not in readings:
+                readings.append(marked)
+    return readings
+
+
+def usual_reading(ch, unihan, word_readings):
+    """The reading a reader of today gives the character: Unihan's first kMandarin value when
+    the standard dictionary of 2013 lists it as the only reading, or the character is not in
+    that dictionary; of several standard readings the one most words use (CC-CEDICT: 似乎 and 相似
+    make 似 sì, not Unihan's first shì), else the first of Unihan that is standard, else the
+    standard dictionary's first (迹 jì, not Unihan's jī)."""
+    first = reading(ch, unihan)
+    standard = standard_readings(ch, unihan)
+    if not standard or standard == [first]:
+        return first
+    if len(standard) > 1:
+        counts = word_readings.get(ch, {})
+        ranked = sorted(standard, key=lambda r: (-counts.get(numbered(r), 0),
+                                                  r != first, standard.index(r)))
+        if counts.get(numbered(ranked[0]), 0) > 0:
+            return ranked[0]
+    return first if first in standard else standard[0]
+
+
+# "读音：zhuó" (with a gloss of other readings after it): the reading our text of a name
+# character gives, which the reading column follows.
+TOLD_READING = re.compile(r"读音[：:]\s*([a-zāáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜü]+)")
+
+
+def told_reading(text):
+    match = TOLD_READING.search(text)
+    return match.group(1) if match else ""
+
+
 def toneless(syllable):
     plain = []
     for ch in unicodedata.normalize("NFD", syllable):
@@ -680,7 +733,10 @@ def build_characters(unihan, cedict, gbk_text):
         kangxi = kangxi_strokes(trad, unihan, radicals)
         if ch in overrides:
             trad, kangxi = overrides[ch]
-        marked = readings.get(ch) or reading(ch, unihan)
+        # Our text of a name character says how the character is read in names; readings.tsv
+        # settles the characters whose usual reading is not their name reading.
+        told = told_reading(" ".join(own_texts[ch])) if ch in own_texts else ""
+        marked = told or readings.get(ch) or usual_reading(ch, unihan, cedict.word_readings)
         plain = toneless(marked)
         initial, final = split_syllable(plain)
         if not encodes_in_gbk(marked):
@@ -722,6 +778,9 @@ class Cedict:
 
     def __init__(self):
         self.common_words = set()
+        # {char: {"ji4": number of words that read it so}}, from the words of two characters
+        # or more.
+        self.word_readings = {}
         self.glossed = {}
         self.in_full_names = {}
         path = os.path.join(MODULES, "cc-cedict", "data", "all.js")
@@ -731,6 +790,12 @@ class Cedict:
         with open(path, encoding="utf-8") as f:
             text = f.read()
         entries = json.loads(text[text.index("{"):].rstrip().rstrip(";"))["all"]
+        for entry in entries:
+            syllables = entry[2].lower().split()
+            if len(syllables) == len(entry[1]) > 1:
+                for ch, syllable in zip(entry[1], syllables):
+                    counts = self.word_readings.setdefault(ch, {})
+                    counts[syllable] = counts.get(syllable, 0) + 1
         name_sense = re.compile(r"^([A-Z][a-z]+) \((?:[a-z]+ )?(?:given )?name\)$")
         for entry in entries:
             simplified, senses = entry[1], entry[3]
@@ -1007,6 +1072,10 @@ def build_surname_readings(surname_rows, character_rows):
     readings of its characters in NB_CNWord."""
     _, rows = read_table_file(tool_path("surname_readings.tsv"))
     special = {r["姓"]: r["拼音"].split() for r in rows}
+    # readings.tsv names the surname readings of the characters that are mostly surnames (单
+    # shàn, 查 zhā); NB_CNWord now holds the reading of the character in given names.
+    for ch, marked in load_readings().items():
+        special.setdefault(ch, [marked])
     marked_of = {row[2]: row[8] for row in character_rows}
     out = []
     for row in surname_rows:

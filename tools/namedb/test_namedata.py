@@ -180,6 +180,35 @@ class NameDataTest(unittest.TestCase):
                 wrong[ch] = (stored, (element, strokes))
         self.assertEqual(wrong, {}, "character: (stored, published)")
 
+    def test_readings_agree_with_our_texts_and_the_standard_list(self):
+        # The reading column of a name character is the reading its own text gives ("读音：zhuó");
+        # every other character of the 通用规范汉字表 has one of the readings the standard
+        # dictionary lists (迹 jì, not Unihan's first jī), unless readings.tsv says why not.
+        sys.path.insert(0, source_path("tools", "namedb"))
+        import build_namedb
+        marked = dict(self.rows("select 汉字, 拼音2 from NB_CNWord"))
+        names = self.name_characters()
+        contradicted = {ch: (marked[ch], build_namedb.told_reading(self.characters[ch][3] + " "
+                                                                   + self.characters[ch][4]))
+                        for ch in names}
+        contradicted = {ch: pair for ch, pair in contradicted.items() if pair[0] != pair[1]}
+        self.assertEqual(contradicted, {}, "character: (column, its text)")
+        for ch, expected in [("卓", "zhuó"), ("绩", "jì"), ("似", "sì"), ("兴", "xīng"),
+                             ("还", "huán"), ("茄", "qié"), ("迹", "jì"), ("脊", "jǐ"),
+                             ("框", "kuàng"), ("肋", "lèi")]:
+            with self.subTest(character=ch):
+                self.assertEqual(marked[ch], expected)
+        unihan = build_namedb.load_unihan(["kTotalStrokes", "kTGHZ2013"])
+        with open(source_path("tools", "namedb", "readings.tsv"), encoding="utf-8") as f:
+            reviewed = {line.split("\t")[0] for line in f if not line.startswith("#")}
+        # GBK lacks the tone marks of ḿ and m̀ (呒, 呣): those are stored toneless.
+        shown = {ch: [r if build_namedb.encodes_in_gbk(r) else build_namedb.toneless(r)
+                      for r in build_namedb.standard_readings(ch, unihan)] for ch in marked}
+        outside = [ch + marked[ch] for (ch,) in self.rows("select 汉字 from NB_字级")
+                   if ch in marked and ch not in names and ch not in reviewed
+                   and shown[ch] and marked[ch] not in shown[ch]]
+        self.assertEqual(outside, [])
+
     def test_surname_readings(self):
         readings = dict((surname, (plain, marked, initial)) for surname, plain, marked, initial
                         in self.rows("select 姓, 拼音1, 拼音2, 声母 from NB_姓氏读音"))
