@@ -81,6 +81,10 @@ EXTRA_TABLES = {
     # initial of the first syllable, as NB_CNWord has it.
     "NB_姓氏读音": [("Id", "Integer(10)"), ("姓", "VarChar(8)"), ("拼音1", "VarChar(40)"),
                 ("拼音2", "VarChar(40)"), ("声母", "VarChar(2)")],
+    # The characters whose meaning makes them unfit for a given name (蚊 an insect, 贫 poverty,
+    # 愚 foolish), with the reason our text gives. The pools keep them; 只用常用字 leaves them
+    # out, and the name-quality findings name them.
+    "NB_不宜字": [("Id", "Integer(10)"), ("汉字", "VarChar(2)"), ("缘由", "VarChar(100)")],
 }
 
 warnings = []
@@ -705,6 +709,49 @@ def load_character_texts():
     return texts
 
 
+# What our texts say of a character unfit for a name: "含贫穷之意，不宜用于人名", "用于人名较少，
+# 宜慎用" (a meaning parents avoid), "作称呼前缀，不宜单独用于人名".
+UNFIT_REMARK = re.compile(r"不宜(?:单独)?用于人名|宜慎用")
+UNFIT_REASON = re.compile(r"[^，。；]*(?:之意|名称|用字|前缀|代词|义不佳)")
+
+
+def unfit_characters(own_texts):
+    """[(char, reason)] of the characters our texts call unfit for a name, in character order.
+    The reason is the remark's own ("含贫穷之意", "属昆虫名称"), else the meaning the text opens
+    with ("本义为奴隶")."""
+    rows = []
+    for ch in sorted(own_texts):
+        lines = [line.strip() for line in own_texts[ch][0].split("<br />") if line.strip()]
+        remarks = [line for line in lines if UNFIT_REMARK.search(line)]
+        if not remarks:
+            continue
+        reason = UNFIT_REASON.match(remarks[0])
+        text = reason.group() if reason else lines[0].rstrip("。")
+        rows.append((ch, trim(text, 100)))
+    return rows
+
+
+# English senses a parent should not meet under a name character (精 "semen", 姞 "concubine",
+# 刘 "kill, destroy"): the gloss of a name character leaves them out.
+UNSUITABLE_SENSE = re.compile(
+    r"\b(?:semen|sperm|concubines?|kill|destroy|slaughter|massacre|murder|butcher|die|dead|"
+    r"death|corpse|prostitutes?|harlot|whore|sex|sexual|genitals?|penis|vagina|virgin|obscene|"
+    r"lewd|licentious|lust|adultery|evil|sinister|wicked|poisonous|disease|grave|tomb|coffin|"
+    r"mourn|mourning|demon|devil|stupid|foolish|doltish|dumb|silly|idiot|slave|servant|vulgar|"
+    r"rash)\b", re.IGNORECASE)
+
+
+def suitable_gloss(english):
+    """The English gloss without its unsuitable senses; "" when none is left."""
+    senses = []
+    for sense in english.split(";"):
+        parts = [part.strip() for part in sense.split(",")
+                 if part.strip() and not UNSUITABLE_SENSE.search(part)]
+        if parts:
+            senses.append(", ".join(parts))
+    return "; ".join(senses)
+
+
 def own_text(text, tail=()):
     """One of our texts as the character page shows it: each line escaped, lines joined with
     "<br />", the tail lines (the English gloss) kept only while the text fits."""
@@ -759,7 +806,8 @@ def build_characters(unihan, cedict, gbk_text):
             # Our own words for the name characters: what the character means and suggests in
             # a name; the English gloss stays on the detailed page only.
             basic, detailed = own_texts[ch]
-            texts = (own_text(basic), own_text(detailed, [english] if english else []))
+            gloss = suitable_gloss(english)
+            texts = (own_text(basic), own_text(detailed, [gloss] if gloss else []))
         else:
             texts = explanations.build(ch, english, fallback)
         basic, detailed = (gbk_text(text) for text in texts)
@@ -1178,6 +1226,7 @@ def write_database(tables):
         connection.execute("create index NewIndex1 on NB_CNWord(汉字 ASC)")
         connection.execute("create index NumberIndex on NB_八一灵动数(Id ASC)")
         connection.execute("create index ThreeTalentIndex on NB_三才配置(三才 ASC)")
+        connection.execute("create index UnfitCharacterIndex on NB_不宜字(汉字 ASC)")
         for index in quality_tables.INDEXES:
             connection.execute(index)
         connection.commit()
@@ -1212,6 +1261,8 @@ def main():
     tables["NB_三才配置"] = build_three_talents()
     tables["NB_百家姓"] = build_surnames()
     tables["NB_姓氏读音"] = build_surname_readings(tables["NB_百家姓"], tables["NB_CNWord"])
+    tables["NB_不宜字"] = [(index, ch, reason) for index, (ch, reason)
+                          in enumerate(unfit_characters(load_character_texts()), 1)]
     tables["NB_育儿百科"], tables["NB_算命风水"] = build_articles()
     tables.update(quality_tables.build(tables, UNICODE_DIR))
     for name in ("NB_八一灵动数", "NB_三才配置", "NB_百家姓", "NB_EName", "NB_育儿百科", "NB_算命风水"):

@@ -209,6 +209,36 @@ class NameDataTest(unittest.TestCase):
                    and shown[ch] and marked[ch] not in shown[ch]]
         self.assertEqual(outside, [])
 
+    def test_characters_unfit_for_a_name(self):
+        # Every name character our texts call unfit ("不宜用于人名", "宜慎用") is flagged with a
+        # reason, the ones parents met in lists among them; nothing else is.
+        unfit = dict(self.rows("select 汉字, 缘由 from NB_不宜字"))
+        for ch in "蚊贫限苛呜愚":
+            with self.subTest(character=ch):
+                self.assertTrue(unfit.get(ch), f"{ch} is not flagged")
+        said = {ch for ch in self.name_characters()
+                if re.search("不宜(?:单独)?用于人名|宜慎用", self.characters[ch][3])}
+        self.assertEqual(set(unfit), said)
+        self.assertEqual(unfit["蚊"], "属昆虫名称")
+
+    def test_name_characters_have_full_texts_and_a_suitable_gloss(self):
+        # Texts that once said no more than "用于人名较少" or "姓氏用字".
+        for ch in "砂客并泥弄村佟昝佘冼":
+            with self.subTest(character=ch):
+                first, remark = self.characters[ch][3].split("<br />")[:2]
+                self.assertNotIn(first, ("姓氏用字。",))
+                self.assertNotIn(remark, ("用于人名较少。", "用于人名较少，多与他字组词。",
+                                          "用于人名较少，宜慎用。", "多用作姓氏。"))
+        surnames = {ch for (s,) in self.rows("select 姓 from NB_百家姓") for ch in s}
+        bare = [ch for ch in surnames if self.characters[ch][3].startswith("姓氏用字。<br />")]
+        self.assertEqual(bare, [])
+        # The English gloss under a name character names no sense a parent should not read.
+        unsuitable = re.compile(r"\b(?:semen|concubine|kill|destroy|slave|stupid|evil|sex)\b")
+        shown = {ch: self.characters[ch][4].split("<br />")[-1] for ch in self.name_characters()}
+        self.assertEqual({ch: line for ch, line in shown.items() if unsuitable.search(line)}, {})
+        self.assertTrue(shown["精"].endswith("essence; spirit"), shown["精"])
+        self.assertTrue(shown["刘"].endswith("surname"), shown["刘"])
+
     def test_surname_readings(self):
         readings = dict((surname, (plain, marked, initial)) for surname, plain, marked, initial
                         in self.rows("select 姓, 拼音1, 拼音2, 声母 from NB_姓氏读音"))
