@@ -373,6 +373,11 @@ class NameDataTest(unittest.TestCase):
         self.assertEqual([s for (s,) in bare], [], f"{len(bare)} surnames with an empty text")
         surnames = {s for (s,) in self.rows("select 姓 from NB_百家姓")}
         self.assertEqual({"完颜", "纳兰", "爱新觉罗"} - surnames, set())
+        # No page pretends to know: the filler that once stood for an unknown origin or for no
+        # famous bearer is gone; a rare surname says plainly what is not known.
+        filler = self.rows("select 姓 from NB_百家姓 where 姓氏起源 like '%记载较少%' "
+                           "or 历史名人 like '%史籍所载名人较少%'")
+        self.assertEqual(filler, [])
 
     def test_english_names(self):
         rows = self.rows("select EIndex, EIndex2, Name, Sex, Cnword from NB_EName")
