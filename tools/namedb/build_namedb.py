@@ -415,7 +415,9 @@ GARBLED = re.compile(r"[◇@∑\ufffd『』〔〕Ａ-Ｚａ-ｚ！]|[\u4e00-\u9f
 # byte cannot be told, so such an entry is left out. Box drawing, kana, Cyrillic and private-use
 # characters never stand in the dictionary's Chinese text otherwise (a lone "│" between examples
 # is the dictionary's "｜", put back below).
-SLIPPED = re.compile("[\u2500-\u257f\u3040-\u30ff\u0400-\u04ff\ue000-\uf8ff]")
+SLIPPED = re.compile("[\u2500-\u257f\u3040-\u30ff\u0400-\u04ff\ue000-\uf8ff]"
+                     # a run opened by a byte of the reading letters: "额芒俚耐ǔ啤"
+                     "|(?<=[\u4e00-\u9fff])[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜü](?=[\u4e00-\u9fff])")
 # Characters the dictionary lost on its way to Unicode show as "?" (亦作"傝?") or a block; an
 # explanation holding one cannot be read, so the word is left out.
 PLACEHOLDERS = re.compile(r"[?■□\ufffd]")

@@ -54,7 +54,8 @@ PLACEHOLDER = re.compile("[\u4e00-\u9fff“”\"]\\?|\\?[\u4e00-\u9fff“”]|[�
 PAGE = re.compile("[（(]\\d+[页┮][)）]")
 # Text that slipped a byte on its way to GBK ("别来无╉Γ安然无恙", "白┰疲"): box drawing, kana,
 # Cyrillic and private-use characters have no place in the explanations.
-SLIPPED = re.compile("[\u2500-\u257f\u3040-\u30ff\u0400-\u04ff\ue000-\uf8ff]")
+SLIPPED = re.compile("[\u2500-\u257f\u3040-\u30ff\u0400-\u04ff\ue000-\uf8ff]"
+                     "|(?<=[\u4e00-\u9fff])[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜü](?=[\u4e00-\u9fff])")
 
 # The 81 numbers as the widely published table sorts them: 吉 (大吉 or 吉 here), 半吉 (中) and
 # 凶 (凶 or 大凶); 2 is 凶, not 大凶, as in most tables; 40 is 半吉 in the tables that read it as
@@ -473,6 +474,8 @@ class DictionaryTextTest(unittest.TestCase):
                 ("x", "函数f(x)=a2+b2，sin x，读ban", "函数f(x)=a2+b2，sin x，读ban"),
                 ("蔗基鱼塘", "见桑基鱼塘(308┮)。", "见桑基鱼塘。"),
                 ("别来无恙", "问候语别来无╉Γ安然无恙", ""),
+                ("额头", "额芒俚耐ǔ啤", ""),
+                ("阿Q", "又ākiū鲁迅著", "又ākiū鲁迅著"),
                 ("x", "俄语катюша", ""),
                 ("连天", "湖水～│芳草～", "湖水连天｜芳草连天")]:
             with self.subTest(word=word, text=text):
