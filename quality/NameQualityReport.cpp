@@ -57,6 +57,14 @@ std::vector<Finding> Findings(const NameQuality& quality) {
         levels += "，都是一级常用字";
     findings.push_back({"字级", levels, rare.empty()});
 
+    // Only a name with such a character gets the line: "用字：蚊：字义不宜用于人名（属昆虫名称）".
+    std::string unfit;
+    for (const CharacterFacts& facts : quality.givenCharacters)
+        if (facts.IsUnfit())
+            unfit += (unfit.empty() ? "" : "；") + facts.character + "：字义不宜用于人名（" +
+                     facts.unfitReason + "）";
+    if (!unfit.empty()) findings.push_back({"用字", unfit, false});
+
     findings.push_back(
         {"平仄",
          JoinReadings(quality) + "（" + quality.tones.pattern + "），" + quality.tones.reason,

@@ -10,8 +10,9 @@
 
 namespace quality {
 
-// The four findings as lines of text (GBK), in the order 字级, 平仄, 谐音, 出处, each beginning
-// with its heading and a full-width colon.
+// The findings as lines of text (GBK), in the order 字级, 用字 (only when a character is unfit
+// for a name), 平仄, 谐音, 出处, then 八字喜用 when a chart was looked at; each begins with its
+// heading and a full-width colon.
 std::vector<std::string> NameQualityLines(const NameQuality& quality);
 
 // The findings as a page of their own (GBK HTML), for the detail window's 名字品质 tab.

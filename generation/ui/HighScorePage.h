@@ -21,7 +21,8 @@ class HighScorePage : public QWidget {
     PauseButton* pauseButton() const { return m_pause; }
     QPushButton* regenerateButton() const { return m_regenerate; }
     QPushButton* exportButton() const { return m_export; }
-    // "只用常用字": the pools keep only level-1 characters of the standard list. Off at start.
+    // "只用常用字，不用字义不宜的字": the pools keep only level-1 characters of the standard list
+    // that are fit for a name. Off at start.
     QCheckBox* commonOnly() const { return m_commonOnly; }
 
     // A 高分 run disables 再生成 and 导出 until it ends; 导出 comes back while it is held.
