@@ -33,7 +33,7 @@
 #include "generation/ui/NamingController.h"
 #include "generation/ui/NamingModes.h"
 #include "generation/ui/NicknamePage.h"
-#include "generation/ui/PoemPage.h"
+#include "generation/ui/PoemNamingPage.h"
 #include "generation/ui/SuperLuckyPage.h"
 #include "knowledge/ui/ReadingRoom.h"
 #include "numerology/ui/CharacterQueryWindow.h"
@@ -146,7 +146,7 @@ MainWindow::~MainWindow() { ShutDown(); }
 void MainWindow::BuildPages() {
     m_modeSelection = new generation_ui::ModeSelectionPage;
     m_highScore = new generation_ui::HighScorePage;
-    m_poem = new generation_ui::PoemPage;
+    m_poem = new generation_ui::PoemNamingPage;
     m_combination = new generation_ui::CombinationPage;
     m_nickname = new generation_ui::NicknamePage;
     m_english = new generation_ui::EnglishNamePage;
@@ -196,9 +196,10 @@ void MainWindow::FollowRunState(const generation_ui::RunState& state) {
 // Each page keeps its own saved values; the records reach the disk the moment they change, so a
 // crash or a power cut loses none, and the inputs go along with them.
 void MainWindow::ConnectSettings() {
-    m_settings =
-        new SettingsKeeper(m_session.settings(),
-                           {m_modeSelection, m_combination, m_english, m_score, m_records}, this);
+    m_settings = new SettingsKeeper(
+        m_session.settings(),
+        {m_modeSelection, m_highScore, m_superLucky, m_combination, m_english, m_score, m_records},
+        this);
     connect(m_records, &RecordsPage::recordsChanged, m_settings, &SettingsKeeper::SaveSettings);
 }
 

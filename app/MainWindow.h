@@ -17,7 +17,7 @@ namespace generation_ui {
 struct RunState;
 class ModeSelectionPage;
 class HighScorePage;
-class PoemPage;
+class PoemNamingPage;
 class CombinationPage;
 class NicknamePage;
 class EnglishNamePage;
@@ -71,7 +71,7 @@ class MainWindow : public QMainWindow {
 
     generation_ui::ModeSelectionPage* modeSelectionPage() const { return m_modeSelection; }
     generation_ui::HighScorePage* highScorePage() const { return m_highScore; }
-    generation_ui::PoemPage* poemPage() const { return m_poem; }
+    generation_ui::PoemNamingPage* poemNamingPage() const { return m_poem; }
     generation_ui::CombinationPage* combinationPage() const { return m_combination; }
     generation_ui::NicknamePage* nicknamePage() const { return m_nickname; }
     generation_ui::EnglishNamePage* englishNamePage() const { return m_english; }
@@ -122,7 +122,7 @@ class MainWindow : public QMainWindow {
 
     generation_ui::ModeSelectionPage* m_modeSelection = nullptr;
     generation_ui::HighScorePage* m_highScore = nullptr;
-    generation_ui::PoemPage* m_poem = nullptr;
+    generation_ui::PoemNamingPage* m_poem = nullptr;
     generation_ui::CombinationPage* m_combination = nullptr;
     generation_ui::NicknamePage* m_nickname = nullptr;
     generation_ui::EnglishNamePage* m_english = nullptr;

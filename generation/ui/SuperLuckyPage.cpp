@@ -149,4 +149,32 @@ void SuperLuckyPage::SetRunState(const RunState& state) {
     m_export->setEnabled(!ownRun || state.IsHeld());
 }
 
+// The filters come back as the parent left them, through the boxes' own rules: a group that
+// excludes another unticks it, as a click would.
+void SuperLuckyPage::RestoreSettings(const SavedSettings& settings) {
+    m_commonOnly->setChecked(settings.superLuckyCommonOnly);
+    const QStringList groups = widgets::FromGbk(settings.superLuckyFilters).split(QLatin1Char('|'));
+    for (int group = 0; group < GroupCount; ++group) {
+        const QString stored = groups.value(group);
+        if (stored.startsWith(QLatin1Char('1')) != m_masters[group]->isChecked()) {
+            m_masters[group]->setChecked(!m_masters[group]->isChecked());
+            OnMasterClicked(static_cast<Group>(group));
+        }
+        for (QCheckBox* element : m_elements[group])
+            element->setChecked(stored.mid(1).contains(element->text()));
+    }
+}
+
+void SuperLuckyPage::StoreSettings(SavedSettings& settings) const {
+    settings.superLuckyCommonOnly = m_commonOnly->isChecked();
+    QStringList groups;
+    for (int group = 0; group < GroupCount; ++group) {
+        QString stored = m_masters[group]->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        for (QCheckBox* element : m_elements[group])
+            if (element->isChecked()) stored += element->text();
+        groups << stored;
+    }
+    settings.superLuckyFilters = widgets::ToGbk(groups.join(QLatin1Char('|')));
+}
+
 }  // namespace generation_ui

@@ -20,10 +20,10 @@ namespace generation_ui {
 
 // Page 2, "诗词起名": an inner tab control with the poem choice (poets, their poems, the poem
 // itself), the poem's characters to tick, and the names made from them.
-class PoemPage : public QWidget {
+class PoemNamingPage : public QWidget {
     Q_OBJECT
   public:
-    explicit PoemPage(QWidget* parent = nullptr);
+    explicit PoemNamingPage(QWidget* parent = nullptr);
 
     QTabWidget* innerTabs() const { return m_innerTabs; }
     QWidget* choosePage() const { return m_choosePage; }

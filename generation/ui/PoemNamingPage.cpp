@@ -1,4 +1,4 @@
-#include "generation/ui/PoemPage.h"
+#include "generation/ui/PoemNamingPage.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,7 +15,7 @@ namespace generation_ui {
 
 using widgets::Named;
 
-PoemPage::PoemPage(QWidget* parent)
+PoemNamingPage::PoemNamingPage(QWidget* parent)
     : QWidget(parent),
       m_innerTabs(Named(new QTabWidget, "高级选择夹2")),
       m_choosePage(new QWidget),
@@ -72,16 +72,16 @@ PoemPage::PoemPage(QWidget* parent)
     m_innerTabs->addTab(m_resultsPage, QStringLiteral("生成名字"));
     (new QVBoxLayout(this))->addWidget(m_innerTabs);
 
-    connect(m_selectAll, &QPushButton::clicked, this, &PoemPage::SelectAllBoxes);
-    connect(m_clearAll, &QPushButton::clicked, this, &PoemPage::ClearAllBoxes);
-    connect(m_invert, &QPushButton::clicked, this, &PoemPage::InvertBoxes);
+    connect(m_selectAll, &QPushButton::clicked, this, &PoemNamingPage::SelectAllBoxes);
+    connect(m_clearAll, &QPushButton::clicked, this, &PoemNamingPage::ClearAllBoxes);
+    connect(m_invert, &QPushButton::clicked, this, &PoemNamingPage::InvertBoxes);
     connect(m_poets->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &PoemPage::ListPoems);
-    connect(m_usePoem, &QPushButton::clicked, this, &PoemPage::UsePoem);
-    connect(m_generate, &QPushButton::clicked, this, &PoemPage::startRequested);
+            &PoemNamingPage::ListPoems);
+    connect(m_usePoem, &QPushButton::clicked, this, &PoemNamingPage::UsePoem);
+    connect(m_generate, &QPushButton::clicked, this, &PoemNamingPage::startRequested);
 }
 
-void PoemPage::RemovePoemCharacters() {
+void PoemNamingPage::RemovePoemCharacters() {
     m_boxes.clear();
     m_boxHolder = new QWidget;
     auto* grid = new QGridLayout(m_boxHolder);
@@ -91,7 +91,7 @@ void PoemPage::RemovePoemCharacters() {
     m_characterArea->setWidget(m_boxHolder);  // deletes the previous holder and its boxes
 }
 
-void PoemPage::SetPoemCharacters(const std::vector<std::pair<QString, bool>>& characters) {
+void PoemNamingPage::SetPoemCharacters(const std::vector<std::pair<QString, bool>>& characters) {
     RemovePoemCharacters();
     auto* grid = static_cast<QGridLayout*>(m_boxHolder->layout());
     int index = 0;
@@ -105,38 +105,38 @@ void PoemPage::SetPoemCharacters(const std::vector<std::pair<QString, bool>>& ch
     }
 }
 
-QStringList PoemPage::TickedCharacters() const {
+QStringList PoemNamingPage::TickedCharacters() const {
     QStringList ticked;
     for (QCheckBox* box : m_boxes)
         if (box->isChecked()) ticked << box->text();
     return ticked;
 }
 
-void PoemPage::SelectAllBoxes() {
+void PoemNamingPage::SelectAllBoxes() {
     for (QCheckBox* box : m_boxes) box->setChecked(true);
 }
 
-void PoemPage::ClearAllBoxes() {
+void PoemNamingPage::ClearAllBoxes() {
     for (QCheckBox* box : m_boxes) box->setChecked(false);
 }
 
-void PoemPage::InvertBoxes() {
+void PoemNamingPage::InvertBoxes() {
     for (QCheckBox* box : m_boxes) box->setChecked(!box->isChecked());
 }
 
-void PoemPage::SetDatabaseSource(std::function<SqliteDatabase*()> database) {
+void PoemNamingPage::SetDatabaseSource(std::function<SqliteDatabase*()> database) {
     m_database = std::move(database);
 }
 
-SqliteDatabase* PoemPage::Database() const { return m_database ? m_database() : nullptr; }
+SqliteDatabase* PoemNamingPage::Database() const { return m_database ? m_database() : nullptr; }
 
-void PoemPage::Tip(const QString& text, bool error) {
+void PoemNamingPage::Tip(const QString& text, bool error) {
     widgets::MessageBoxes::Show(
         window(), text, QStringLiteral("提示"),
         error ? widgets::MessageBoxes::Icon::Error : widgets::MessageBoxes::Icon::None);
 }
 
-void PoemPage::ListPoets() {
+void PoemNamingPage::ListPoets() {
     SqliteDatabase* database = Database();
     if (!database) return;
     std::vector<QStringList> rows;
@@ -156,7 +156,7 @@ void PoemPage::ListPoets() {
         ListPoems();
 }
 
-void PoemPage::ListPoems() {
+void PoemNamingPage::ListPoems() {
     m_poemTitles.clear();
     m_poemsPoet.clear();
     std::vector<QStringList> rows;
@@ -178,7 +178,7 @@ void PoemPage::ListPoems() {
     if (m_poems->model()->rowCount() > 0) m_poems->selectRow(0);
 }
 
-void PoemPage::UsePoem() {
+void PoemNamingPage::UsePoem() {
     RemovePoemCharacters();
     const int row = m_poems->SelectedRow();
     if (row < 0) {
@@ -205,6 +205,6 @@ void PoemPage::UsePoem() {
     m_innerTabs->setCurrentWidget(m_charactersPage);
 }
 
-void PoemPage::ShowResults() { m_innerTabs->setCurrentWidget(m_resultsPage); }
+void PoemNamingPage::ShowResults() { m_innerTabs->setCurrentWidget(m_resultsPage); }
 
 }  // namespace generation_ui
