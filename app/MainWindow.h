@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "app/Skins.h"
+#include "settings/SavedSettings.h"
 
 class QAction;
 class QLabel;
@@ -39,7 +40,7 @@ class ReadingRoom;
 // The main window: menus, toolbar, status bar, the tab host with the eleven pages, navigation,
 // the pause buttons, skins and the orderly exit. The pages own their controls and rules; the
 // window only places them and switches between them.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public KeepsSavedSettings {
     Q_OBJECT
   public:
     explicit MainWindow(ProgramSession& session);
@@ -55,6 +56,14 @@ class MainWindow : public QMainWindow {
     void ShutDown();
 
     const SkinCycle& skins() const { return m_skins; }
+
+    // The size of a first start on a screen with this much room: fifteen and more rows of the
+    // 超吉 list on a 1366×768 screen.
+    static QSize DefaultSize(const QRect& available);
+
+    // The window's place and size.
+    void RestoreSettings(const SavedSettings& settings) override;
+    void StoreSettings(SavedSettings& settings) const override;
     QString statusText() const;
     int statusIcon() const { return m_statusIconIndex; }
 
@@ -87,6 +96,7 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void PlaceOnScreen();
     void BuildPages();
     void BuildMenus();
     void BuildToolbar();

@@ -28,6 +28,8 @@ struct SavedSettings {
     // box ticked or not) followed by the captions of its ticked element boxes ("1金木|0|0|0").
     std::string superLuckyFilters;
     std::vector<NamingRecord> records;
+    // Where the main window stood and how large it was, as the window encodes it (ASCII).
+    std::string windowGeometry;
     // What reading left out, one sentence each (GBK): damaged records, and texts that held a
     // NUL byte. Empty for a sound file; never written.
     std::vector<std::string> notes;

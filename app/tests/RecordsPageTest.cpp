@@ -155,6 +155,7 @@ class RecordsPageTest : public QObject {
 
     // A parent types 李, picks 二字, quits and starts again: all is as it was, the records too.
     void settingsAndRecordsSurviveARestart() {
+        QRect leftAt;
         std::vector<QStringList> records;
         for (int i = 0; i < 2000; ++i)
             records.push_back({QStringLiteral("李\r\n") + QString::number(i), QString::number(i),
@@ -172,6 +173,8 @@ class RecordsPageTest : public QObject {
             first.window.englishNamePage()->givenName()->setText(QStringLiteral(" Tom "));
             first.window.scorePage()->givenName()->setText(QStringLiteral("小明"));
             first.window.highScorePage()->commonOnly()->setChecked(true);
+            first.window.setGeometry(QRect(40, 30, 1100, 720));
+            leftAt = first.window.geometry();
             // 超吉: the whole-name groups, 必带 木 水 and 不能带 火.
             generation_ui::SuperLuckyPage* superLucky = first.window.superLuckyPage();
             superLucky->master(generation_ui::SuperLuckyPage::MustHave)->click();
@@ -209,6 +212,8 @@ class RecordsPageTest : public QObject {
         QCOMPARE(second.window.englishNamePage()->givenName()->text(), QStringLiteral(" Tom "));
         QCOMPARE(second.window.scorePage()->givenName()->text(), QStringLiteral("小明"));
         QVERIFY(second.window.highScorePage()->commonOnly()->isChecked());
+        QCOMPARE(second.window.geometry(), leftAt);
+        QVERIFY(leftAt.width() == 1100 && leftAt.height() == 720);
         QVERIFY(!second.window.superLuckyPage()->commonOnly()->isChecked());
         const SuperLuckyFilters filters = second.window.superLuckyPage()->Filters();
         QVERIFY(!filters.secondCharacter.checked && !filters.thirdCharacter.checked);

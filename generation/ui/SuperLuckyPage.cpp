@@ -72,12 +72,12 @@ SuperLuckyPage::SuperLuckyPage(QWidget* parent)
     connect(m_chartElements, &QPushButton::clicked, this, &SuperLuckyPage::chartElementsRequested);
     connect(m_generate, &QPushButton::clicked, this, &SuperLuckyPage::startRequested);
     connect(m_export, &QPushButton::clicked, this, &SuperLuckyPage::exportRequested);
-    auto* principle = new QGroupBox(QStringLiteral("超“吉”筛选原理"));
-    auto* principleText = new QLabel(QStringLiteral(
-        "从整个字库中组合名字，按五格、三才和八十一数理评分，只保留接近满分的“超吉”名字；"
-        "可按第二、三个字或全部字的五行筛选。"));
-    principleText->setWordWrap(true);
-    (new QVBoxLayout(principle))->addWidget(principleText);
+    // 超“吉”筛选原理 in one line under the boxes, so the list keeps the height of the page.
+    auto* principle = new QLabel(QStringLiteral(
+        "超“吉”筛选原理：从整个字库中组合名字，按五格、三才和八十一数理评分，只保留接近满分的"
+        "“超吉”名字；可按第二、三个字或全部字的五行筛选。"));
+    principle->setWordWrap(true);
+    grid->addWidget(principle, 2, 0, 1, 13);
 
     auto* buttons = new QHBoxLayout;
     m_commonOnly->setToolTip(QStringLiteral(
@@ -91,7 +91,6 @@ SuperLuckyPage::SuperLuckyPage(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(filters);
     layout->addWidget(m_list->frame(), 1);
-    layout->addWidget(principle);
     layout->addLayout(buttons);
 }
 
