@@ -490,6 +490,17 @@ class NamingControllerTest : public QObject {
         page->usePoemButton()->click();
         QCOMPARE(page->characterBoxes().first()->text(), QStringLiteral("两"));
 
+        // 查找诗人 keeps the poets whose name holds the text; their poems follow.
+        page->poetFilter()->setText(QStringLiteral("杜"));
+        QCOMPARE(page->poets()->model()->Rows(),
+                 (std::vector<QStringList>{{QStringLiteral("2"), QStringLiteral("杜甫")}}));
+        QCOMPARE(page->poems()->model()->rowCount(), 1);
+        page->poetFilter()->setText(QStringLiteral("王"));
+        QCOMPARE(page->poets()->model()->rowCount(), 0);
+        QCOMPARE(page->poems()->model()->rowCount(), 0);
+        page->poetFilter()->clear();
+        QCOMPARE(page->poets()->model()->rowCount(), 2);
+
         page->poems()->clearSelection();
         page->usePoemButton()->click();
         QCOMPARE(m_messages.last(),
