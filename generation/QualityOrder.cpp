@@ -4,8 +4,10 @@
 #include <cstdlib>
 #include <numeric>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 
+#include "numerology/CharacterLookup.h"
 #include "quality/NameQuality.h"
 
 void KeepCommonCharacters(std::vector<std::string>& characters,
@@ -22,14 +24,28 @@ void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname
         int score;
         bool findings;
     };
+    // The given names, and the facts of all their characters read in one go: a long list holds
+    // tens of thousands of names over a few hundred characters.
+    std::vector<std::string> givenNames;
+    givenNames.reserve(rows.size());
+    std::vector<std::string> characters;
+    std::unordered_set<std::string> seen;
+    for (const ResultRow& row : rows) {
+        const std::string_view name =
+            row.size() > 1 ? std::string_view(row[1]) : std::string_view();
+        std::string given(name.substr(0, surname.size()) == surname ? name.substr(surname.size())
+                                                                    : name);
+        for (std::string& character : SplitCharacters(given))
+            if (seen.insert(character).second) characters.push_back(std::move(character));
+        givenNames.push_back(std::move(given));
+    }
+    checker.ReadCharacters(characters);
     std::vector<Key> keys;
     keys.reserve(rows.size());
-    for (const ResultRow& row : rows) {
-        const std::string name = row.size() > 1 ? row[1] : std::string();
-        const std::string given =
-            name.compare(0, surname.size(), surname) == 0 ? name.substr(surname.size()) : name;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const ResultRow& row = rows[i];
         keys.push_back(
-            {row.size() > 7 ? std::atoi(row[7].c_str()) : 0, checker.HasFindings(given)});
+            {row.size() > 7 ? std::atoi(row[7].c_str()) : 0, checker.HasFindings(givenNames[i])});
     }
     std::vector<size_t> order(rows.size());
     std::iota(order.begin(), order.end(), size_t{0});

@@ -176,6 +176,10 @@ void SqliteDatabase::SetBusyTimeout(int milliseconds) {
     if (m_connection) sqlite3_busy_timeout(m_connection, milliseconds);
 }
 
+int SqliteDatabase::ParameterLimit() const {
+    return m_connection ? sqlite3_limit(m_connection, SQLITE_LIMIT_VARIABLE_NUMBER, -1) : 0;
+}
+
 bool SqliteDatabase::Execute(const std::string& sql, std::string* errorText) {
     if (!m_connection) {
         if (errorText) *errorText = "no database is open";

@@ -1,8 +1,10 @@
 #include "quality/NameQuality.h"
 
 #include <optional>
+#include <unordered_set>
 #include <utility>
 
+#include "namedb/CharacterRow.h"
 #include "namedb/SqliteDatabase.h"
 #include "numerology/CharacterLookup.h"
 #include "quality/QualityTables.h"
@@ -85,6 +87,41 @@ const CharacterFacts& NameQualityChecker::Character(const std::string& character
     facts.reading = CharacterReading(m_db, character);
     facts.syllable = ParseMarkedSyllable(facts.reading);
     return m_characters.emplace(character, std::move(facts)).first->second;
+}
+
+void NameQualityChecker::ReadCharacters(const std::vector<std::string>& characters) {
+    std::vector<std::string> unknown;
+    std::unordered_set<std::string> asked;
+    for (const std::string& character : characters)
+        if (!m_characters.count(character) && asked.insert(character).second)
+            unknown.push_back(character);
+    if (unknown.empty()) return;
+    if (m_levelsPresent && !m_allLevelsRead) {
+        std::vector<std::string> withoutLevel;
+        for (const std::string& character : unknown)
+            if (!m_levels.count(character)) withoutLevel.push_back(character);
+        if (!withoutLevel.empty()) {
+            // Rows come in rowid order, so a character listed twice keeps its first level.
+            ForEachCharacterRow(
+                m_db, "汉字, 级别", "NB_字级", withoutLevel,
+                [&](const Statement& row) { m_levels.try_emplace(row.Text(0), row.Int(1)); });
+            for (const std::string& character : withoutLevel)
+                m_levels.try_emplace(character, kLevelOutside);
+        }
+    }
+    std::unordered_map<std::string, std::string> readings;
+    ForEachCharacterRow(m_db, "汉字, 拼音2", "NB_CNWord", unknown, [&](const Statement& row) {
+        readings.try_emplace(row.Text(0), row.Text(1));
+    });
+    for (const std::string& character : unknown) {
+        CharacterFacts facts;
+        facts.character = character;
+        facts.level = Level(character);
+        if (auto found = readings.find(character); found != readings.end())
+            facts.reading = std::move(found->second);
+        facts.syllable = ParseMarkedSyllable(facts.reading);
+        m_characters.emplace(character, std::move(facts));
+    }
 }
 
 NameQuality NameQualityChecker::Evaluate(const std::string& givenName) {

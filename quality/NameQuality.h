@@ -66,6 +66,10 @@ class NameQualityChecker {
     const std::vector<std::string>& surnameReadings() const { return m_surnameReadings; }
 
     const CharacterFacts& Character(const std::string& character);
+    // Reads the facts of many characters at once, one statement for their levels and one for
+    // their readings, so that Character and HasFindings then answer from memory. The answers are
+    // those Character reads one by one.
+    void ReadCharacters(const std::vector<std::string>& characters);
     // Whether the database has the level table; without it no character can be told common.
     bool HasLevels() const { return m_levelsPresent; }
     // The level alone, without the reading. After ReadAllLevels a lookup in memory.
