@@ -28,13 +28,25 @@ class CliObserver : public GenerationObserver {
     void SetControlEnabled(WindowControl, bool) override {}
     void ShowPage(RunPage) override {}
     void RowsWritten(ResultList, const std::vector<ResultRow>&) override {}
+    // The list as the lines to print, converted in one go; the rows themselves only when they are
+    // to be exported, since a list of 100000 rows is tens of megabytes.
     void ListFinished(ResultList, const std::vector<ResultRow>& rows) override {
-        finishedRows = rows;
+        listText.clear();
+        for (const ResultRow& row : rows) {
+            for (size_t i = 0; i < row.size(); ++i) {
+                if (i) listText += '\t';
+                listText += row[i];
+            }
+            listText += '\n';
+        }
+        if (keepRows) finishedRows = rows;
     }
     void WriteClassicText(const std::string& text) override { classicText = text; }
     void OpenDocument(const std::filesystem::path&) override {}
 
+    bool keepRows = false;
     std::vector<ResultRow> finishedRows;
+    std::string listText;
     std::string classicText;
 };
 
@@ -95,12 +107,6 @@ std::optional<std::uint64_t> ParseSeed(const std::string& text) {
     // A seed too large for the generator would otherwise be clamped silently to the largest one.
     if (errno == ERANGE) return std::nullopt;
     return seed;
-}
-
-std::string JoinCells(const ResultRow& row) {
-    std::string line;
-    for (size_t i = 0; i < row.size(); ++i) line += (i ? "\t" : "") + row[i];
-    return line;
 }
 
 }  // namespace
@@ -212,6 +218,7 @@ int RunGenerateCommand(const CliContext& context) {
     }
 
     CliObserver observer;
+    observer.keepRows = exportFile.has_value();
     RunControl control;
     RunGeneration run(inputs, observer, db, control);
     run.Execute();
@@ -221,7 +228,7 @@ int RunGenerateCommand(const CliContext& context) {
     if (mode == GenerationMode::Classic) {
         cli::Print(observer.classicText, false);
     } else {
-        for (const ResultRow& row : observer.finishedRows) cli::Print(JoinCells(row));
+        cli::Print(observer.listText, false);
     }
     if (exportFile) {
         const files::WriteFileResult written =

@@ -76,6 +76,7 @@ void RunGeneration::Fail(const std::string& text) {
     std::vector<Candidate>().swap(m_candidates);
     std::vector<CandidateProduct>().swap(m_products);
     std::vector<ResultRow>().swap(m_rows);
+    std::vector<ResultRow>().swap(m_pendingRows);
     try {
         if (m_scoringStarted) Deliver([&] { m_observer.ListFinished(m_scoringList, {}); });
         CloseWaitingWindow();
@@ -552,9 +553,10 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
         const int score = QuickScore(surname, givenName, m_table, m_ratings, m_evaluation);
         if (remembered) *remembered = score;
         if (score < profile.threshold) return Visit::Next;
-        m_rows.push_back(MakeResultRow(static_cast<int>(m_rows.size()) + 1, givenName, score));
+        const size_t rowCount = m_rows.size() + m_pendingRows.size() + 1;
+        m_pendingRows.push_back(MakeResultRow(static_cast<int>(rowCount), givenName, score));
         const auto now = std::chrono::steady_clock::now();
-        if (m_rows.size() == 1 || m_rows.size() - m_deliveredRows >= kRowsPerBatch ||
+        if (rowCount == 1 || m_pendingRows.size() >= kRowsPerBatch ||
             now - m_lastFlush >= kBatchInterval) {
             FlushRows(profile.list);
             m_lastFlush = now;
@@ -564,13 +566,14 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
             CloseWaitingWindow();
             SetEnabled(*profile.pauseButton, true);
         }
-        if (profile.maximumRows > 0 && m_rows.size() >= static_cast<size_t>(profile.maximumRows))
+        if (profile.maximumRows > 0 && rowCount >= static_cast<size_t>(profile.maximumRows))
             return Visit::Enough;
         return Visit::Next;
     });
     if (!completed) return false;
     if (!Checkpoint()) return false;
     FlushRows(profile.list);
+    KeepPendingRows();
     // Numerology alone ranks 李勐渗 beside 李明华; among names of one score, those a parent can
     // write anywhere, say easily and hear no joke in come first.
     if (profile.list == ResultList::HighScore || profile.list == ResultList::SuperLucky)
@@ -602,10 +605,14 @@ ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName,
 }
 
 void RunGeneration::FlushRows(ResultList list) {
-    if (m_deliveredRows >= m_rows.size()) return;
-    std::vector<ResultRow> batch(m_rows.begin() + static_cast<std::ptrdiff_t>(m_deliveredRows),
-                                 m_rows.end());
-    if (Deliver([&] { m_observer.RowsWritten(list, batch); })) m_deliveredRows = m_rows.size();
+    if (m_pendingRows.empty()) return;
+    if (Deliver([&] { m_observer.RowsWritten(list, m_pendingRows); })) KeepPendingRows();
+}
+
+void RunGeneration::KeepPendingRows() {
+    m_rows.insert(m_rows.end(), std::make_move_iterator(m_pendingRows.begin()),
+                  std::make_move_iterator(m_pendingRows.end()));
+    m_pendingRows.clear();
 }
 
 void RunGeneration::FinishRun() {

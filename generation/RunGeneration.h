@@ -102,6 +102,7 @@ class RunGeneration {
     bool ScoreIntoList(const ScoringProfile& profile);
     ResultRow MakeResultRow(int number, const std::string& givenName, int score) const;
     void FlushRows(ResultList list);
+    void KeepPendingRows();  // moves the rows written since the last delivery behind m_rows
     void FinishRun();
 
     // A step boundary: hands pending rows over before a hold, so a held run shows all it found.
@@ -127,8 +128,8 @@ class RunGeneration {
     NameEvaluation m_evaluation;
     std::optional<quality::NameQualityChecker> m_quality;  // made when a run first needs it
 
-    std::vector<ResultRow> m_rows;
-    size_t m_deliveredRows = 0;
+    std::vector<ResultRow> m_rows;         // the rows handed to the window so far
+    std::vector<ResultRow> m_pendingRows;  // the rows written since, handed over in a batch
     ResultList m_scoringList = ResultList::HighScore;
     std::chrono::steady_clock::time_point m_lastFlush;
     bool m_waitingWindowOpen = false;
