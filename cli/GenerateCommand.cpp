@@ -31,7 +31,11 @@ class CliObserver : public GenerationObserver {
     // The list as the lines to print, converted in one go; the rows themselves only when they are
     // to be exported, since a list of 100000 rows is tens of megabytes.
     void ListFinished(ResultList, const std::vector<ResultRow>& rows) override {
+        size_t size = 0;
+        for (const ResultRow& row : rows)
+            for (const std::string& cell : row) size += cell.size() + 1;
         listText.clear();
+        listText.reserve(size);
         for (const ResultRow& row : rows) {
             for (size_t i = 0; i < row.size(); ++i) {
                 if (i) listText += '\t';
@@ -228,7 +232,16 @@ int RunGenerateCommand(const CliContext& context) {
     if (mode == GenerationMode::Classic) {
         cli::Print(observer.classicText, false);
     } else {
-        cli::Print(observer.listText, false);
+        // In pieces of whole lines, so the converted text never needs a second copy of the list.
+        const std::string& text = observer.listText;
+        constexpr size_t kPiece = 64 * 1024;
+        for (size_t start = 0; start < text.size();) {
+            size_t end =
+                start + kPiece < text.size() ? text.find('\n', start + kPiece) : text.size();
+            end = end == std::string::npos ? text.size() : end + 1;
+            cli::Print(text.substr(start, end - start), false);
+            start = end;
+        }
     }
     if (exportFile) {
         const files::WriteFileResult written =

@@ -7,6 +7,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "generation/FinishResultList.h"
 #include "numerology/CharacterLookup.h"
 #include "quality/NameQuality.h"
 
@@ -24,28 +25,32 @@ void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname
         int score;
         bool findings;
     };
-    // The given names, and the facts of all their characters read in one go: a long list holds
-    // tens of thousands of names over a few hundred characters.
-    std::vector<std::string> givenNames;
-    givenNames.reserve(rows.size());
-    std::vector<std::string> characters;
-    std::unordered_set<std::string> seen;
-    for (const ResultRow& row : rows) {
+    // The facts of all the given names' characters, read in one go: a long list holds tens of
+    // thousands of names over a few hundred characters.
+    const auto givenOf = [&](const ResultRow& row) {
         const std::string_view name =
             row.size() > 1 ? std::string_view(row[1]) : std::string_view();
-        std::string given(name.substr(0, surname.size()) == surname ? name.substr(surname.size())
-                                                                    : name);
-        for (std::string& character : SplitCharacters(given))
-            if (seen.insert(character).second) characters.push_back(std::move(character));
-        givenNames.push_back(std::move(given));
+        return name.substr(0, surname.size()) == surname ? name.substr(surname.size()) : name;
+    };
+    std::vector<std::string> characters;
+    std::unordered_set<std::string> seen;
+    std::vector<std::string> pieces;
+    for (const ResultRow& row : rows) {
+        SplitCharactersInto(givenOf(row), pieces);
+        for (const std::string& character : pieces)
+            if (!seen.count(character)) {
+                seen.insert(character);
+                characters.push_back(character);
+            }
     }
     checker.ReadCharacters(characters);
     std::vector<Key> keys;
     keys.reserve(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const ResultRow& row = rows[i];
+    std::string given;
+    for (const ResultRow& row : rows) {
+        given = givenOf(row);
         keys.push_back(
-            {row.size() > 7 ? std::atoi(row[7].c_str()) : 0, checker.HasFindings(givenNames[i])});
+            {row.size() > 7 ? std::atoi(row[7].c_str()) : 0, checker.HasFindings(given)});
     }
     std::vector<size_t> order(rows.size());
     std::iota(order.begin(), order.end(), size_t{0});
@@ -53,8 +58,5 @@ void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname
         if (keys[a].score != keys[b].score) return keys[a].score > keys[b].score;
         return !keys[a].findings && keys[b].findings;
     });
-    std::vector<ResultRow> ordered;
-    ordered.reserve(rows.size());
-    for (size_t index : order) ordered.push_back(std::move(rows[index]));
-    rows = std::move(ordered);
+    PermuteRows(rows, order);
 }

@@ -542,6 +542,9 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     bool firstRowDone = false;
     std::string givenName;
     ScoreMemo memo(m_pieces, m_table);
+    // The list's room at once: the rows themselves are allocated one by one as they are found.
+    if (profile.maximumRows > 0) m_rows.reserve(static_cast<size_t>(profile.maximumRows));
+    m_pendingRows.reserve(kRowsPerBatch);
     const bool completed = ForEachCandidate([&](std::int32_t first, std::int32_t second) {
         if (!Checkpoint()) return Visit::Stopped;
         int* remembered = memo.Slot(first, second);

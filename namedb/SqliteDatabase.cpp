@@ -162,12 +162,7 @@ bool SqliteDatabase::Open(const std::filesystem::path& file, const std::string& 
 }
 
 bool SqliteDatabase::OpenReadOnly(const std::filesystem::path& file) {
-    if (!OpenConnection(file, SQLITE_OPEN_READONLY)) return false;
-    // A file read in place is read through a memory map: a run that looks up a few hundred
-    // characters then touches their pages where they lie instead of copying each one into the
-    // engine's cache. A build without memory-mapped I/O ignores the setting.
-    sqlite3_exec(m_connection, "PRAGMA mmap_size=268435456", nullptr, nullptr, nullptr);
-    return true;
+    return OpenConnection(file, SQLITE_OPEN_READONLY);
 }
 
 bool SqliteDatabase::Close() {
