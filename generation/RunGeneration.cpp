@@ -579,8 +579,13 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     KeepPendingRows();
     // Numerology alone ranks 李勐渗 beside 李明华; among names of one score, those a parent can
     // write anywhere, say easily and hear no joke in come first.
-    if (profile.list == ResultList::HighScore || profile.list == ResultList::SuperLucky)
-        OrderByNameQuality(m_rows, m_inputs.surname, Quality());
+    if (profile.list == ResultList::HighScore || profile.list == ResultList::SuperLucky) {
+        // The pool's readings came with its strokes.
+        quality::NameQualityChecker& checker = Quality();
+        for (const auto& [character, essentials] : m_essentials)
+            checker.KnowReading(character, essentials.reading);
+        OrderByNameQuality(m_rows, m_inputs.surname, checker);
+    }
     FinishResultList(m_rows);
     const bool delivered = Deliver([&] {
         m_observer.ListFinished(profile.list, m_rows);

@@ -75,12 +75,12 @@ std::unordered_map<std::string, CharacterEssentials> FetchCharacterEssentials(
     SqliteDatabase& db, const std::vector<std::string>& characters) {
     std::unordered_map<std::string, CharacterEssentials> found;
     found.reserve(characters.size());
-    ForEachCharacterRow(db, "汉字, 简体笔画数, 繁体笔画数, 五行属性", "NB_CNWord", characters,
-                        [&](const Statement& row) {
-                            // Rows come in rowid order: the first row of a character stays.
-                            found.try_emplace(
-                                row.Text(0),
-                                CharacterEssentials{row.Int(1), row.Int(2), row.Text(3)});
-                        });
+    ForEachCharacterRow(
+        db, "汉字, 简体笔画数, 繁体笔画数, 五行属性, 拼音2", "NB_CNWord", characters,
+        [&](const Statement& row) {
+            // Rows come in rowid order: the first row of a character stays.
+            found.try_emplace(
+                row.Text(0), CharacterEssentials{row.Int(1), row.Int(2), row.Text(3), row.Text(4)});
+        });
     return found;
 }

@@ -62,11 +62,13 @@ CharacterRow ReadCharacterRow(const Statement& statement);
 // never look alike.
 std::optional<CharacterRow> FetchCharacterRow(SqliteDatabase& db, const std::string& character);
 
-// The columns a naming run scores one character with.
+// The columns a naming run reads of one character: strokes and element to score with, and the
+// reading (拼音2) that the findings on its names hear.
 struct CharacterEssentials {
     int simplifiedStrokes = 0;
     int traditionalStrokes = 0;
     std::string element;
+    std::string reading;
 };
 
 // The essentials of every given character the dictionary holds, keyed by the character, read with

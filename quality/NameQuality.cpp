@@ -109,19 +109,28 @@ void NameQualityChecker::ReadCharacters(const std::vector<std::string>& characte
                 m_levels.try_emplace(character, kLevelOutside);
         }
     }
+    std::vector<std::string> withoutReading;
+    for (const std::string& character : unknown)
+        if (!m_knownReadings.count(character)) withoutReading.push_back(character);
     std::unordered_map<std::string, std::string> readings;
-    ForEachCharacterRow(m_db, "汉字, 拼音2", "NB_CNWord", unknown, [&](const Statement& row) {
-        readings.try_emplace(row.Text(0), row.Text(1));
-    });
+    ForEachCharacterRow(
+        m_db, "汉字, 拼音2", "NB_CNWord", withoutReading,
+        [&](const Statement& row) { readings.try_emplace(row.Text(0), row.Text(1)); });
     for (const std::string& character : unknown) {
         CharacterFacts facts;
         facts.character = character;
         facts.level = Level(character);
-        if (auto found = readings.find(character); found != readings.end())
+        if (auto known = m_knownReadings.find(character); known != m_knownReadings.end())
+            facts.reading = known->second;
+        else if (auto found = readings.find(character); found != readings.end())
             facts.reading = std::move(found->second);
         facts.syllable = ParseMarkedSyllable(facts.reading);
         m_characters.emplace(character, std::move(facts));
     }
+}
+
+void NameQualityChecker::KnowReading(const std::string& character, const std::string& reading) {
+    m_knownReadings.insert_or_assign(character, reading);
 }
 
 NameQuality NameQualityChecker::Evaluate(const std::string& givenName) {
