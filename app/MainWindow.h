@@ -2,8 +2,7 @@
 
 #include <QMainWindow>
 
-#include "generation/GenerationInputs.h"
-#include "generation/GenerationObserver.h"
+#include "app/Skins.h"
 
 class QAction;
 class QLabel;
@@ -15,6 +14,7 @@ class RecordsPage;
 class SettingsKeeper;
 class SqliteDatabase;
 namespace generation_ui {
+struct RunState;
 class ModeSelectionPage;
 class HighScorePage;
 class PoemPage;
@@ -45,25 +45,26 @@ class MainWindow : public QMainWindow {
     explicit MainWindow(ProgramSession& session);
     ~MainWindow() override;
 
+    // Where the toolbar buttons and the 操作菜单 items lead, in their order.
+    enum class Destination { ModeSelection, BirthChart, Score, Records, Dictionary };
+
     // Fills the start-up state, shows the window and starts loading the name database.
     void StartUp();
-    // Toolbar button indices: 0 模式选择, 2 生辰八字, 4 姓名评分, 6 爱名列表, 8 新华字典.
-    void Navigate(int index);
+    void Navigate(Destination destination);
     // Stops a running generation, closes the database and ends the program's work.
     void ShutDown();
 
-    // What a naming run switches: its controls and its pages.
-    void SetRunControlEnabled(WindowControl control, bool enabled);
-    void ShowRunPage(RunPage page);
-
-    int skinNumber() const { return m_skinNumber; }
+    const SkinCycle& skins() const { return m_skins; }
     QString statusText() const;
     int statusIcon() const { return m_statusIconIndex; }
 
     QTabWidget* pages() const { return m_pages; }
     QToolBar* toolbar() const { return m_toolbar; }
-    // Toolbar buttons 0, 2, 4, 6, 8 in order (their menu items trigger the same navigation).
+    // The toolbar buttons in the order of Destination (their menu items lead to the same places).
     const QList<QAction*>& navigationActions() const { return m_navigationActions; }
+    QAction* navigationAction(Destination destination) const {
+        return m_navigationActions[int(destination)];
+    }
     QAction* skinAction() const { return m_skinAction; }
     QAction* helpAction() const { return m_helpAction; }
     QAction* exitAction() const { return m_exitAction; }
@@ -92,12 +93,15 @@ class MainWindow : public QMainWindow {
     void BuildStatusBar();
     void SetModeStatus(int modeIndex);
     void ConnectNaming();
+    void FollowRunState(const generation_ui::RunState& state);
+    void ConnectSettings();
     void ChangeSkin();
     void ConnectNameDetail();
     void ConnectChartElements();
     void OpenHelp();
     void OpenAbout();
     void ConnectReadingRoom();
+    void ShowArticles(const QString& table, const QString& category);
     // The loaded name database for an action the user asked for; when there is none, says so
     // (what is wrong and what to do) and gives nullptr, so no button does nothing in silence.
     SqliteDatabase* NeededDatabase();
@@ -114,7 +118,7 @@ class MainWindow : public QMainWindow {
     QLabel* m_statusIcon = nullptr;
     QLabel* m_statusText = nullptr;
     int m_statusIconIndex = 0;
-    int m_skinNumber = 1;
+    SkinCycle m_skins;
 
     generation_ui::ModeSelectionPage* m_modeSelection = nullptr;
     generation_ui::HighScorePage* m_highScore = nullptr;

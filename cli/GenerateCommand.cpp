@@ -20,14 +20,11 @@ constexpr const char* kDefaultCombinationText = "圣诚杰泽鹤航轩辉皓君�
 // list (or the classic text) on standard output.
 class CliObserver : public GenerationObserver {
   public:
-    void ShowWaitingWindow() override {}
-    void CloseWaitingWindow() override {}
+    void RunStarted(GenerationMode) override {}
     void ShowMessage(const std::string& text, const std::string&, MessageIcon) override {
         cli::PrintError(text);
     }
-    void SetControlEnabled(WindowControl, bool) override {}
-    void ShowPage(RunPage) override {}
-    void RowsWritten(ResultList, const std::vector<ResultRow>&) override {}
+    void RowsReady(ResultList, const std::vector<ResultRow>&) override {}
     // The list as the lines to print, converted in one go; the rows themselves only when they are
     // to be exported, since a list of 100000 rows is tens of megabytes.
     void ListFinished(ResultList, const std::vector<ResultRow>& rows) override {
@@ -45,8 +42,10 @@ class CliObserver : public GenerationObserver {
         }
         if (keepRows) finishedRows = rows;
     }
-    void WriteClassicText(const std::string& text) override { classicText = text; }
-    void OpenDocument(const std::filesystem::path&) override {}
+    void ClassicTextReady(const std::string& text) override { classicText = text; }
+    void RunFinished(GenerationMode, RunOutcome outcome, const std::string& message) override {
+        if (outcome == RunOutcome::Failed) cli::PrintError(message);
+    }
 
     bool keepRows = false;
     std::vector<ResultRow> finishedRows;
@@ -245,9 +244,8 @@ int RunGenerateCommand(const CliContext& context) {
     }
     if (exportFile) {
         const files::WriteFileResult written =
-            mode == GenerationMode::Classic
-                ? ExportClassicText(observer.classicText, *exportFile, observer)
-                : ExportNameList(observer.finishedRows, *exportFile, observer);
+            mode == GenerationMode::Classic ? ExportClassicText(observer.classicText, *exportFile)
+                                            : ExportNameList(observer.finishedRows, *exportFile);
         if (!written) {
             cli::PrintErrorUtf8("generate: " + written.Message());
             return cli::kExitFailure;

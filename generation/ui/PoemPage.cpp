@@ -2,10 +2,14 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "namedb/SqliteDatabase.h"
 #include "widgets/FormRows.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/QtText.h"
 
 namespace generation_ui {
 
@@ -71,6 +75,10 @@ PoemPage::PoemPage(QWidget* parent)
     connect(m_selectAll, &QPushButton::clicked, this, &PoemPage::SelectAllBoxes);
     connect(m_clearAll, &QPushButton::clicked, this, &PoemPage::ClearAllBoxes);
     connect(m_invert, &QPushButton::clicked, this, &PoemPage::InvertBoxes);
+    connect(m_poets->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &PoemPage::ListPoems);
+    connect(m_usePoem, &QPushButton::clicked, this, &PoemPage::UsePoem);
+    connect(m_generate, &QPushButton::clicked, this, &PoemPage::startRequested);
 }
 
 void PoemPage::RemovePoemCharacters() {
@@ -115,5 +123,88 @@ void PoemPage::ClearAllBoxes() {
 void PoemPage::InvertBoxes() {
     for (QCheckBox* box : m_boxes) box->setChecked(!box->isChecked());
 }
+
+void PoemPage::SetDatabaseSource(std::function<SqliteDatabase*()> database) {
+    m_database = std::move(database);
+}
+
+SqliteDatabase* PoemPage::Database() const { return m_database ? m_database() : nullptr; }
+
+void PoemPage::Tip(const QString& text, bool error) {
+    widgets::MessageBoxes::Show(
+        window(), text, QStringLiteral("提示"),
+        error ? widgets::MessageBoxes::Icon::Error : widgets::MessageBoxes::Icon::None);
+}
+
+void PoemPage::ListPoets() {
+    SqliteDatabase* database = Database();
+    if (!database) return;
+    std::vector<QStringList> rows;
+    try {
+        const std::vector<std::string> poets = poem_catalog::ListPoets(*database);
+        rows.reserve(poets.size());
+        for (size_t k = 0; k < poets.size(); ++k)
+            rows.push_back({QString::number(k + 1), widgets::FromGbk(poets[k])});
+    } catch (const DatabaseError& error) {
+        Tip(QStringLiteral("读取诗人列表失败：") + widgets::FromGbk(error.what()), true);
+    }
+    m_poets->model()->SetRows(std::move(rows));
+    m_innerTabs->setCurrentWidget(m_choosePage);
+    if (m_poets->model()->rowCount() > 0)
+        m_poets->selectRow(0);  // lists the first poet's poems
+    else
+        ListPoems();
+}
+
+void PoemPage::ListPoems() {
+    m_poemTitles.clear();
+    m_poemsPoet.clear();
+    std::vector<QStringList> rows;
+    const int poetRow = m_poets->SelectedRow();
+    SqliteDatabase* database = poetRow >= 0 ? Database() : nullptr;
+    if (database) {
+        m_poemsPoet = m_poets->model()->Row(poetRow).value(1);
+        try {
+            m_poemTitles = poem_catalog::ListPoems(*database, widgets::ToGbk(m_poemsPoet));
+        } catch (const DatabaseError& error) {
+            Tip(QStringLiteral("读取诗词列表失败：") + widgets::FromGbk(error.what()), true);
+        }
+        rows.reserve(m_poemTitles.size());
+        for (size_t k = 0; k < m_poemTitles.size(); ++k)
+            rows.push_back({QString::number(k + 1), widgets::FromGbk(m_poemTitles[k].title),
+                            QString::number(m_poemTitles[k].id)});  // the Id: not shown
+    }
+    m_poems->model()->SetRows(std::move(rows));
+    if (m_poems->model()->rowCount() > 0) m_poems->selectRow(0);
+}
+
+void PoemPage::UsePoem() {
+    RemovePoemCharacters();
+    const int row = m_poems->SelectedRow();
+    if (row < 0) {
+        Tip(QStringLiteral("请选择一首诗词"), false);
+        return;
+    }
+    // The number column says which poem of the poet this is, however the user sorted the list.
+    const int index = m_poems->model()->Row(row).value(0).toInt() - 1;
+    if (index < 0 || size_t(index) >= m_poemTitles.size()) return;
+    SqliteDatabase* database = Database();
+    if (!database) return;
+    std::optional<poem_catalog::Poem> poem;
+    try {
+        poem = poem_catalog::FindPoem(*database, m_poemTitles[size_t(index)],
+                                      widgets::ToGbk(m_poemsPoet));
+    } catch (const DatabaseError& error) {
+        Tip(QStringLiteral("读取诗词失败：") + widgets::FromGbk(error.what()), true);
+    }
+    if (!poem) return;
+    std::vector<std::pair<QString, bool>> boxes;
+    for (const poem_catalog::PoemCharacter& character : poem_catalog::PoemCharacters(*poem))
+        boxes.emplace_back(widgets::FromGbk(character.character), character.ticked);
+    SetPoemCharacters(boxes);
+    m_innerTabs->setCurrentWidget(m_charactersPage);
+}
+
+void PoemPage::ShowResults() { m_innerTabs->setCurrentWidget(m_resultsPage); }
 
 }  // namespace generation_ui

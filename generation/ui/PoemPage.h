@@ -6,11 +6,15 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QWidget>
+#include <functional>
 #include <utility>
 #include <vector>
 
+#include "generation/PoemCatalog.h"
 #include "widgets/PageView.h"
 #include "widgets/ResultListView.h"
+
+class SqliteDatabase;
 
 namespace generation_ui {
 
@@ -51,6 +55,21 @@ class PoemPage : public QWidget {
 
     static constexpr int kBoxesPerRow = 15;
 
+    // Where the poets and poems come from: the loaded name database, or nullptr after telling
+    // the user why there is none.
+    void SetDatabaseSource(std::function<SqliteDatabase*()> database);
+    // Fills the poet list and shows the first poet's poems on the choice tab.
+    void ListPoets();
+    // The poems of the chosen poet; the first is chosen.
+    void ListPoems();
+    // 使用此诗词: the chosen poem's characters become the boxes to tick.
+    void UsePoem();
+    // The tab a run's names appear on.
+    void ShowResults();
+
+  signals:
+    void startRequested();
+
   private:
     QTabWidget* m_innerTabs;
     QWidget* m_choosePage;
@@ -69,6 +88,13 @@ class PoemPage : public QWidget {
     QScrollArea* m_characterArea;
     QWidget* m_boxHolder = nullptr;
     QList<QCheckBox*> m_boxes;
+
+    void Tip(const QString& text, bool error);
+    SqliteDatabase* Database() const;
+
+    std::function<SqliteDatabase*()> m_database;
+    QString m_poemsPoet;  // the poet whose poems are listed
+    std::vector<poem_catalog::PoemTitle> m_poemTitles;
 };
 
 }  // namespace generation_ui

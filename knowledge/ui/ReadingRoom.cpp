@@ -31,7 +31,7 @@ ReadingRoom::ReadingRoom(Services services, QWidget* owner)
 }
 
 std::filesystem::path ReadingRoom::PageFile() const {
-    return ::PageFile(m_services.pagesDirectory, 0);
+    return ::PageFile(m_services.pagesFolder, 0);
 }
 
 ArticleWindow* ReadingRoom::articleWindow() const { return m_articleWindow.data(); }

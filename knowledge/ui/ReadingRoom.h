@@ -27,7 +27,7 @@ class ReadingRoom : public QObject {
   public:
     struct Services {
         std::function<SqliteDatabase*()> database;  // the loaded name database, or nullptr
-        std::filesystem::path pagesDirectory;       // where the shared temp.html lives
+        std::filesystem::path pagesFolder;          // where the shared temp.html lives
         PronunciationSettings pronunciation;
     };
 

@@ -27,6 +27,15 @@ struct SavedSettings {
     std::vector<std::string> notes;
 };
 
+// A page that keeps some of the saved values: it shows them when the program starts and gives
+// back what the user left in it when they are saved. Each page knows only its own fields.
+class KeepsSavedSettings {
+  public:
+    virtual ~KeepsSavedSettings() = default;
+    virtual void RestoreSettings(const SavedSettings& settings) = 0;
+    virtual void StoreSettings(SavedSettings& settings) const = 0;
+};
+
 // The most bytes a record field may hold when it is read: a name is a few characters and each
 // figure a few digits, so a longer field is damage, and laying it out would stall the window.
 constexpr size_t kMaxRecordFieldBytes = 64;

@@ -1,10 +1,10 @@
-#include "app/SavedSettings.h"
+#include "settings/SavedSettings.h"
 
 #include <charconv>
 #include <cmath>
 #include <optional>
 
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 namespace {
 
