@@ -159,7 +159,11 @@ bool SqliteDatabase::Open(const std::filesystem::path& file, bool create) {
 }
 
 bool SqliteDatabase::OpenReadOnly(const std::filesystem::path& file) {
-    return OpenConnection(file, SQLITE_OPEN_READONLY);
+    if (!OpenConnection(file, SQLITE_OPEN_READONLY)) return false;
+    // A file read in place is read mostly once per row: a small cache of pages that are reused
+    // costs fewer fresh pages of memory than the engine's default of two megabytes.
+    sqlite3_exec(m_connection, "PRAGMA cache_size=-256", nullptr, nullptr, nullptr);
+    return true;
 }
 
 bool SqliteDatabase::Close() {
