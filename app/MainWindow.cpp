@@ -7,10 +7,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -33,7 +35,7 @@
 #include "generation/ui/NamingController.h"
 #include "generation/ui/NamingModes.h"
 #include "generation/ui/NicknamePage.h"
-#include "generation/ui/PoemPage.h"
+#include "generation/ui/PoemNamingPage.h"
 #include "generation/ui/SuperLuckyPage.h"
 #include "knowledge/ui/ReadingRoom.h"
 #include "numerology/ui/CharacterQueryWindow.h"
@@ -117,8 +119,7 @@ QString DatabaseProblem(const QString& detail, const QString& file) {
 
 MainWindow::MainWindow(ProgramSession& session) : QMainWindow(), m_session(session) {
     setWindowTitle(QStringLiteral("禾朗宝宝起名软件"));
-    move(50, 50);
-    resize(729, 513);
+    PlaceOnScreen();
 
     BuildMenus();
     BuildToolbar();
@@ -146,7 +147,7 @@ MainWindow::~MainWindow() { ShutDown(); }
 void MainWindow::BuildPages() {
     m_modeSelection = new generation_ui::ModeSelectionPage;
     m_highScore = new generation_ui::HighScorePage;
-    m_poem = new generation_ui::PoemPage;
+    m_poem = new generation_ui::PoemNamingPage;
     m_combination = new generation_ui::CombinationPage;
     m_nickname = new generation_ui::NicknamePage;
     m_english = new generation_ui::EnglishNamePage;
@@ -196,9 +197,10 @@ void MainWindow::FollowRunState(const generation_ui::RunState& state) {
 // Each page keeps its own saved values; the records reach the disk the moment they change, so a
 // crash or a power cut loses none, and the inputs go along with them.
 void MainWindow::ConnectSettings() {
-    m_settings =
-        new SettingsKeeper(m_session.settings(),
-                           {m_modeSelection, m_combination, m_english, m_score, m_records}, this);
+    m_settings = new SettingsKeeper(m_session.settings(),
+                                    {this, m_modeSelection, m_highScore, m_superLucky,
+                                     m_combination, m_english, m_score, m_records},
+                                    this);
     connect(m_records, &RecordsPage::recordsChanged, m_settings, &SettingsKeeper::SaveSettings);
 }
 
@@ -283,14 +285,38 @@ void MainWindow::BuildStatusBar() {
     statusBar()->addWidget(m_statusText, 1);
 }
 
+QSize MainWindow::DefaultSize(const QRect& available) {
+    return {std::min(1000, available.width() - 40), std::min(700, available.height() - 40)};
+}
+
+// The first start: large enough for the lists to show a good many names, in the middle of the
+// screen. Later starts take the place and size the window was left at.
+void MainWindow::PlaceOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QSize size = DefaultSize(available);
+    resize(size);
+    move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void MainWindow::RestoreSettings(const SavedSettings& settings) {
+    if (!settings.windowGeometry.empty())
+        restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(settings.windowGeometry)));
+}
+
+void MainWindow::StoreSettings(SavedSettings& settings) const {
+    settings.windowGeometry = saveGeometry().toBase64().toStdString();
+}
+
 void MainWindow::StartUp() {
     m_skins.Start();
+    // The saved inputs first: the window opens where it was left.
+    m_settings->LoadSettings();
     show();
     m_modeSelection->birthDate()->Reset();
     m_birthChart->SetNamingDateSource([this] { return m_modeSelection->birthDate()->Texts(); });
     m_birthChart->Query();
     SetModeStatus(0);
-    m_settings->LoadSettings();
     // Working folders of runs that were killed (the pronunciation's sounds).
     files::RemoveLeftoverWorkFolders(QDir::tempPath().toStdU16String(), "babyname");
     m_session.StartLoading();

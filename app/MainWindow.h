@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "app/Skins.h"
+#include "settings/SavedSettings.h"
 
 class QAction;
 class QLabel;
@@ -17,7 +18,7 @@ namespace generation_ui {
 struct RunState;
 class ModeSelectionPage;
 class HighScorePage;
-class PoemPage;
+class PoemNamingPage;
 class CombinationPage;
 class NicknamePage;
 class EnglishNamePage;
@@ -39,7 +40,7 @@ class ReadingRoom;
 // The main window: menus, toolbar, status bar, the tab host with the eleven pages, navigation,
 // the pause buttons, skins and the orderly exit. The pages own their controls and rules; the
 // window only places them and switches between them.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public KeepsSavedSettings {
     Q_OBJECT
   public:
     explicit MainWindow(ProgramSession& session);
@@ -55,6 +56,14 @@ class MainWindow : public QMainWindow {
     void ShutDown();
 
     const SkinCycle& skins() const { return m_skins; }
+
+    // The size of a first start on a screen with this much room: fifteen and more rows of the
+    // 超吉 list on a 1366×768 screen.
+    static QSize DefaultSize(const QRect& available);
+
+    // The window's place and size.
+    void RestoreSettings(const SavedSettings& settings) override;
+    void StoreSettings(SavedSettings& settings) const override;
     QString statusText() const;
     int statusIcon() const { return m_statusIconIndex; }
 
@@ -71,7 +80,7 @@ class MainWindow : public QMainWindow {
 
     generation_ui::ModeSelectionPage* modeSelectionPage() const { return m_modeSelection; }
     generation_ui::HighScorePage* highScorePage() const { return m_highScore; }
-    generation_ui::PoemPage* poemPage() const { return m_poem; }
+    generation_ui::PoemNamingPage* poemNamingPage() const { return m_poem; }
     generation_ui::CombinationPage* combinationPage() const { return m_combination; }
     generation_ui::NicknamePage* nicknamePage() const { return m_nickname; }
     generation_ui::EnglishNamePage* englishNamePage() const { return m_english; }
@@ -87,6 +96,7 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void PlaceOnScreen();
     void BuildPages();
     void BuildMenus();
     void BuildToolbar();
@@ -122,7 +132,7 @@ class MainWindow : public QMainWindow {
 
     generation_ui::ModeSelectionPage* m_modeSelection = nullptr;
     generation_ui::HighScorePage* m_highScore = nullptr;
-    generation_ui::PoemPage* m_poem = nullptr;
+    generation_ui::PoemNamingPage* m_poem = nullptr;
     generation_ui::CombinationPage* m_combination = nullptr;
     generation_ui::NicknamePage* m_nickname = nullptr;
     generation_ui::EnglishNamePage* m_english = nullptr;

@@ -252,9 +252,12 @@ void RunGeneration::PrepareCombination() {
 }
 
 void RunGeneration::PrepareNickname() {
-    std::string text = NeutralPool();
-    if (!GbkContains(text, m_inputs.surname)) text += m_inputs.surname;
-    AppendPoolCharacters(text);
+    // The neutral pool holds the characters of both sexes' pools, so those they share come
+    // twice; each pet name is listed once.
+    std::unordered_set<std::string> seen;
+    for (std::string& character : SplitCharacters(NeutralPool()))
+        if (seen.insert(character).second) m_pieces.push_back(std::move(character));
+    if (!GbkContains(NeutralPool(), m_inputs.surname)) AppendSurnameCharacters();
 }
 
 void RunGeneration::RunClassic() {

@@ -21,7 +21,15 @@ struct SavedSettings {
     std::string combinationCharacters;
     std::string englishGivenName;
     std::string scoreGivenName;
+    // 只用常用字 of the 高分 and 超吉 pages.
+    bool highScoreCommonOnly = false;
+    bool superLuckyCommonOnly = false;
+    // The 超吉 filter boxes: the four groups in their order, joined by "|", each "1" or "0" (its
+    // box ticked or not) followed by the captions of its ticked element boxes ("1金木|0|0|0").
+    std::string superLuckyFilters;
     std::vector<NamingRecord> records;
+    // Where the main window stood and how large it was, as the window encodes it (ASCII).
+    std::string windowGeometry;
     // What reading left out, one sentence each (GBK): damaged records, and texts that held a
     // NUL byte. Empty for a sound file; never written.
     std::vector<std::string> notes;

@@ -39,8 +39,9 @@
 #include "numerology/ui/ScorePage.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
+#include "widgets/ResultListView.h"
 
-using generation_ui::SuperLuckyPage;
+    using generation_ui::SuperLuckyPage;
 using widgets::MessageBoxes::Icon;
 
 namespace {
@@ -209,6 +210,27 @@ class MainWindowTest : public QObject {
             QCOMPARE(master->isEnabled(), enabledMasters.contains(group));
             QCOMPARE(Filters()->elements(SuperLuckyPage::Group(group))[0]->isEnabled(),
                      enabledElements.contains(group));
+        }
+    }
+
+    // At the size of a first start on a 1366×768 screen (its task bar takes 40 pixels) the lists
+    // show fifteen names and more.
+    void theListsTakeTheRoomOfTheWindow() {
+        m_window->resize(MainWindow::DefaultSize(QRect(0, 0, 1366, 728)));
+        for (QWidget* page :
+             {static_cast<QWidget*>(Filters()), static_cast<QWidget*>(m_window->highScorePage())}) {
+            m_window->pages()->setCurrentWidget(page);
+            QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+            widgets::ResultListView* list =
+                page == Filters() ? Filters()->list() : m_window->highScorePage()->list();
+            list->model()->SetRows(std::vector<QStringList>(
+                40, {"1", QStringLiteral("李明华"), "21", "29", QStringLiteral("木火水"),
+                     "8,15,22,29,15", QStringLiteral("金土木"), "92"}));
+            const int rowHeight = list->rowHeight(0);
+            QVERIFY(rowHeight > 0);
+            const int rows = list->viewport()->height() / rowHeight;
+            QVERIFY2(rows >= 15, qPrintable(QString::number(rows)));
+            list->model()->Clear();
         }
     }
 

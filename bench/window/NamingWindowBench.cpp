@@ -23,7 +23,7 @@
 #include "generation/ui/NamingController.h"
 #include "generation/ui/NamingModes.h"
 #include "generation/ui/NicknamePage.h"
-#include "generation/ui/PoemPage.h"
+#include "generation/ui/PoemNamingPage.h"
 #include "generation/ui/SuperLuckyPage.h"
 #include "namedb/LoadNameDatabase.h"
 
@@ -49,7 +49,7 @@ SqliteDatabase* Database() {
 struct NamingWindow {
     explicit NamingWindow(SqliteDatabase& db) {
         pages = {new ModeSelectionPage, new HighScorePage,   new SuperLuckyPage,
-                 new PoemPage,          new CombinationPage, new NicknamePage,
+                 new PoemNamingPage,    new CombinationPage, new NicknamePage,
                  new EnglishNamePage,   new ClassicPage,     &tabs};
         for (QWidget* page : std::initializer_list<QWidget*>{
                  pages.modeSelection, pages.highScore, pages.poem, pages.combination,
@@ -85,7 +85,8 @@ void HighScoreListAfterTheClick(benchmark::State& state) {
     NamingWindow window(*db);
     for (auto _ : state) {
         // A new surname each time: the same one would only show the page again.
-        window.pages.modeSelection->surname()->setText(state.iterations() % 2 ? QStringLiteral("王") : QStringLiteral("李"));
+        window.pages.modeSelection->surname()->setText(
+            state.iterations() % 2 ? QStringLiteral("王") : QStringLiteral("李"));
         window.pages.modeSelection->modeButtons()[0]->click();
         window.pages.modeSelection->startButton()->click();
         if (!window.WaitForRunEnd()) state.SkipWithError("the run did not end");

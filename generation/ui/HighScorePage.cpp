@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/FormRows.h"
+#include "widgets/QtText.h"
 
 namespace generation_ui {
 
@@ -40,6 +41,14 @@ void HighScorePage::SetRunState(const RunState& state) {
     m_pause->SetRunState(state);
     m_regenerate->setEnabled(!ownRun);
     m_export->setEnabled(!ownRun || state.IsHeld());
+}
+
+void HighScorePage::RestoreSettings(const SavedSettings& settings) {
+    m_commonOnly->setChecked(settings.highScoreCommonOnly);
+}
+
+void HighScorePage::StoreSettings(SavedSettings& settings) const {
+    settings.highScoreCommonOnly = m_commonOnly->isChecked();
 }
 
 }  // namespace generation_ui

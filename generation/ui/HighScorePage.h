@@ -6,13 +6,14 @@
 
 #include "generation/ui/PauseButton.h"
 #include "generation/ui/RunState.h"
+#include "settings/SavedSettings.h"
 #include "widgets/ResultListView.h"
 
 namespace generation_ui {
 
 // Page 1, "高分模式": the 高分 list with its pause, generate-again and export buttons, which it
 // switches itself from the state of the naming run.
-class HighScorePage : public QWidget {
+class HighScorePage : public QWidget, public KeepsSavedSettings {
     Q_OBJECT
   public:
     explicit HighScorePage(QWidget* parent = nullptr);
@@ -27,6 +28,9 @@ class HighScorePage : public QWidget {
 
     // A 高分 run disables 再生成 and 导出 until it ends; 导出 comes back while it is held.
     void SetRunState(const RunState& state);
+
+    void RestoreSettings(const SavedSettings& settings) override;
+    void StoreSettings(SavedSettings& settings) const override;
 
   signals:
     void startRequested();

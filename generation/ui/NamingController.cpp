@@ -18,7 +18,7 @@
 #include "generation/ui/NameListExporter.h"
 #include "generation/ui/NamingModes.h"
 #include "generation/ui/NicknamePage.h"
-#include "generation/ui/PoemPage.h"
+#include "generation/ui/PoemNamingPage.h"
 #include "generation/ui/SuperLuckyPage.h"
 #include "generation/ui/WaitingWindow.h"
 #include "namedb/SqliteDatabase.h"
@@ -112,7 +112,7 @@ void NamingController::ConnectPages() {
     };
     startOn(m_pages.highScore, &HighScorePage::startRequested, GenerationMode::HighScore);
     startOn(m_pages.superLucky, &SuperLuckyPage::startRequested, GenerationMode::SuperLucky);
-    startOn(m_pages.poem, &PoemPage::startRequested, GenerationMode::Poem);
+    startOn(m_pages.poem, &PoemNamingPage::startRequested, GenerationMode::Poem);
     startOn(m_pages.combination->generateButton(), &QPushButton::clicked,
             GenerationMode::Combination);
     startOn(m_pages.nickname, &NicknamePage::startRequested, GenerationMode::Nickname);

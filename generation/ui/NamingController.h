@@ -32,7 +32,7 @@ class HighScorePage;
 class ModeSelectionPage;
 class NameListExporter;
 class NicknamePage;
-class PoemPage;
+class PoemNamingPage;
 class SuperLuckyPage;
 class WaitingWindow;
 
@@ -41,7 +41,7 @@ struct NamingPages {
     ModeSelectionPage* modeSelection = nullptr;
     HighScorePage* highScore = nullptr;
     SuperLuckyPage* superLucky = nullptr;
-    PoemPage* poem = nullptr;
+    PoemNamingPage* poem = nullptr;
     CombinationPage* combination = nullptr;
     NicknamePage* nickname = nullptr;
     EnglishNamePage* english = nullptr;

@@ -72,12 +72,12 @@ SuperLuckyPage::SuperLuckyPage(QWidget* parent)
     connect(m_chartElements, &QPushButton::clicked, this, &SuperLuckyPage::chartElementsRequested);
     connect(m_generate, &QPushButton::clicked, this, &SuperLuckyPage::startRequested);
     connect(m_export, &QPushButton::clicked, this, &SuperLuckyPage::exportRequested);
-    auto* principle = new QGroupBox(QStringLiteral("超“吉”筛选原理"));
-    auto* principleText = new QLabel(QStringLiteral(
-        "从整个字库中组合名字，按五格、三才和八十一数理评分，只保留接近满分的“超吉”名字；"
-        "可按第二、三个字或全部字的五行筛选。"));
-    principleText->setWordWrap(true);
-    (new QVBoxLayout(principle))->addWidget(principleText);
+    // 超“吉”筛选原理 in one line under the boxes, so the list keeps the height of the page.
+    auto* principle = new QLabel(QStringLiteral(
+        "超“吉”筛选原理：从整个字库中组合名字，按五格、三才和八十一数理评分，只保留接近满分的"
+        "“超吉”名字；可按第二、三个字或全部字的五行筛选。"));
+    principle->setWordWrap(true);
+    grid->addWidget(principle, 2, 0, 1, 13);
 
     auto* buttons = new QHBoxLayout;
     m_commonOnly->setToolTip(QStringLiteral(
@@ -91,7 +91,6 @@ SuperLuckyPage::SuperLuckyPage(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(filters);
     layout->addWidget(m_list->frame(), 1);
-    layout->addWidget(principle);
     layout->addLayout(buttons);
 }
 
@@ -147,6 +146,34 @@ void SuperLuckyPage::SetRunState(const RunState& state) {
     m_pause->SetRunState(state);
     m_generate->setEnabled(!ownRun);
     m_export->setEnabled(!ownRun || state.IsHeld());
+}
+
+// The filters come back as the parent left them, through the boxes' own rules: a group that
+// excludes another unticks it, as a click would.
+void SuperLuckyPage::RestoreSettings(const SavedSettings& settings) {
+    m_commonOnly->setChecked(settings.superLuckyCommonOnly);
+    const QStringList groups = widgets::FromGbk(settings.superLuckyFilters).split(QLatin1Char('|'));
+    for (int group = 0; group < GroupCount; ++group) {
+        const QString stored = groups.value(group);
+        if (stored.startsWith(QLatin1Char('1')) != m_masters[group]->isChecked()) {
+            m_masters[group]->setChecked(!m_masters[group]->isChecked());
+            OnMasterClicked(static_cast<Group>(group));
+        }
+        for (QCheckBox* element : m_elements[group])
+            element->setChecked(stored.mid(1).contains(element->text()));
+    }
+}
+
+void SuperLuckyPage::StoreSettings(SavedSettings& settings) const {
+    settings.superLuckyCommonOnly = m_commonOnly->isChecked();
+    QStringList groups;
+    for (int group = 0; group < GroupCount; ++group) {
+        QString stored = m_masters[group]->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        for (QCheckBox* element : m_elements[group])
+            if (element->isChecked()) stored += element->text();
+        groups << stored;
+    }
+    settings.superLuckyFilters = widgets::ToGbk(groups.join(QLatin1Char('|')));
 }
 
 }  // namespace generation_ui

@@ -8,6 +8,7 @@
 #include "generation/GenerationInputs.h"
 #include "generation/ui/PauseButton.h"
 #include "generation/ui/RunState.h"
+#include "settings/SavedSettings.h"
 #include "widgets/ResultListView.h"
 
 namespace generation_ui {
@@ -15,7 +16,7 @@ namespace generation_ui {
 // Page 9, "超吉模式": the five-element filters, the 超吉 list and its buttons. The filters keep
 // their own rules: the position group (second, third character) and the all-characters group
 // exclude each other, while the two masters of one group may be checked together.
-class SuperLuckyPage : public QWidget {
+class SuperLuckyPage : public QWidget, public KeepsSavedSettings {
     Q_OBJECT
   public:
     // The four filter groups, in the order of SuperLuckyFilters.
@@ -45,6 +46,9 @@ class SuperLuckyPage : public QWidget {
 
     // A 超吉 run disables 生成 and 导出 until it ends; 导出 comes back while it is held.
     void SetRunState(const RunState& state);
+
+    void RestoreSettings(const SavedSettings& settings) override;
+    void StoreSettings(SavedSettings& settings) const override;
 
   signals:
     void chartElementsRequested();

@@ -42,8 +42,8 @@ class ReadingRoom : public QObject {
     // in view, whenever the chosen poem changes.
     void AttachPoemLists(widgets::ResultListView* poets, widgets::ResultListView* poems,
                          widgets::PageView* view);
-    // showPoemPage for the attached lists.
-    void ShowPoemPage();
+    // ShowPoem for the attached lists.
+    void ShowPoem();
 
     // A double-click on an English name (column 1) reads it aloud.
     void AttachEnglishNames(widgets::ResultListView* list);

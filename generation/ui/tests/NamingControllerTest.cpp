@@ -28,7 +28,7 @@
 #include "generation/ui/NamingController.h"
 #include "generation/ui/NamingModes.h"
 #include "generation/ui/NicknamePage.h"
-#include "generation/ui/PoemPage.h"
+#include "generation/ui/PoemNamingPage.h"
 #include "generation/ui/SuperLuckyPage.h"
 #include "generation/ui/WaitingWindow.h"
 #include "namedb/LoadNameDatabase.h"
@@ -51,7 +51,7 @@ std::string G(const char* utf8) { return ToGbk(QString::fromUtf8(utf8)); }
 struct NamingWindow {
     explicit NamingWindow(SqliteDatabase& db, const std::filesystem::path& exportFolder) {
         pages = {new ModeSelectionPage, new HighScorePage,   new SuperLuckyPage,
-                 new PoemPage,          new CombinationPage, new NicknamePage,
+                 new PoemNamingPage,    new CombinationPage, new NicknamePage,
                  new EnglishNamePage,   new ClassicPage,     &tabs};
         for (QWidget* page : std::initializer_list<QWidget*>{
                  pages.modeSelection, pages.highScore, pages.poem, pages.combination,
@@ -443,7 +443,7 @@ class NamingControllerTest : public QObject {
     // first of its title), 全选, 生成.
     void poemPickingAndNames() {
         NamingWindow& w = *m_window;
-        PoemPage* page = w.pages.poem;
+        PoemNamingPage* page = w.pages.poem;
         w.Choose(GenerationMode::Poem, QStringLiteral("李"));
         w.pages.modeSelection->startButton()->click();
         QCOMPARE(w.tabs.currentWidget(), page);
@@ -490,6 +490,17 @@ class NamingControllerTest : public QObject {
         page->usePoemButton()->click();
         QCOMPARE(page->characterBoxes().first()->text(), QStringLiteral("两"));
 
+        // 查找诗人 keeps the poets whose name holds the text; their poems follow.
+        page->poetFilter()->setText(QStringLiteral("杜"));
+        QCOMPARE(page->poets()->model()->Rows(),
+                 (std::vector<QStringList>{{QStringLiteral("2"), QStringLiteral("杜甫")}}));
+        QCOMPARE(page->poems()->model()->rowCount(), 1);
+        page->poetFilter()->setText(QStringLiteral("王"));
+        QCOMPARE(page->poets()->model()->rowCount(), 0);
+        QCOMPARE(page->poems()->model()->rowCount(), 0);
+        page->poetFilter()->clear();
+        QCOMPARE(page->poets()->model()->rowCount(), 2);
+
         page->poems()->clearSelection();
         page->usePoemButton()->click();
         QCOMPARE(m_messages.last(),
@@ -500,7 +511,7 @@ class NamingControllerTest : public QObject {
 
     // A long poem's boxes stand 15 to a row inside the scroll area.
     void poemBoxesFifteenToARow() {
-        PoemPage page;
+        PoemNamingPage page;
         std::vector<std::pair<QString, bool>> characters;
         for (int i = 0; i < 300; ++i) characters.emplace_back(QStringLiteral("月"), i % 2 == 0);
         page.SetPoemCharacters(characters);

@@ -1,4 +1,4 @@
-#include "generation/ui/PoemPage.h"
+#include "generation/ui/PoemNamingPage.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,7 +15,7 @@ namespace generation_ui {
 
 using widgets::Named;
 
-PoemPage::PoemPage(QWidget* parent)
+PoemNamingPage::PoemNamingPage(QWidget* parent)
     : QWidget(parent),
       m_innerTabs(Named(new QTabWidget, "高级选择夹2")),
       m_choosePage(new QWidget),
@@ -37,7 +37,8 @@ PoemPage::PoemPage(QWidget* parent)
       m_list(new widgets::ResultListView("超级列表框_诗名列表", widgets::NameListColumns(),
                                          widgets::NameListNumericColumns(),
                                          widgets::NameListHint())),
-      m_characterArea(Named(new QScrollArea, "滚动区_诗词字符")) {
+      m_characterArea(Named(new QScrollArea, "滚动区_诗词字符")),
+      m_poetFilter(Named(new QLineEdit, "编辑框_查找诗人")) {
     m_poemView->setAccessibleName(QStringLiteral("诗词内容"));
     auto* chooseLayout = new QGridLayout(m_choosePage);
     chooseLayout->addWidget(new QLabel(QStringLiteral("① 选择诗人")), 0, 0);
@@ -46,6 +47,10 @@ PoemPage::PoemPage(QWidget* parent)
     chooseLayout->addWidget(m_poets->frame(), 1, 0);
     chooseLayout->addWidget(m_poems->frame(), 1, 1);
     chooseLayout->addWidget(m_poemView, 1, 2);
+    m_poetFilter->setPlaceholderText(QStringLiteral("查找诗人"));
+    m_poetFilter->setAccessibleName(QStringLiteral("查找诗人"));
+    m_poetFilter->setClearButtonEnabled(true);
+    chooseLayout->addWidget(m_poetFilter, 2, 0);
     chooseLayout->addWidget(m_usePoem, 2, 2);
     chooseLayout->setColumnStretch(2, 2);
 
@@ -72,16 +77,17 @@ PoemPage::PoemPage(QWidget* parent)
     m_innerTabs->addTab(m_resultsPage, QStringLiteral("生成名字"));
     (new QVBoxLayout(this))->addWidget(m_innerTabs);
 
-    connect(m_selectAll, &QPushButton::clicked, this, &PoemPage::SelectAllBoxes);
-    connect(m_clearAll, &QPushButton::clicked, this, &PoemPage::ClearAllBoxes);
-    connect(m_invert, &QPushButton::clicked, this, &PoemPage::InvertBoxes);
+    connect(m_selectAll, &QPushButton::clicked, this, &PoemNamingPage::SelectAllBoxes);
+    connect(m_clearAll, &QPushButton::clicked, this, &PoemNamingPage::ClearAllBoxes);
+    connect(m_invert, &QPushButton::clicked, this, &PoemNamingPage::InvertBoxes);
     connect(m_poets->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &PoemPage::ListPoems);
-    connect(m_usePoem, &QPushButton::clicked, this, &PoemPage::UsePoem);
-    connect(m_generate, &QPushButton::clicked, this, &PoemPage::startRequested);
+            &PoemNamingPage::ListPoems);
+    connect(m_usePoem, &QPushButton::clicked, this, &PoemNamingPage::UsePoem);
+    connect(m_poetFilter, &QLineEdit::textChanged, this, &PoemNamingPage::FilterPoets);
+    connect(m_generate, &QPushButton::clicked, this, &PoemNamingPage::startRequested);
 }
 
-void PoemPage::RemovePoemCharacters() {
+void PoemNamingPage::RemovePoemCharacters() {
     m_boxes.clear();
     m_boxHolder = new QWidget;
     auto* grid = new QGridLayout(m_boxHolder);
@@ -91,7 +97,7 @@ void PoemPage::RemovePoemCharacters() {
     m_characterArea->setWidget(m_boxHolder);  // deletes the previous holder and its boxes
 }
 
-void PoemPage::SetPoemCharacters(const std::vector<std::pair<QString, bool>>& characters) {
+void PoemNamingPage::SetPoemCharacters(const std::vector<std::pair<QString, bool>>& characters) {
     RemovePoemCharacters();
     auto* grid = static_cast<QGridLayout*>(m_boxHolder->layout());
     int index = 0;
@@ -105,38 +111,38 @@ void PoemPage::SetPoemCharacters(const std::vector<std::pair<QString, bool>>& ch
     }
 }
 
-QStringList PoemPage::TickedCharacters() const {
+QStringList PoemNamingPage::TickedCharacters() const {
     QStringList ticked;
     for (QCheckBox* box : m_boxes)
         if (box->isChecked()) ticked << box->text();
     return ticked;
 }
 
-void PoemPage::SelectAllBoxes() {
+void PoemNamingPage::SelectAllBoxes() {
     for (QCheckBox* box : m_boxes) box->setChecked(true);
 }
 
-void PoemPage::ClearAllBoxes() {
+void PoemNamingPage::ClearAllBoxes() {
     for (QCheckBox* box : m_boxes) box->setChecked(false);
 }
 
-void PoemPage::InvertBoxes() {
+void PoemNamingPage::InvertBoxes() {
     for (QCheckBox* box : m_boxes) box->setChecked(!box->isChecked());
 }
 
-void PoemPage::SetDatabaseSource(std::function<SqliteDatabase*()> database) {
+void PoemNamingPage::SetDatabaseSource(std::function<SqliteDatabase*()> database) {
     m_database = std::move(database);
 }
 
-SqliteDatabase* PoemPage::Database() const { return m_database ? m_database() : nullptr; }
+SqliteDatabase* PoemNamingPage::Database() const { return m_database ? m_database() : nullptr; }
 
-void PoemPage::Tip(const QString& text, bool error) {
+void PoemNamingPage::Tip(const QString& text, bool error) {
     widgets::MessageBoxes::Show(
         window(), text, QStringLiteral("提示"),
         error ? widgets::MessageBoxes::Icon::Error : widgets::MessageBoxes::Icon::None);
 }
 
-void PoemPage::ListPoets() {
+void PoemNamingPage::ListPoets() {
     SqliteDatabase* database = Database();
     if (!database) return;
     std::vector<QStringList> rows;
@@ -148,15 +154,24 @@ void PoemPage::ListPoets() {
     } catch (const DatabaseError& error) {
         Tip(QStringLiteral("读取诗人列表失败：") + widgets::FromGbk(error.what()), true);
     }
-    m_poets->model()->SetRows(std::move(rows));
+    m_allPoets = std::move(rows);
     m_innerTabs->setCurrentWidget(m_choosePage);
+    FilterPoets();
+}
+
+void PoemNamingPage::FilterPoets() {
+    const QString wanted = m_poetFilter->text().trimmed();
+    std::vector<QStringList> rows;
+    for (const QStringList& row : m_allPoets)
+        if (wanted.isEmpty() || row.value(1).contains(wanted)) rows.push_back(row);
+    m_poets->model()->SetRows(std::move(rows));
     if (m_poets->model()->rowCount() > 0)
         m_poets->selectRow(0);  // lists the first poet's poems
     else
         ListPoems();
 }
 
-void PoemPage::ListPoems() {
+void PoemNamingPage::ListPoems() {
     m_poemTitles.clear();
     m_poemsPoet.clear();
     std::vector<QStringList> rows;
@@ -178,7 +193,7 @@ void PoemPage::ListPoems() {
     if (m_poems->model()->rowCount() > 0) m_poems->selectRow(0);
 }
 
-void PoemPage::UsePoem() {
+void PoemNamingPage::UsePoem() {
     RemovePoemCharacters();
     const int row = m_poems->SelectedRow();
     if (row < 0) {
@@ -205,6 +220,6 @@ void PoemPage::UsePoem() {
     m_innerTabs->setCurrentWidget(m_charactersPage);
 }
 
-void PoemPage::ShowResults() { m_innerTabs->setCurrentWidget(m_resultsPage); }
+void PoemNamingPage::ShowResults() { m_innerTabs->setCurrentWidget(m_resultsPage); }
 
 }  // namespace generation_ui
