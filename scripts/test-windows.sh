@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Cross-builds the core and babyname-cli.exe for 64-bit Windows (no Qt) and runs their whole test
+# suite under wine, then checks that babyname-cli.exe prints byte for byte what the Linux program
+# prints. Usage: scripts/test-windows.sh [FOLDER] (default build-windows).
+#
+# SQLite for Windows is compiled from the amalgamation that the npm package better-sqlite3 ships,
+# with the options the program relies on; GoogleTest from Debian's sources in /usr/src/googletest.
+# Both land in FOLDER/deps and are built once. Set BABYNAME_SETUP_DONE=1 when scripts/setup.sh has
+# already run (scripts/test.sh does).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+folder=${1:-build-windows}
+mkdir -p "$folder"
+folder=$(cd "$folder" && pwd)
+deps=$folder/deps
+jobs=$(nproc)
+sqlite_package=better-sqlite3@12.6.2
+
+[ "${BABYNAME_SETUP_DONE:-}" = 1 ] || bash scripts/setup.sh
+
+packages=(g++-mingw-w64-x86-64-posix wine wine64 cmake ninja-build googletest)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+wine=""
+for candidate in /usr/lib/wine/wine64 "$(command -v wine64 || true)" "$(command -v wine || true)"; do
+  if [ -n "$candidate" ] && [ -x "$candidate" ]; then
+    wine=$candidate
+    break
+  fi
+done
+export WINEPREFIX=$folder/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+if [ -z "$wine" ] || ! "$wine" cmd /c exit 0 >/dev/null 2>&1; then
+  echo "== SKIPPED: wine cannot run programs on this machine; the Windows build was not tested" >&2
+  exit 0
+fi
+
+launcher=()
+ccache=()
+if command -v ccache >/dev/null 2>&1; then
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  ccache=(ccache)
+fi
+toolchain=$root/cmake/mingw-w64-x86_64.cmake
+
+# SQLite, as one static library; the stamp names the package, so a new version rebuilds it.
+if [ "$(cat "$deps/sqlite.stamp" 2>/dev/null)" != "$sqlite_package" ]; then
+  echo "== SQLite for Windows ($sqlite_package)"
+  rm -rf "$deps/sqlite-src" && mkdir -p "$deps/sqlite-src" "$deps/include" "$deps/lib"
+  (cd "$deps/sqlite-src" && npm pack "$sqlite_package" --silent --loglevel=error >/dev/null &&
+    tar xzf better-sqlite3-*.tgz package/deps/sqlite3/sqlite3.c package/deps/sqlite3/sqlite3.h)
+  amalgamation=$deps/sqlite-src/package/deps/sqlite3
+  # DBSTAT lets the tests find a table's pages; the rest are the options of Debian's build.
+  "${ccache[@]}" x86_64-w64-mingw32-gcc-posix -O2 -c "$amalgamation/sqlite3.c" \
+    -o "$deps/sqlite-src/sqlite3.o" -DSQLITE_THREADSAFE=1 -DSQLITE_ENABLE_DBSTAT_VTAB \
+    -DSQLITE_ENABLE_COLUMN_METADATA -DSQLITE_ENABLE_FTS3 -DSQLITE_ENABLE_FTS4 \
+    -DSQLITE_ENABLE_FTS5 -DSQLITE_ENABLE_RTREE -DSQLITE_ENABLE_MATH_FUNCTIONS \
+    -DSQLITE_SECURE_DELETE -DSQLITE_ENABLE_UNLOCK_NOTIFY -DSQLITE_MAX_SCHEMA_RETRY=25 \
+    -DSQLITE_MAX_VARIABLE_NUMBER=250000
+  rm -f "$deps/lib/libsqlite3.a"
+  x86_64-w64-mingw32-ar rcs "$deps/lib/libsqlite3.a" "$deps/sqlite-src/sqlite3.o"
+  cp "$amalgamation/sqlite3.h" "$deps/include/"
+  echo "$sqlite_package" >"$deps/sqlite.stamp"
+fi
+
+if [ ! -f "$deps/lib/cmake/GTest/GTestConfig.cmake" ]; then
+  echo "== GoogleTest for Windows"
+  cmake -S /usr/src/googletest -B "$deps/googletest-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$deps" -DBUILD_GMOCK=OFF \
+    "${launcher[@]}" >/dev/null
+  cmake --build "$deps/googletest-build" -j "$jobs" --target install >/dev/null
+fi
+
+echo "== Core and babyname-cli for Windows, tests under wine"
+cmake -S . -B "$folder/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DBABYNAME_WINDOWS_DEPS="$deps" \
+  -DBABYNAME_WITH_QT=OFF -DBABYNAME_WITH_BENCH=OFF "${launcher[@]}" >/dev/null
+cmake --build "$folder/build" -j "$jobs"
+ctest --test-dir "$folder/build" --output-on-failure --no-tests=error -j "$jobs"
