@@ -6,7 +6,8 @@
 # SQLite for Windows is compiled from the amalgamation that the npm package better-sqlite3 ships,
 # with the options the program relies on; GoogleTest from Debian's sources in /usr/src/googletest.
 # Both land in FOLDER/deps and are built once. Set BABYNAME_SETUP_DONE=1 when scripts/setup.sh has
-# already run (scripts/test.sh does).
+# already run, and BABYNAME_LINUX_CLI to a freshly built Linux babyname-cli to compare with
+# (scripts/test.sh does both).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -39,7 +40,7 @@ for candidate in /usr/lib/wine/wine64 "$(command -v wine64 || true)" "$(command 
     break
   fi
 done
-export WINEPREFIX=$folder/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$folder/build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 if [ -z "$wine" ] || ! "$wine" cmd /c exit 0 >/dev/null 2>&1; then
   echo "== SKIPPED: wine cannot run programs on this machine; the Windows build was not tested" >&2
   exit 0
@@ -87,3 +88,57 @@ cmake -S . -B "$folder/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBABYNAME_WITH_QT=OFF -DBABYNAME_WITH_BENCH=OFF "${launcher[@]}" >/dev/null
 cmake --build "$folder/build" -j "$jobs"
 ctest --test-dir "$folder/build" --output-on-failure --no-tests=error -j "$jobs"
+
+# The same answers as on Linux, byte for byte, from the database beside the program (bin/data).
+# scripts/test.sh hands over the program it has just built; alone, this script builds its own.
+linux_cli=${BABYNAME_LINUX_CLI:-}
+if [ -z "$linux_cli" ]; then
+  echo "== babyname-cli for Linux, to compare with"
+  cmake -S . -B "$folder/linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBABYNAME_WITH_QT=OFF -DBABYNAME_WITH_BENCH=OFF "${launcher[@]}" >/dev/null
+  cmake --build "$folder/linux" -j "$jobs" --target babyname-cli
+  linux_cli=$folder/linux/bin/babyname-cli
+fi
+echo "== babyname-cli.exe under wine against $linux_cli"
+windows_cli=$folder/build/bin/babyname-cli.exe
+compare=$folder/compare
+rm -rf "$compare" && mkdir -p "$compare/linux" "$compare/windows"
+commands=(
+  "score 李 明华 --report 评分报告.html"
+  "score 欧阳 靖"
+  "generate --mode 高分 --surname 李 --seed 1 --export 高分名单.txt"
+  "generate --mode 超吉 --surname 王 --sex 女 --second 木 --third 水 --seed 7"
+  "generate --mode 诗词 --surname 张 --chars 春江花月夜 --seed 3"
+  "generate --mode 经典 --surname 陈 --length 1 --seed 5"
+  "generate --mode 组合 --surname 李 --chars 明华秀"
+  "generate --mode 起小名 --surname 刘 --nickname AA --seed 2"
+  "generate --mode 起英文名 --surname 李 --english-given 明 --english-sex 1"
+  "pillars 2013-01-05 12:33:33"
+  "bazi 2014-2-4 6"
+  "elements 2013-01-01 0"
+  "lunar 2020-5-23"
+  "quality 范 统"
+  "quality 李 勐渗"
+)
+failed=0
+for i in "${!commands[@]}"; do
+  read -r -a words <<<"${commands[$i]}"
+  set +e
+  (cd "$compare/linux" && "$linux_cli" "${words[@]}" >"../linux-$i.out" 2>/dev/null)
+  linux_exit=$?
+  (cd "$compare/windows" && "$wine" "$windows_cli" "${words[@]}" >"../windows-$i.out" 2>/dev/null)
+  windows_exit=$?
+  set -e
+  if [ "$linux_exit" != "$windows_exit" ] || ! cmp -s "$compare/linux-$i.out" "$compare/windows-$i.out"; then
+    echo "differs: babyname-cli ${commands[$i]} (exit $linux_exit on Linux, $windows_exit on Windows)"
+    cmp "$compare/linux-$i.out" "$compare/windows-$i.out" || true
+    failed=1
+  elif [ ! -s "$compare/linux-$i.out" ]; then
+    echo "no output: babyname-cli ${commands[$i]}"
+    failed=1
+  fi
+done
+# The files they wrote: the same names, the same bytes.
+diff -r "$compare/linux" "$compare/windows" || failed=1
+[ "$failed" = 0 ] || exit 1
+echo "${#commands[@]} commands print and write the same bytes on Windows as on Linux"
