@@ -235,6 +235,31 @@ WriteFileResult WriteAndRename(const fs::path& target, std::string_view bytes, b
 
 #endif
 
+// What the system said, in UTF-8. On Windows the standard library gives the system's text in the
+// ANSI code page (GBK on a Chinese system), which would garble a UTF-8 message; the wide text
+// does not.
+std::string SystemMessage(const std::error_code& code) {
+#ifdef _WIN32
+    if (code.category() == std::system_category()) {
+        wchar_t* text = nullptr;
+        DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                          FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, DWORD(code.value()), 0,
+                                      reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        if (length > 0 && text) {
+            while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n' ||
+                                  text[length - 1] == L' '))
+                --length;
+            const std::string utf8 = Utf8FromPath(fs::path(std::wstring(text, length)));
+            LocalFree(text);
+            return utf8;
+        }
+        if (text) LocalFree(text);
+    }
+#endif
+    return code.message();
+}
+
 }  // namespace
 
 WriteFileResult WriteFileAtomically(const fs::path& file, std::string_view bytes) {
@@ -279,7 +304,7 @@ std::string WriteFileResult::Message() const {
             reason = "无法替换原文件";
             break;
     }
-    if (systemError) reason += " (" + systemError.message() + ")";
+    if (systemError) reason += " (" + SystemMessage(systemError) + ")";
     return "无法写入 " + Utf8FromPath(target) + ": " + reason;
 }
 

@@ -244,6 +244,7 @@ TEST(WriteFileAtomically, AHeldTargetKeepsTheOldFile) {
     const files::WriteFileResult result = WriteFileAtomically(file, "new");
     CloseHandle(holder);
     EXPECT_EQ(result.error, WriteFileError::RenameFailed) << result.Message();
+    EXPECT_NE(result.Message().find("NameList.txt"), std::string::npos);
     EXPECT_EQ(ReadAll(file), "old");
     EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{"NameList.txt"});
     ASSERT_TRUE(WriteFileAtomically(file, "new"));
