@@ -10,8 +10,3 @@ void DatabaseLoading::ShowLoadFailure(const std::string& gbkText) {
     QMetaObject::invokeMethod(
         this, [this, message] { emit Failed(message); }, Qt::QueuedConnection);
 }
-
-void DatabaseLoading::NotifyFinished() {
-    QMetaObject::invokeMethod(
-        this, [this] { emit Finished(); }, Qt::QueuedConnection);
-}

@@ -6,19 +6,16 @@
 
 #include "namedb/LoadNameDatabase.h"
 
-// The window's ear on the loading thread: the loader's failure and its end arrive here on that
-// thread and are handed over to the window thread as signals, where a failure is shown as an
-// error box titled "信息：".
+// The window's ear on the loading thread: the loader's failure arrives here on that thread and
+// is handed over to the window thread as a signal, where it is shown as an error box.
 class DatabaseLoading : public QObject, public LoadFailureSink {
     Q_OBJECT
   public:
     explicit DatabaseLoading(QObject* parent = nullptr) : QObject(parent) {}
 
-    // Both are called on the loading thread.
+    // Called on the loading thread.
     void ShowLoadFailure(const std::string& gbkText) override;
-    void NotifyFinished();
 
   signals:
     void Failed(const QString& message);
-    void Finished();
 };

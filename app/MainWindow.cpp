@@ -7,10 +7,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -33,7 +35,7 @@
 #include "generation/ui/NamingController.h"
 #include "generation/ui/NamingModes.h"
 #include "generation/ui/NicknamePage.h"
-#include "generation/ui/PoemPage.h"
+#include "generation/ui/PoemNamingPage.h"
 #include "generation/ui/SuperLuckyPage.h"
 #include "knowledge/ui/ReadingRoom.h"
 #include "numerology/ui/CharacterQueryWindow.h"
@@ -41,6 +43,7 @@
 #include "numerology/ui/NameDetailOpener.h"
 #include "numerology/ui/PageWindow.h"
 #include "numerology/ui/ScorePage.h"
+#include "quality/NameQualityReport.h"
 #include "widgets/FormRows.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
@@ -116,21 +119,20 @@ QString DatabaseProblem(const QString& detail, const QString& file) {
 
 MainWindow::MainWindow(ProgramSession& session) : QMainWindow(), m_session(session) {
     setWindowTitle(QStringLiteral("禾朗宝宝起名软件"));
-    move(50, 50);
-    resize(729, 513);
+    PlaceOnScreen();
 
     BuildMenus();
     BuildToolbar();
     BuildPages();
     BuildStatusBar();
-    m_settings = new SettingsKeeper(m_session.settings(), *this);
+    ConnectSettings();
     ConnectNameDetail();
     ConnectChartElements();
     ConnectReadingRoom();
 
     connect(&m_session.loading(), &DatabaseLoading::Failed, this, [this](const QString& message) {
         const QString file =
-            QString::fromStdU16String((m_session.dataDirectory() / "namedata.db").u16string());
+            QString::fromStdU16String((m_session.dataFolder() / "namedata.db").u16string());
         m_databaseProblem = DatabaseProblem(message, file);
         widgets::MessageBoxes::Show(
             this,
@@ -145,7 +147,7 @@ MainWindow::~MainWindow() { ShutDown(); }
 void MainWindow::BuildPages() {
     m_modeSelection = new generation_ui::ModeSelectionPage;
     m_highScore = new generation_ui::HighScorePage;
-    m_poem = new generation_ui::PoemPage;
+    m_poem = new generation_ui::PoemNamingPage;
     m_combination = new generation_ui::CombinationPage;
     m_nickname = new generation_ui::NicknamePage;
     m_english = new generation_ui::EnglishNamePage;
@@ -172,16 +174,34 @@ void MainWindow::BuildPages() {
     ConnectNaming();
 }
 
-// Starting, pausing and exporting the naming runs belongs to the naming controller.
+// Starting, pausing and exporting the naming runs belongs to the naming controller; the pages
+// switch their own buttons from the run's state, the window only its 模式选择.
 void MainWindow::ConnectNaming() {
     generation_ui::NamingPages pages{m_modeSelection, m_highScore,   m_superLucky,
                                      m_poem,          m_combination, m_nickname,
                                      m_english,       m_classic,     m_pages};
-    generation_ui::NamingServices services{
-        &m_session.runs(), [this] { return NeededDatabase(); }, m_session.exportDirectory(),
-        [this](WindowControl control, bool enabled) { SetRunControlEnabled(control, enabled); },
-        this};
+    generation_ui::NamingServices services{&m_session.runs(), [this] { return NeededDatabase(); },
+                                           m_session.exportFolder(), this};
     m_naming = new generation_ui::NamingController(pages, std::move(services), this);
+    connect(m_naming, &generation_ui::NamingController::runStateChanged, this,
+            &MainWindow::FollowRunState);
+}
+
+// 模式选择 (toolbar button and menu item) rests while a run goes on; a held run gives it back.
+void MainWindow::FollowRunState(const generation_ui::RunState& state) {
+    const bool enabled = !state.IsActive() || state.IsHeld();
+    navigationAction(Destination::ModeSelection)->setEnabled(enabled);
+    m_navigationMenuItems[int(Destination::ModeSelection)]->setEnabled(enabled);
+}
+
+// Each page keeps its own saved values; the records reach the disk the moment they change, so a
+// crash or a power cut loses none, and the inputs go along with them.
+void MainWindow::ConnectSettings() {
+    m_settings = new SettingsKeeper(m_session.settings(),
+                                    {this, m_modeSelection, m_highScore, m_superLucky,
+                                     m_combination, m_english, m_score, m_records},
+                                    this);
+    connect(m_records, &RecordsPage::recordsChanged, m_settings, &SettingsKeeper::SaveSettings);
 }
 
 void MainWindow::BuildMenus() {
@@ -189,7 +209,7 @@ void MainWindow::BuildMenus() {
     const char* navigation[] = {"模式选择", "生辰八字", "姓名评分", "爱名列表", "新华字典"};
     for (int i = 0; i < 5; ++i) {
         QAction* action = operations->addAction(QString::fromUtf8(navigation[i]));
-        connect(action, &QAction::triggered, this, [this, i] { Navigate(i * 2); });
+        connect(action, &QAction::triggered, this, [this, i] { Navigate(Destination(i)); });
         m_navigationMenuItems << action;
     }
     operations->addSeparator();
@@ -197,10 +217,14 @@ void MainWindow::BuildMenus() {
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
 
     QMenu* parenting = menuBar()->addMenu(QStringLiteral("育儿知识[&Y]"));
-    auto addCategory = [](QMenu* menu, const char* category, const char* table) {
+    // Every item of the two knowledge menus opens the articles of the category it names.
+    auto addCategory = [this](QMenu* menu, const char* category, const char* table) {
         QAction* action = menu->addAction(QString::fromUtf8(category));
-        action->setData(QStringList{QString::fromUtf8(table), QString::fromUtf8(category)});
         action->setObjectName(QStringLiteral("菜单_") + QString::fromUtf8(category));
+        connect(action, &QAction::triggered, this,
+                [this, table = QString::fromUtf8(table), category = QString::fromUtf8(category)] {
+                    ShowArticles(table, category);
+                });
     };
     auto addSubmenu = [&](const KnowledgeMenu& submenu) {
         QMenu* menu = parenting->addMenu(QString::fromUtf8(submenu.title));
@@ -246,7 +270,7 @@ void MainWindow::BuildToolbar() {
         QAction* action = m_toolbar->addAction(style()->standardIcon(buttons[i].second),
                                                QString::fromUtf8(buttons[i].first));
         action->setObjectName(QStringLiteral("工具条按钮%1").arg(i * 2));
-        connect(action, &QAction::triggered, this, [this, i] { Navigate(i * 2); });
+        connect(action, &QAction::triggered, this, [this, i] { Navigate(Destination(i)); });
         m_navigationActions << action;
         m_toolbar->addSeparator();
     }
@@ -261,15 +285,38 @@ void MainWindow::BuildStatusBar() {
     statusBar()->addWidget(m_statusText, 1);
 }
 
+QSize MainWindow::DefaultSize(const QRect& available) {
+    return {std::min(1000, available.width() - 40), std::min(700, available.height() - 40)};
+}
+
+// The first start: large enough for the lists to show a good many names, in the middle of the
+// screen. Later starts take the place and size the window was left at.
+void MainWindow::PlaceOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QSize size = DefaultSize(available);
+    resize(size);
+    move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void MainWindow::RestoreSettings(const SavedSettings& settings) {
+    if (!settings.windowGeometry.empty())
+        restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(settings.windowGeometry)));
+}
+
+void MainWindow::StoreSettings(SavedSettings& settings) const {
+    settings.windowGeometry = saveGeometry().toBase64().toStdString();
+}
+
 void MainWindow::StartUp() {
-    Skins::Apply(Skins::kStartupSkin);
+    m_skins.Start();
+    // The saved inputs first: the window opens where it was left.
+    m_settings->LoadSettings();
     show();
-    m_skinNumber = 1;
     m_modeSelection->birthDate()->Reset();
     m_birthChart->SetNamingDateSource([this] { return m_modeSelection->birthDate()->Texts(); });
     m_birthChart->Query();
     SetModeStatus(0);
-    m_settings->LoadSettings();
     // Working folders of runs that were killed (the pronunciation's sounds).
     files::RemoveLeftoverWorkFolders(QDir::tempPath().toStdU16String(), "babyname");
     m_session.StartLoading();
@@ -284,95 +331,45 @@ void MainWindow::SetModeStatus(int modeIndex) {
 
 QString MainWindow::statusText() const { return m_statusText->text(); }
 
-void MainWindow::Navigate(int index) {
-    switch (index) {
-        case 0:
+void MainWindow::Navigate(Destination destination) {
+    switch (destination) {
+        case Destination::ModeSelection:
             m_pages->setCurrentWidget(m_modeSelection);
             break;
-        case 2: {
+        case Destination::BirthChart: {
             QStringList date = m_modeSelection->birthDate()->Texts();
             m_birthChart->SetNamingDate(date.mid(0, 4));
             m_birthChart->ownDate()->Reset();
             m_pages->setCurrentWidget(m_birthChart);
             break;
         }
-        case 4:
+        case Destination::Score:
             m_score->surname()->setText(m_modeSelection->surname()->text());
             m_score->birthDate()->Reset();
             m_pages->setCurrentWidget(m_score);
             break;
-        case 6:
+        case Destination::Records:
             m_pages->setCurrentWidget(m_records);
             break;
-        case 8: {
+        case Destination::Dictionary: {
             // Modal over the main window, but shown rather than run in a loop of its own, so
             // nothing waits on it at exit.
             auto* dictionary = new numerology_ui::CharacterQueryWindow(
-                [this] { return NeededDatabase(); }, m_session.pagesDirectory(), this);
+                [this] { return NeededDatabase(); }, m_session.pagesFolder(), this);
             dictionary->setAttribute(Qt::WA_DeleteOnClose);
             dictionary->setWindowModality(Qt::ApplicationModal);
             dictionary->show();
             break;
         }
-        default:
-            break;
     }
 }
 
-void MainWindow::SetRunControlEnabled(WindowControl control, bool enabled) {
-    switch (control) {
-        case WindowControl::ModeSelection:
-            // Toolbar button 0 and its menu item lead to the same page.
-            m_navigationActions[0]->setEnabled(enabled);
-            m_navigationMenuItems[0]->setEnabled(enabled);
-            break;
-        case WindowControl::HighScorePause:
-            m_highScore->pauseButton()->setEnabled(enabled);
-            break;
-        case WindowControl::HighScoreRegenerate:
-            m_highScore->regenerateButton()->setEnabled(enabled);
-            break;
-        case WindowControl::HighScoreExport:
-            m_highScore->exportButton()->setEnabled(enabled);
-            break;
-        case WindowControl::SuperLuckyGenerate:
-            m_superLucky->generateButton()->setEnabled(enabled);
-            break;
-        case WindowControl::SuperLuckyPause:
-            m_superLucky->pauseButton()->setEnabled(enabled);
-            break;
-        case WindowControl::SuperLuckyExport:
-            m_superLucky->exportButton()->setEnabled(enabled);
-            break;
-        case WindowControl::NicknameGenerate:
-            m_nickname->generateButton()->setEnabled(enabled);
-            break;
-    }
-}
-
-void MainWindow::ShowRunPage(RunPage page) {
-    switch (page) {
-        case RunPage::HighScore:
-            m_pages->setCurrentWidget(m_highScore);
-            break;
-        case RunPage::PoemResults:
-            m_poem->innerTabs()->setCurrentWidget(m_poem->resultsPage());
-            break;
-        case RunPage::Classic:
-            m_pages->setCurrentWidget(m_classic);
-            break;
-    }
-}
-
-void MainWindow::ChangeSkin() {
-    if (m_skinNumber <= Skins::kCount) Skins::Apply(m_skinNumber);
-    if (m_skinNumber <= Skins::kCount) ++m_skinNumber;
-}
+void MainWindow::ChangeSkin() { m_skins.Step(); }
 
 void MainWindow::ConnectNameDetail() {
     m_nameDetail = new numerology_ui::NameDetailOpener([this] { return NeededDatabase(); },
-                                                       m_session.pagesDirectory(), this);
-    m_score->SetDatabase([this] { return NeededDatabase(); }, m_session.pagesDirectory());
+                                                       m_session.pagesFolder(), this);
+    m_score->SetDatabase([this] { return NeededDatabase(); }, m_session.pagesFolder());
     // The naming controller knows the surname of the run that made each list and splits the
     // generated names with it.
     connect(m_naming, &generation_ui::NamingController::nameDetailRequested, m_nameDetail,
@@ -401,12 +398,16 @@ void MainWindow::ConnectChartElements() {
              widgets::FromGbk(birthchart::elementName(strength->favourable[1]))});
         statusBar()->showMessage(widgets::FromGbk(birthchart::favourableSummary(*strength)));
     });
-    m_nameDetail->SetFavourableElementsSource([this] {
+    m_nameDetail->SetQualityPageMaker([this](SqliteDatabase& db, const NameEvaluation& evaluation,
+                                             const std::string& surname,
+                                             const std::string& givenName) {
         const std::optional<birthchart::ElementStrength>& strength =
             m_birthChart->elementStrength();
-        if (!strength || !m_birthChart->chartSeen()) return QString();
-        return widgets::FromGbk(birthchart::elementName(strength->favourable[0]) +
-                                birthchart::elementName(strength->favourable[1]));
+        const std::string favourable = strength && m_birthChart->chartSeen()
+                                           ? birthchart::elementName(strength->favourable[0]) +
+                                                 birthchart::elementName(strength->favourable[1])
+                                           : std::string();
+        return quality::NameQualityPageOf(db, evaluation, surname, givenName, favourable);
     });
 }
 
@@ -421,7 +422,7 @@ SqliteDatabase* MainWindow::NeededDatabase() {
 
 void MainWindow::OpenHelp() {
     auto* manual = new numerology_ui::PageWindow(QStringLiteral("使用帮助"), this);
-    if (manual->ShowUtf8PageFile(m_session.helpDirectory() / u"用户手册.html"))
+    if (manual->ShowUtf8PageFile(m_session.helpFolder() / u"用户手册.html"))
         manual->show();
     else
         delete manual;
@@ -429,19 +430,15 @@ void MainWindow::OpenHelp() {
 
 void MainWindow::OpenAbout() { (new AboutWindow)->show(); }
 
-// Every item of the two knowledge menus carries {table, category}; the reading room shows it.
+void MainWindow::ShowArticles(const QString& table, const QString& category) {
+    m_readingRoom->ShowArticleCategory(table, category);
+}
+
 void MainWindow::ConnectReadingRoom() {
     m_readingRoom = new knowledge_ui::ReadingRoom(
-        {[this] { return NeededDatabase(); }, m_session.pagesDirectory(),
-         knowledge_ui::ReadPronunciationSettings(m_session.dataDirectory())},
+        {[this] { return NeededDatabase(); }, m_session.pagesFolder(),
+         knowledge_ui::ReadPronunciationSettings(m_session.dataFolder())},
         this);
-    for (QAction* action : menuBar()->findChildren<QAction*>()) {
-        const QStringList tableAndCategory = action->data().toStringList();
-        if (tableAndCategory.size() != 2) continue;
-        connect(action, &QAction::triggered, this, [this, tableAndCategory] {
-            m_readingRoom->ShowArticleCategory(tableAndCategory[0], tableAndCategory[1]);
-        });
-    }
     m_readingRoom->AttachPoemLists(m_poem->poets(), m_poem->poems(), m_poem->poemView());
     m_readingRoom->AttachEnglishNames(m_english->list());
     connect(m_readingRoom->pronunciation(), &knowledge_ui::Pronunciation::statusMessage,

@@ -2,8 +2,8 @@
 
 #include <QMainWindow>
 
-#include "generation/GenerationInputs.h"
-#include "generation/GenerationObserver.h"
+#include "app/Skins.h"
+#include "settings/SavedSettings.h"
 
 class QAction;
 class QLabel;
@@ -15,9 +15,10 @@ class RecordsPage;
 class SettingsKeeper;
 class SqliteDatabase;
 namespace generation_ui {
+struct RunState;
 class ModeSelectionPage;
 class HighScorePage;
-class PoemPage;
+class PoemNamingPage;
 class CombinationPage;
 class NicknamePage;
 class EnglishNamePage;
@@ -39,38 +40,47 @@ class ReadingRoom;
 // The main window: menus, toolbar, status bar, the tab host with the eleven pages, navigation,
 // the pause buttons, skins and the orderly exit. The pages own their controls and rules; the
 // window only places them and switches between them.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public KeepsSavedSettings {
     Q_OBJECT
   public:
     explicit MainWindow(ProgramSession& session);
     ~MainWindow() override;
 
+    // Where the toolbar buttons and the 操作菜单 items lead, in their order.
+    enum class Destination { ModeSelection, BirthChart, Score, Records, Dictionary };
+
     // Fills the start-up state, shows the window and starts loading the name database.
     void StartUp();
-    // Toolbar button indices: 0 模式选择, 2 生辰八字, 4 姓名评分, 6 爱名列表, 8 新华字典.
-    void Navigate(int index);
+    void Navigate(Destination destination);
     // Stops a running generation, closes the database and ends the program's work.
     void ShutDown();
 
-    // What a naming run switches: its controls and its pages.
-    void SetRunControlEnabled(WindowControl control, bool enabled);
-    void ShowRunPage(RunPage page);
+    const SkinCycle& skins() const { return m_skins; }
 
-    int skinNumber() const { return m_skinNumber; }
+    // The size of a first start on a screen with this much room: fifteen and more rows of the
+    // 超吉 list on a 1366×768 screen.
+    static QSize DefaultSize(const QRect& available);
+
+    // The window's place and size.
+    void RestoreSettings(const SavedSettings& settings) override;
+    void StoreSettings(SavedSettings& settings) const override;
     QString statusText() const;
     int statusIcon() const { return m_statusIconIndex; }
 
     QTabWidget* pages() const { return m_pages; }
     QToolBar* toolbar() const { return m_toolbar; }
-    // Toolbar buttons 0, 2, 4, 6, 8 in order (their menu items trigger the same navigation).
+    // The toolbar buttons in the order of Destination (their menu items lead to the same places).
     const QList<QAction*>& navigationActions() const { return m_navigationActions; }
+    QAction* navigationAction(Destination destination) const {
+        return m_navigationActions[int(destination)];
+    }
     QAction* skinAction() const { return m_skinAction; }
     QAction* helpAction() const { return m_helpAction; }
     QAction* exitAction() const { return m_exitAction; }
 
     generation_ui::ModeSelectionPage* modeSelectionPage() const { return m_modeSelection; }
     generation_ui::HighScorePage* highScorePage() const { return m_highScore; }
-    generation_ui::PoemPage* poemPage() const { return m_poem; }
+    generation_ui::PoemNamingPage* poemNamingPage() const { return m_poem; }
     generation_ui::CombinationPage* combinationPage() const { return m_combination; }
     generation_ui::NicknamePage* nicknamePage() const { return m_nickname; }
     generation_ui::EnglishNamePage* englishNamePage() const { return m_english; }
@@ -86,18 +96,22 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void PlaceOnScreen();
     void BuildPages();
     void BuildMenus();
     void BuildToolbar();
     void BuildStatusBar();
     void SetModeStatus(int modeIndex);
     void ConnectNaming();
+    void FollowRunState(const generation_ui::RunState& state);
+    void ConnectSettings();
     void ChangeSkin();
     void ConnectNameDetail();
     void ConnectChartElements();
     void OpenHelp();
     void OpenAbout();
     void ConnectReadingRoom();
+    void ShowArticles(const QString& table, const QString& category);
     // The loaded name database for an action the user asked for; when there is none, says so
     // (what is wrong and what to do) and gives nullptr, so no button does nothing in silence.
     SqliteDatabase* NeededDatabase();
@@ -114,11 +128,11 @@ class MainWindow : public QMainWindow {
     QLabel* m_statusIcon = nullptr;
     QLabel* m_statusText = nullptr;
     int m_statusIconIndex = 0;
-    int m_skinNumber = 1;
+    SkinCycle m_skins;
 
     generation_ui::ModeSelectionPage* m_modeSelection = nullptr;
     generation_ui::HighScorePage* m_highScore = nullptr;
-    generation_ui::PoemPage* m_poem = nullptr;
+    generation_ui::PoemNamingPage* m_poem = nullptr;
     generation_ui::CombinationPage* m_combination = nullptr;
     generation_ui::NicknamePage* m_nickname = nullptr;
     generation_ui::EnglishNamePage* m_english = nullptr;

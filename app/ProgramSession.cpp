@@ -12,9 +12,9 @@ ProgramFolders ProgramFolders::AllIn(const std::filesystem::path& folder) {
     return {folder, folder / "data", folder / "data"};
 }
 
-ProgramSession::ProgramSession(const std::filesystem::path& programDirectory,
+ProgramSession::ProgramSession(const std::filesystem::path& programFolder,
                                LoadingNameDatabase::Loader load, std::filesystem::path settingsFile)
-    : ProgramSession(ProgramFolders::AllIn(programDirectory), std::move(load),
+    : ProgramSession(ProgramFolders::AllIn(programFolder), std::move(load),
                      std::move(settingsFile)) {}
 
 ProgramSession::ProgramSession(ProgramFolders folders, LoadingNameDatabase::Loader load,
@@ -34,17 +34,11 @@ void ProgramSession::StartLoading() {
     if (!m_names) return;
     LoadingNameDatabase::Loader load = m_load;
     if (!load) {
-        load = [file = dataDirectory() / "namedata.db"](SqliteDatabase& db, LoadFailureSink& sink) {
+        load = [file = dataFolder() / "namedata.db"](SqliteDatabase& db, LoadFailureSink& sink) {
             return LoadNameDatabase(db, file, sink);
         };
     }
-    m_names->StartLoading(
-        [this, load](SqliteDatabase& db, LoadFailureSink& sink) {
-            const bool loaded = load(db, sink);
-            m_loading.NotifyFinished();
-            return loaded;
-        },
-        &m_loading);
+    m_names->StartLoading(std::move(load), &m_loading);
 }
 
 void ProgramSession::ShutDown() {

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "app/DatabaseLoading.h"
-#include "app/SettingsFile.h"
 #include "generation/RunController.h"
 #include "namedb/LoadingNameDatabase.h"
+#include "settings/SettingsFile.h"
 
 // The folders the program reads and writes. Read-only files (data/ with the name database,
 // Help/) sit with the program; the pages the windows show and the exported lists are the user's
@@ -34,8 +34,8 @@ class ProgramSession {
     // where the settings and naming records are kept; without one they live in memory only.
     explicit ProgramSession(ProgramFolders folders, LoadingNameDatabase::Loader load = {},
                             std::filesystem::path settingsFile = {});
-    // All folders in one, for tests: ProgramFolders::AllIn(programDirectory).
-    explicit ProgramSession(const std::filesystem::path& programDirectory,
+    // All folders in one, for tests: ProgramFolders::AllIn(programFolder).
+    explicit ProgramSession(const std::filesystem::path& programFolder,
                             LoadingNameDatabase::Loader load = {},
                             std::filesystem::path settingsFile = {});
     ~ProgramSession();
@@ -52,10 +52,10 @@ class ProgramSession {
     DatabaseLoading& loading() { return m_loading; }
     SettingsFile& settings() { return m_settings; }
     // The read-only data folder: the name database and the dictionary's settings.
-    std::filesystem::path dataDirectory() const { return m_folders.readOnly / "data"; }
-    std::filesystem::path helpDirectory() const { return m_folders.readOnly / "Help"; }
-    const std::filesystem::path& pagesDirectory() const { return m_folders.pages; }
-    const std::filesystem::path& exportDirectory() const { return m_folders.exports; }
+    std::filesystem::path dataFolder() const { return m_folders.readOnly / "data"; }
+    std::filesystem::path helpFolder() const { return m_folders.readOnly / "Help"; }
+    const std::filesystem::path& pagesFolder() const { return m_folders.pages; }
+    const std::filesystem::path& exportFolder() const { return m_folders.exports; }
 
     // Starts loading the name database on its own thread; nothing waits for it.
     void StartLoading();

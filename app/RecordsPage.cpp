@@ -5,6 +5,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "widgets/GbkRows.h"
+
 namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
@@ -86,4 +88,12 @@ void RecordsPage::OpenRecord(int row) {
     const QString surname = lineBreak < 0 ? name : name.left(lineBreak);
     const QString givenName = lineBreak < 0 ? QString() : name.mid(lineBreak + 2);
     emit detailRequested(surname, givenName, name);
+}
+
+void RecordsPage::RestoreSettings(const SavedSettings& settings) {
+    SetRecords(widgets::FromGbkRows(settings.records));
+}
+
+void RecordsPage::StoreSettings(SavedSettings& settings) const {
+    settings.records = widgets::ToGbkRows<NamingRecord>(Records());
 }

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "settings/SavedSettings.h"
 #include "widgets/ResultListView.h"
 
 class QAction;
@@ -11,7 +12,7 @@ class QMenu;
 
 // Page 8, "起名记录": the names whose report the user has opened from a result list. A right
 // click offers "删除记录"; a double click opens a record's report again.
-class RecordsPage : public QWidget {
+class RecordsPage : public QWidget, public KeepsSavedSettings {
     Q_OBJECT
   public:
     explicit RecordsPage(QWidget* parent = nullptr);
@@ -32,6 +33,9 @@ class RecordsPage : public QWidget {
     std::vector<QStringList> Records() const;
     // Replaces the rows by these records (columns 1-7 each), numbered from 1.
     void SetRecords(const std::vector<QStringList>& records);
+
+    void RestoreSettings(const SavedSettings& settings) override;
+    void StoreSettings(SavedSettings& settings) const override;
 
   signals:
     // The records were added to or deleted from (not when SetRecords fills the list).

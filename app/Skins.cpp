@@ -4,10 +4,9 @@
 #include <QColor>
 #include <QPalette>
 
-namespace Skins {
 namespace {
 
-int g_current = 0;
+constexpr int kCount = SkinCycle::kCount;
 
 // Each skin is a hue around the colour wheel; every other one is a deeper tint, so neighbouring
 // skins differ clearly. Text stays dark on light backgrounds for readability of Chinese captions.
@@ -40,13 +39,20 @@ QPalette PaletteFor(int number) {
 
 }  // namespace
 
-bool Apply(int number) {
+bool SkinCycle::Apply(int number) {
     if (number < 1 || number > kCount) return false;
     QApplication::setPalette(PaletteFor(number));
-    g_current = number;
+    m_current = number;
     return true;
 }
 
-int Current() { return g_current; }
+void SkinCycle::Start() {
+    Apply(kStartupSkin);
+    m_next = 1;
+}
 
-}  // namespace Skins
+bool SkinCycle::Step() {
+    if (!Apply(m_next)) return false;
+    ++m_next;
+    return true;
+}

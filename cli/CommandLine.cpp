@@ -23,7 +23,7 @@ const char kUsage[] =
     "  lunar YYYY-MM-DD                     农历日期\n"
     "  bazi \"YYYY-MM-DD HH\"                 生辰八字报告\n"
     "  elements \"YYYY-MM-DD HH\"             八字五行强弱、日主、身强身弱与喜用\n"
-    "  quality 姓氏 名字                    名字品质: 字级、平仄、谐音、出处";
+    "  quality 姓氏 名字                    名字品质: 字级、用字、平仄、谐音、出处";
 
 struct CommandEntry {
     const char* name;

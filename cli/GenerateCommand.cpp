@@ -20,19 +20,18 @@ constexpr const char* kDefaultCombinationText = "圣诚杰泽鹤航轩辉皓君�
 // list (or the classic text) on standard output.
 class CliObserver : public GenerationObserver {
   public:
-    void ShowWaitingWindow() override {}
-    void CloseWaitingWindow() override {}
+    void RunStarted(GenerationMode) override {}
     void ShowMessage(const std::string& text, const std::string&, MessageIcon) override {
         cli::PrintError(text);
     }
-    void SetControlEnabled(WindowControl, bool) override {}
-    void ShowPage(RunPage) override {}
-    void RowsWritten(ResultList, const std::vector<ResultRow>&) override {}
+    void RowsReady(ResultList, const std::vector<ResultRow>&) override {}
     void ListFinished(ResultList, const std::vector<ResultRow>& rows) override {
         finishedRows = rows;
     }
-    void WriteClassicText(const std::string& text) override { classicText = text; }
-    void OpenDocument(const std::filesystem::path&) override {}
+    void ClassicTextReady(const std::string& text) override { classicText = text; }
+    void RunFinished(GenerationMode, RunOutcome outcome, const std::string& message) override {
+        if (outcome == RunOutcome::Failed) cli::PrintError(message);
+    }
 
     std::vector<ResultRow> finishedRows;
     std::string classicText;
@@ -225,9 +224,8 @@ int RunGenerateCommand(const CliContext& context) {
     }
     if (exportFile) {
         const files::WriteFileResult written =
-            mode == GenerationMode::Classic
-                ? ExportClassicText(observer.classicText, *exportFile, observer)
-                : ExportNameList(observer.finishedRows, *exportFile, observer);
+            mode == GenerationMode::Classic ? ExportClassicText(observer.classicText, *exportFile)
+                                            : ExportNameList(observer.finishedRows, *exportFile);
         if (!written) {
             cli::PrintErrorUtf8("generate: " + written.Message());
             return cli::kExitFailure;

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/SavedSettings.h"
-#include "app/SettingsFile.h"
+#include "settings/SavedSettings.h"
+#include "settings/SettingsFile.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "generation/GenerationInputs.h"
 
 // The lists a run writes into.
 enum class ResultList { HighScore, SuperLucky, Poem, Combination, Nickname, English };
@@ -13,53 +14,45 @@ enum class MessageIcon { None, Information, Warning, Error };
 // | 评分 for the Chinese lists, 编号 | 英文名 | 中文读音 | 相关含义 for the English list.
 using ResultRow = std::vector<std::string>;
 
-// The window's controls that a run enables and disables. The window maps each to its widgets.
-enum class WindowControl {
-    ModeSelection,        // toolbar button 0 and its menu item
-    HighScorePause,       // the 高分 page's pause button
-    HighScoreRegenerate,  // the 高分 page's "generate again" button
-    HighScoreExport,
-    SuperLuckyGenerate,
-    SuperLuckyPause,
-    SuperLuckyExport,
-    NicknameGenerate,
+// How a run ended.
+enum class RunOutcome {
+    Complete,  // it did all its work and left its list finished
+    Stopped,   // a new start or the exit stopped it; it delivered nothing afterwards
+    Failed,    // an error ended it; the message says what went wrong
 };
 
-// The pages a run brings to the front.
-enum class RunPage {
-    HighScore,    // the 高分 page of the main tabs
-    PoemResults,  // the result tab inside the 诗词 page
-    Classic,      // the 经典 page of the main tabs
-};
-
-// How a run talks to the window. Every call comes from the worker thread. Apart from ShowMessage,
-// a window must not wait for its own thread inside a call (it posts the work there instead): the
-// window thread's Stop waits for a call in progress. Once Stop has returned no further call is
-// made, except that a message box already on screen is still waited for; the window closes the
-// waiting window of a run it stops, and drops work it posted before the stop if it empties the
-// list after it.
+// What a run tells about itself. It speaks of the run only: which controls, pages or windows
+// follow from that is the window's business.
+//
+// The run's own reports (started, progress, rows, classic text, messages, complete or failed)
+// come from its worker thread. Held, resumed and stopped come from the thread that asked for
+// them (the window's), through the RunController, in the same call. Apart from ShowMessage,
+// a window must not wait for its own thread inside a call made on the worker (it posts the work
+// there instead): the window thread's Stop waits for a call in progress. Once Stop has returned
+// no further call of that run is made, except that a message box already on screen is still
+// waited for.
 class GenerationObserver {
   public:
     virtual ~GenerationObserver() = default;
 
-    virtual void ShowWaitingWindow() = 0;
-    virtual void CloseWaitingWindow() = 0;
-    // How far the preparation shown by the waiting window has come, where the run knows its
-    // total (the 超吉 pool); a window that shows no progress ignores it.
-    virtual void ShowProgress(int done, int total) {
+    virtual void RunStarted(GenerationMode mode) = 0;
+    // How far the preparation has come, where the run knows its total (the 超吉 pool).
+    virtual void ProgressMade(int done, int total) {
         (void)done;
         (void)total;
     }
-    // Shows a message box with an OK button and returns when the user has closed it.
+    // Rows found since the last call, to be shown after the rows found before them.
+    virtual void RowsReady(ResultList list, const std::vector<ResultRow>& rows) = 0;
+    // The list as the run leaves it: it replaces whatever the rows so far showed.
+    virtual void ListFinished(ResultList list, const std::vector<ResultRow>& rows) = 0;
+    // The names of the 经典 mode, as one text.
+    virtual void ClassicTextReady(const std::string& text) = 0;
+    virtual void RunHeld() {}
+    virtual void RunResumed() {}
+    // The last report of a run. message is empty unless the run failed (GBK).
+    virtual void RunFinished(GenerationMode mode, RunOutcome outcome,
+                             const std::string& message) = 0;
+    // A notice for the user during the run; returns when the user has read it.
     virtual void ShowMessage(const std::string& text, const std::string& title,
                              MessageIcon icon) = 0;
-    virtual void SetControlEnabled(WindowControl control, bool enabled) = 0;
-    virtual void ShowPage(RunPage page) = 0;
-    // Rows written since the last call, to be shown after the rows written before them.
-    virtual void RowsWritten(ResultList list, const std::vector<ResultRow>& rows) = 0;
-    // The list as the run leaves it: it replaces whatever the rows written so far showed.
-    virtual void ListFinished(ResultList list, const std::vector<ResultRow>& rows) = 0;
-    virtual void WriteClassicText(const std::string& text) = 0;
-    // Opens a written file with the desktop's program for it; failures go unreported.
-    virtual void OpenDocument(const std::filesystem::path& file) = 0;
 };

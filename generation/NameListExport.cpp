@@ -24,18 +24,11 @@ std::string NameListExportText(const std::vector<ResultRow>& rows) {
 }
 
 files::WriteFileResult ExportNameList(const std::vector<ResultRow>& rows,
-                                      const std::filesystem::path& file,
-                                      GenerationObserver& observer) {
-    files::WriteFileResult written = files::WriteFileAtomically(file, NameListExportText(rows));
-    // A failed write is told instead; opening would show an older file as if it were this one.
-    if (written) observer.OpenDocument(file);
-    return written;
+                                      const std::filesystem::path& file) {
+    return files::WriteFileAtomically(file, NameListExportText(rows));
 }
 
 files::WriteFileResult ExportClassicText(const std::string& classicText,
-                                         const std::filesystem::path& file,
-                                         GenerationObserver& observer) {
-    files::WriteFileResult written = files::WriteFileAtomically(file, classicText);
-    if (written) observer.OpenDocument(file);
-    return written;
+                                         const std::filesystem::path& file) {
+    return files::WriteFileAtomically(file, classicText);
 }

@@ -18,14 +18,11 @@ inline constexpr const char* kClassicExportFile = "ClassNameList.txt";
 std::string NameListExportText(const std::vector<ResultRow>& rows);
 
 // Writes the list export to file as GBK bytes with files::WriteFileAtomically, so a failed
-// write leaves the earlier export whole, then asks the window to open it; the open is attempted
-// even when the write failed. The result says whether the file was written and why not, so the
-// caller can tell the user.
+// write leaves the earlier export whole. The result says whether the file was written and why
+// not, so the caller can tell the user (and open only a file that was written).
 files::WriteFileResult ExportNameList(const std::vector<ResultRow>& rows,
-                                      const std::filesystem::path& file,
-                                      GenerationObserver& observer);
+                                      const std::filesystem::path& file);
 
-// Writes the classic text unchanged to file the same way, then opens it.
+// Writes the classic text unchanged to file the same way.
 files::WriteFileResult ExportClassicText(const std::string& classicText,
-                                         const std::filesystem::path& file,
-                                         GenerationObserver& observer);
+                                         const std::filesystem::path& file);

@@ -11,9 +11,8 @@
 void KeepCommonCharacters(std::vector<std::string>& characters,
                           quality::NameQualityChecker& checker) {
     checker.ReadAllLevels();
-    std::erase_if(characters, [&](const std::string& character) {
-        return !quality::IsCommonLevel(checker.Level(character));
-    });
+    std::erase_if(characters,
+                  [&](const std::string& character) { return !checker.IsCommonAndFit(character); });
 }
 
 void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname,

@@ -9,13 +9,14 @@ namespace quality {
 class NameQualityChecker;
 }
 
-// 只用常用字: keeps the characters of level 1 of the standard list, in their order. A database
-// without the level table keeps every character, since it cannot tell.
+// 只用常用字: keeps the characters of level 1 of the standard list that are fit for a name (not
+// 蚊, 贫, 愚), in their order. A database without the level table keeps every character it does
+// not call unfit, since it cannot tell.
 void KeepCommonCharacters(std::vector<std::string>& characters,
                           quality::NameQualityChecker& checker);
 
-// Within each score, names without findings (level-1 characters, tones that rise and fall, no
-// unfortunate sound) come first; the rows stay sorted by score, highest first, and each group
-// keeps the order in which its rows were found. Column 1 is surname + given name.
+// Within each score, names without findings (level-1 characters fit for a name, tones that rise and
+// fall, no unfortunate sound) come first; the rows stay sorted by score, highest first, and each
+// group keeps the order in which its rows were found. Column 1 is surname + given name.
 void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname,
                         quality::NameQualityChecker& checker);

@@ -13,14 +13,16 @@ void RunControl::Resume() {
     m_stateChanged.notify_all();
 }
 
-void RunControl::Stop() {
+bool RunControl::Stop() {
+    bool wasStopped = false;
     {
         std::lock_guard lock(m_stateMutex);
-        m_stopRequested.store(true, std::memory_order_release);
+        wasStopped = m_stopRequested.exchange(true, std::memory_order_acq_rel);
     }
     m_stateChanged.notify_all();
     // Wait for a write that passed its test before the flag was set.
     std::lock_guard delivery(m_deliveryMutex);
+    return !wasStopped && !m_endDelivered;
 }
 
 bool RunControl::WaitWhileHeld() {

@@ -12,8 +12,9 @@ class RunControl {
     void Hold();
     void Resume();
     // After Stop returns the run delivers nothing more: a delivery in progress is waited for, and
-    // every later one is refused.
-    void Stop();
+    // every later one is refused. True when this call cut the run short: it had not yet reported
+    // its end, and no earlier Stop had stopped it.
+    bool Stop();
 
     bool IsStopRequested() const { return m_stopRequested.load(std::memory_order_acquire); }
     bool IsHoldRequested() const { return m_holdRequested.load(std::memory_order_acquire); }
@@ -34,6 +35,15 @@ class RunControl {
         write();
         return true;
     }
+    // The run's last report: once it is delivered, a Stop no longer counts as cutting it short.
+    template <typename Write>
+    bool DeliverEnd(Write&& write) {
+        std::lock_guard lock(m_deliveryMutex);
+        if (IsStopRequested()) return false;
+        write();
+        m_endDelivered = true;
+        return true;
+    }
 
     // For the controller and tests: whether the run is waiting in a Checkpoint, and waiting for
     // that (or for the run's end) without polling.
@@ -50,6 +60,7 @@ class RunControl {
     std::atomic<bool> m_holdRequested{false};
     std::atomic<bool> m_stopRequested{false};
     std::recursive_mutex m_deliveryMutex;
+    bool m_endDelivered = false;  // guarded by m_deliveryMutex
 
     mutable std::mutex m_stateMutex;
     std::condition_variable m_stateChanged;

@@ -11,7 +11,7 @@ void RunController::Start(GenerationInputs inputs, GenerationObserver& observer,
     std::lock_guard lock(m_mutex);
     ReapFinishedWorkers();
     auto control = std::make_shared<RunControl>();
-    m_current = control;
+    m_current = {control, &observer, inputs.mode};
     std::thread thread([control, inputs = std::move(inputs), &observer, &database] {
         RunGeneration run(inputs, observer, database, *control);
         run.Execute();
@@ -22,43 +22,52 @@ void RunController::Start(GenerationInputs inputs, GenerationObserver& observer,
 
 // The controller's lock is never held while a run's switches are thrown: Stop waits for a write
 // in progress, and that write may itself call back into the controller.
-std::shared_ptr<RunControl> RunController::Current() const {
+RunController::CurrentRun RunController::Current() const {
     std::lock_guard lock(m_mutex);
     return m_current;
 }
 
 void RunController::Hold() {
-    if (auto control = Current()) control->Hold();
+    const CurrentRun run = Current();
+    if (!IsActive() || IsHeld()) return;
+    run.control->Hold();
+    run.observer->RunHeld();
 }
 
 void RunController::Resume() {
-    if (auto control = Current()) control->Resume();
+    const CurrentRun run = Current();
+    if (!IsHeld()) return;
+    run.control->Resume();
+    run.observer->RunResumed();
 }
 
 void RunController::Stop() {
-    if (auto control = Current()) control->Stop();
+    const CurrentRun run = Current();
+    if (run.control && run.control->Stop())
+        run.observer->RunFinished(run.mode, RunOutcome::Stopped, {});
 }
 
 bool RunController::IsActive() const {
-    auto control = Current();
-    return control && !control->IsStopRequested() && !control->IsFinished();
+    const CurrentRun run = Current();
+    return run.control && !run.control->IsStopRequested() && !run.control->IsFinished();
 }
 
 bool RunController::IsHeld() const {
-    auto control = Current();
-    return control && control->IsHoldRequested() && !control->IsFinished();
+    const CurrentRun run = Current();
+    return IsActive() && run.control->IsHoldRequested();
 }
 
 void RunController::WaitUntilFinished() {
-    if (auto control = Current()) control->WaitUntilFinished();
+    if (const CurrentRun run = Current(); run.control) run.control->WaitUntilFinished();
 }
 
 void RunController::WaitUntilHeldOrFinished() {
-    if (auto control = Current()) control->WaitUntilHeldOrFinished();
+    if (const CurrentRun run = Current(); run.control) run.control->WaitUntilHeldOrFinished();
 }
 
 void RunController::ShutDown(bool wait) {
-    Stop();
+    // At exit the observer may be gone already: the run is stopped without a report.
+    if (const CurrentRun run = Current(); run.control) run.control->Stop();
     if (!wait) return;
     std::vector<Worker> workers;
     {

@@ -13,9 +13,10 @@ class SqliteDatabase;
 
 // Runs one generation at a time on a worker thread. Called from the window thread: Start stops a
 // run that is still active before the new one begins; Hold, Resume and Stop act on the current run
-// between its steps. A stopped run may need a moment to reach its next step and end; it is joined
-// later (by the next Start or ShutDown) so the window thread never waits on a worker that is
-// itself waiting for a message box on the window thread.
+// between its steps, and tell the run's observer (held, resumed, finished as stopped) in the same
+// call, so the window's state follows the user's click at once. A stopped run may need a moment to
+// reach its next step and end; it is joined later (by the next Start or ShutDown) so the window
+// thread never waits on a worker that is itself waiting for a message box on the window thread.
 class RunController {
   public:
     RunController() = default;
@@ -25,6 +26,7 @@ class RunController {
 
     // The observer and database must outlive the run.
     void Start(GenerationInputs inputs, GenerationObserver& observer, SqliteDatabase& database);
+    // Each does nothing unless the current run is active (and, for Resume, held).
     void Hold();
     void Resume();
     void Stop();
@@ -45,10 +47,16 @@ class RunController {
         std::shared_ptr<RunControl> control;
         std::thread thread;
     };
-    std::shared_ptr<RunControl> Current() const;
+    // The run last started: its switches, and whom it reports to.
+    struct CurrentRun {
+        std::shared_ptr<RunControl> control;
+        GenerationObserver* observer = nullptr;
+        GenerationMode mode = GenerationMode::HighScore;
+    };
+    CurrentRun Current() const;
     void ReapFinishedWorkers();
 
     mutable std::mutex m_mutex;
-    std::shared_ptr<RunControl> m_current;
+    CurrentRun m_current;
     std::vector<Worker> m_workers;
 };

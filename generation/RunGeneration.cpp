@@ -75,17 +75,14 @@ void RunGeneration::Fail(const std::string& text) {
     std::vector<ResultRow>().swap(m_rows);
     try {
         if (m_scoringStarted) Deliver([&] { m_observer.ListFinished(m_scoringList, {}); });
-        CloseWaitingWindow();
-        ShowMessage(text, "错误", MessageIcon::Error);
-        FinishRun();
+        FinishRun(RunOutcome::Failed);
     } catch (const std::exception&) {
         // The window could not take the message either; the run is over all the same.
     }
 }
 
 void RunGeneration::ExecuteSteps() {
-    m_waitingWindowOpen = Deliver([&] { m_observer.ShowWaitingWindow(); });
-    SetEnabled(WindowControl::ModeSelection, false);
+    Deliver([&] { m_observer.RunStarted(m_inputs.mode); });
     if (m_inputs.surname.empty()) ShowMessage("请输入姓氏", kTip, MessageIcon::None);
     if (!Checkpoint()) return;
 
@@ -104,18 +101,12 @@ void RunGeneration::ExecuteSteps() {
         built = BuildNicknameCandidates();
     if (!built) return;
 
-    if (mode == GenerationMode::Poem || mode == GenerationMode::Combination ||
-        mode == GenerationMode::Nickname || mode == GenerationMode::English)
-        CloseWaitingWindow();
-
     if (mode != GenerationMode::Classic && mode != GenerationMode::English) {
         m_ratings = RatingTables::Load(m_database);
         ScoringProfile profile;
         if (mode == GenerationMode::HighScore) {
             profile.list = ResultList::HighScore;
             profile.maximumRows = 10000;
-            profile.pauseButton = WindowControl::HighScorePause;
-            profile.enabledAfterFinish = {WindowControl::HighScoreRegenerate};
             const bool withCharacter = m_inputs.generationCharacter.active;
             profile.threshold = m_inputs.nameLength == 2 && !withCharacter ? 90 : 0;
             if (m_inputs.nameLength == 2 && withCharacter)
@@ -124,9 +115,6 @@ void RunGeneration::ExecuteSteps() {
         } else if (mode == GenerationMode::SuperLucky) {
             profile.list = ResultList::SuperLucky;
             profile.maximumRows = 100000;
-            profile.pauseButton = WindowControl::SuperLuckyPause;
-            profile.enabledAfterFinish = {WindowControl::SuperLuckyGenerate,
-                                          WindowControl::SuperLuckyExport};
             const std::string rating = HeavenGridRating(m_inputs.surname, m_table, m_ratings);
             if (rating == "大凶")
                 profile.threshold = 96;
@@ -146,7 +134,7 @@ void RunGeneration::ExecuteSteps() {
         }
         if (!ScoreIntoList(profile)) return;
     }
-    FinishRun();
+    FinishRun(RunOutcome::Complete);
 }
 
 // ---- mode preparation ----------------------------------------------------------------------
@@ -206,10 +194,6 @@ void RunGeneration::AppendPoolCharacters(const std::string& text) {
 void RunGeneration::AppendSurnameCharacters() { AppendPoolCharacters(m_inputs.surname); }
 
 void RunGeneration::PrepareHighScore() {
-    for (WindowControl button : {WindowControl::HighScorePause, WindowControl::HighScoreRegenerate,
-                                 WindowControl::HighScoreExport})
-        SetEnabled(button, false);
-    Deliver([&] { m_observer.ShowPage(RunPage::HighScore); });
     std::vector<std::string> characters;
     characters = SplitCharacters(m_inputs.sex == Sex::Male ? MalePool() : FemalePool());
     ShufflePoolEntries(characters);
@@ -221,9 +205,6 @@ void RunGeneration::PrepareHighScore() {
 }
 
 void RunGeneration::PrepareSuperLucky() {
-    for (WindowControl button : {WindowControl::SuperLuckyGenerate, WindowControl::SuperLuckyPause,
-                                 WindowControl::SuperLuckyExport})
-        SetEnabled(button, false);
     m_pieces = SplitCharacters(m_inputs.sex == Sex::Male ? MalePool() : FemalePool());
     ShufflePoolEntries(m_pieces);
     if (m_inputs.commonOnly) KeepCommonOnly(m_pieces);
@@ -231,7 +212,6 @@ void RunGeneration::PrepareSuperLucky() {
 }
 
 void RunGeneration::PreparePoem() {
-    Deliver([&] { m_observer.ShowPage(RunPage::PoemResults); });
     std::string text;
     for (const std::string& caption : m_inputs.tickedPoemCharacters)
         if (!GbkContains(text, caption)) text += caption;
@@ -268,20 +248,19 @@ void RunGeneration::PrepareCombination() {
 }
 
 void RunGeneration::PrepareNickname() {
-    std::string text = NeutralPool();
-    if (!GbkContains(text, m_inputs.surname)) text += m_inputs.surname;
-    AppendPoolCharacters(text);
+    // The neutral pool holds the characters of both sexes' pools, so those they share come
+    // twice; each pet name is listed once.
+    std::unordered_set<std::string> seen;
+    for (std::string& character : SplitCharacters(NeutralPool()))
+        if (seen.insert(character).second) m_pieces.push_back(std::move(character));
+    if (!GbkContains(NeutralPool(), m_inputs.surname)) AppendSurnameCharacters();
 }
 
 void RunGeneration::RunClassic() {
-    Deliver([&] {
-        m_observer.ShowPage(RunPage::Classic);
-        m_observer.WriteClassicText("");
-    });
     std::vector<std::string> entries = ClassicListEntries(m_inputs.sex, m_inputs.nameLength);
     ShufflePoolEntries(entries);
     const std::string text = BuildClassicText(m_inputs.surname, entries, m_inputs.nameLength);
-    Deliver([&] { m_observer.WriteClassicText(text); });
+    Deliver([&] { m_observer.ClassicTextReady(text); });
 }
 
 void RunGeneration::RunEnglish() {
@@ -304,7 +283,7 @@ void RunGeneration::RunEnglish() {
             if (!rows[k].empty()) rows[k][0] = std::to_string(k + 1);
     }
     Deliver([&] {
-        m_observer.RowsWritten(ResultList::English, rows);
+        m_observer.RowsReady(ResultList::English, rows);
         m_observer.ListFinished(ResultList::English, rows);
     });
 }
@@ -403,7 +382,7 @@ bool RunGeneration::BuildSuperLuckyCandidates() {
         }
         if ((p + 1) % 64 == 0 || p + 1 == m_poolSize) {
             const int done = static_cast<int>(p + 1), total = static_cast<int>(m_poolSize);
-            Deliver([&] { m_observer.ShowProgress(done, total); });
+            Deliver([&] { m_observer.ProgressMade(done, total); });
         }
         if (!Checkpoint()) return false;
     }
@@ -432,7 +411,6 @@ bool RunGeneration::BuildNicknameCandidates() {
         }
         if (!Checkpoint()) return false;
     }
-    SetEnabled(WindowControl::NicknameGenerate, false);
     return true;
 }
 
@@ -454,7 +432,6 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     m_scoringStarted = true;
     m_lastFlush = std::chrono::steady_clock::now();
     const std::string& surname = m_inputs.surname;
-    bool firstRowDone = false;
     std::string givenName;
     for (const Candidate& candidate : m_candidates) {
         if (!Checkpoint()) return false;
@@ -470,11 +447,6 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
             FlushRows(profile.list);
             m_lastFlush = now;
         }
-        if (!firstRowDone && profile.pauseButton) {
-            firstRowDone = true;
-            CloseWaitingWindow();
-            SetEnabled(*profile.pauseButton, true);
-        }
         if (profile.maximumRows > 0 && m_rows.size() >= static_cast<size_t>(profile.maximumRows))
             break;
     }
@@ -485,12 +457,7 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     if (profile.list == ResultList::HighScore || profile.list == ResultList::SuperLucky)
         OrderByNameQuality(m_rows, m_inputs.surname, Quality());
     FinishResultList(m_rows);
-    const bool delivered = Deliver([&] {
-        m_observer.ListFinished(profile.list, m_rows);
-        for (WindowControl button : profile.enabledAfterFinish)
-            m_observer.SetControlEnabled(button, true);
-    });
-    return delivered;
+    return Deliver([&] { m_observer.ListFinished(profile.list, m_rows); });
 }
 
 ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName, int score) const {
@@ -514,16 +481,14 @@ void RunGeneration::FlushRows(ResultList list) {
     if (m_deliveredRows >= m_rows.size()) return;
     std::vector<ResultRow> batch(m_rows.begin() + static_cast<std::ptrdiff_t>(m_deliveredRows),
                                  m_rows.end());
-    if (Deliver([&] { m_observer.RowsWritten(list, batch); })) m_deliveredRows = m_rows.size();
+    if (Deliver([&] { m_observer.RowsReady(list, batch); })) m_deliveredRows = m_rows.size();
 }
 
-void RunGeneration::FinishRun() {
-    Deliver([&] {
-        m_observer.SetControlEnabled(WindowControl::ModeSelection, true);
-        m_observer.SetControlEnabled(WindowControl::NicknameGenerate, true);
-        m_observer.SetControlEnabled(WindowControl::HighScoreExport, true);
+void RunGeneration::FinishRun(RunOutcome outcome) {
+    m_control.DeliverEnd([&] {
+        m_observer.RunFinished(m_inputs.mode, outcome,
+                               outcome == RunOutcome::Failed ? m_failureText : std::string());
     });
-    CloseWaitingWindow();
 }
 
 // ---- talking to the window -----------------------------------------------------------------
@@ -538,13 +503,4 @@ void RunGeneration::ShowMessage(const std::string& text, const std::string& titl
     // Not under the delivery lock: the box waits for the user, and Stop must not wait for it.
     if (m_control.IsStopRequested()) return;
     m_observer.ShowMessage(text, title, icon);
-}
-
-void RunGeneration::SetEnabled(WindowControl control, bool enabled) {
-    Deliver([&] { m_observer.SetControlEnabled(control, enabled); });
-}
-
-void RunGeneration::CloseWaitingWindow() {
-    if (!m_waitingWindowOpen) return;
-    if (Deliver([&] { m_observer.CloseWaitingWindow(); })) m_waitingWindowOpen = false;
 }

@@ -22,10 +22,6 @@ struct ScoringProfile {
     int threshold = 0;
     // A full list stops the scoring: 10000 rows for 高分, 100000 for 超吉; 0 means never.
     int maximumRows = 0;
-    // Closes the waiting window and enables this pause button with the first row.
-    std::optional<WindowControl> pauseButton;
-    // Enabled once the list is finished.
-    std::vector<WindowControl> enabledAfterFinish;
 };
 
 // One generation run: builds the mode's pool, turns it into candidates, scores them and hands the
@@ -37,8 +33,8 @@ class RunGeneration {
                   RunControl& control);
 
     // Runs to the end, or until stopped. A database that cannot be read, memory that runs out or
-    // any other exception ends the run with a message box (and an empty list where rows were
-    // shown), never the program.
+    // any other exception ends the run as failed, with its message (and an empty list where rows
+    // were shown), never the program.
     void Execute();
     // Whether the run ended on such an error, and its message (GBK).
     bool Failed() const { return m_failed; }
@@ -84,14 +80,12 @@ class RunGeneration {
     bool ScoreIntoList(const ScoringProfile& profile);
     ResultRow MakeResultRow(int number, const std::string& givenName, int score) const;
     void FlushRows(ResultList list);
-    void FinishRun();
+    void FinishRun(RunOutcome outcome);
 
     // A step boundary: hands pending rows over before a hold, so a held run shows all it found.
     bool Checkpoint();
     bool Deliver(auto&& write) { return m_control.Deliver(write); }
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon);
-    void SetEnabled(WindowControl control, bool enabled);
-    void CloseWaitingWindow();
 
     GenerationInputs m_inputs;
     GenerationObserver& m_observer;
@@ -110,7 +104,6 @@ class RunGeneration {
     size_t m_deliveredRows = 0;
     ResultList m_scoringList = ResultList::HighScore;
     std::chrono::steady_clock::time_point m_lastFlush;
-    bool m_waitingWindowOpen = false;
     bool m_scoringStarted = false;
     bool m_failed = false;
     std::string m_failureText;

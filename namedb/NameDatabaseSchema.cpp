@@ -86,6 +86,7 @@ const std::vector<OptionalTable>& OptionalNameDatabaseTables() {
          {"CREATE INDEX PoemRankIndex on NB_诗篇次序(次序 ASC)",
           "CREATE INDEX PoemIdIndex on NB_全唐诗(Id ASC)"}},
         {"NB_姓氏读音", {"CREATE INDEX SurnameReadingIndex on NB_姓氏读音(姓 ASC)"}},
+        {"NB_不宜字", {"CREATE INDEX UnfitCharacterIndex on NB_不宜字(汉字 ASC)"}},
     };
     return tables;
 }

@@ -152,12 +152,9 @@ bool SqliteDatabase::OpenConnection(const std::filesystem::path& file, int flags
     return true;
 }
 
-bool SqliteDatabase::Open(const std::filesystem::path& file, const std::string& password,
-                          bool create) {
+bool SqliteDatabase::Open(const std::filesystem::path& file, bool create) {
     int flags = SQLITE_OPEN_READWRITE;
     if (create) flags |= SQLITE_OPEN_CREATE;
-    // This engine build has no encryption (sqlite3_key); the database opens without a key.
-    (void)password;
     return OpenConnection(file, flags);
 }
 
@@ -303,7 +300,6 @@ bool SqliteDatabase::CreateTable(const std::string& tableName, const std::vector
 
 bool SqliteDatabase::Begin() { return Execute("BEGIN"); }
 bool SqliteDatabase::Commit() { return Execute("COMMIT"); }
-bool SqliteDatabase::Rollback() { return Execute("ROLLBACK"); }
 
 bool SqliteDatabase::AttachDatabase(const std::filesystem::path& file, const std::string& alias,
                                     std::string* errorText) {

@@ -121,10 +121,8 @@ class SqliteDatabase {
     SqliteDatabase& operator=(const SqliteDatabase&) = delete;
 
     // Opens file, or the in-memory database ":memory:" when it is empty, closing a connection
-    // that is open first. Without create a missing file is not created. A password is handed to
-    // sqlite3_key when the engine has one.
-    bool Open(const std::filesystem::path& file = {}, const std::string& password = "",
-              bool create = false);
+    // that is open first. Without create a missing file is not created.
+    bool Open(const std::filesystem::path& file = {}, bool create = false);
     // Opens an existing database file for reading only, as a tool that reads it in place does.
     bool OpenReadOnly(const std::filesystem::path& file);
     bool Close();
@@ -153,7 +151,6 @@ class SqliteDatabase {
 
     bool Begin();
     bool Commit();
-    bool Rollback();
 
     // The file is bound as a parameter, so a quote in a path cannot break the statement.
     bool AttachDatabase(const std::filesystem::path& file, const std::string& alias,

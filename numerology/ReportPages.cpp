@@ -55,8 +55,8 @@ std::string HtmlEscape(std::string_view text) {
     return escaped;
 }
 
-std::filesystem::path PageFile(const std::filesystem::path& dataFolder, int number) {
-    return dataFolder /
+std::filesystem::path PageFile(const std::filesystem::path& pagesFolder, int number) {
+    return pagesFolder /
            (number == 0 ? std::string("temp.html") : "temp" + std::to_string(number) + ".html");
 }
 

@@ -40,4 +40,4 @@ files::WriteFileResult WriteSurnamePage(SqliteDatabase& db, const std::string& s
                                         const std::filesystem::path& target);
 
 // The page files in a data folder: temp.html (number 0) and temp1.html .. temp5.html.
-std::filesystem::path PageFile(const std::filesystem::path& dataFolder, int number);
+std::filesystem::path PageFile(const std::filesystem::path& pagesFolder, int number);

@@ -37,11 +37,24 @@ bool NameQuality::HasRareCharacter() const {
     return false;
 }
 
+bool NameQuality::HasUnfitCharacter() const {
+    for (const CharacterFacts& facts : givenCharacters)
+        if (facts.IsUnfit()) return true;
+    return false;
+}
+
 NameQualityChecker::NameQualityChecker(SqliteDatabase& db, std::string surname)
     : m_db(db), m_surname(std::move(surname)) {
     std::optional<Statement> levels = PrepareIfPresent(db, "select 级别 from NB_字级 limit 1", {});
     m_levelsPresent = levels.has_value();
     if (levels) levels->NextOrThrow();
+
+    // A file built before the table names no character unfit.
+    std::optional<Statement> unfit = PrepareIfPresent(db, "select 汉字, 缘由 from NB_不宜字", {});
+    while (unfit && unfit->NextOrThrow()) {
+        std::string reason = unfit->Text(1);
+        m_unfit.emplace(unfit->Text(0), reason.empty() ? std::string("字义不宜") : reason);
+    }
 
     std::optional<Statement> surnameRow = PrepareIfPresent(
         db, "select 拼音2 from NB_姓氏读音 where 姓=?1", {SqlValue::Text(m_surname)});
@@ -76,6 +89,11 @@ void NameQualityChecker::ReadAllLevels() {
     m_allLevelsRead = true;
 }
 
+const std::string* NameQualityChecker::UnfitReason(const std::string& character) const {
+    auto found = m_unfit.find(character);
+    return found == m_unfit.end() ? nullptr : &found->second;
+}
+
 const CharacterFacts& NameQualityChecker::Character(const std::string& character) {
     auto found = m_characters.find(character);
     if (found != m_characters.end()) return found->second;
@@ -84,6 +102,7 @@ const CharacterFacts& NameQualityChecker::Character(const std::string& character
     facts.level = Level(character);
     facts.reading = CharacterReading(m_db, character);
     facts.syllable = ParseMarkedSyllable(facts.reading);
+    if (const std::string* reason = UnfitReason(character)) facts.unfitReason = *reason;
     return m_characters.emplace(character, std::move(facts)).first->second;
 }
 
@@ -110,7 +129,7 @@ bool NameQualityChecker::HasFindings(const std::string& givenName) {
     m_syllables.resize(m_surnameSyllables.size());
     for (const std::string& character : m_pieces) {
         const CharacterFacts& facts = Character(character);
-        if (!IsCommonLevel(facts.level)) return true;
+        if (!IsCommonLevel(facts.level) || facts.IsUnfit()) return true;
         m_syllables.push_back(facts.syllable);
     }
     if (ClassifyTones(m_syllables) != ToneProblem::None) return true;

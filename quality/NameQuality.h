@@ -24,6 +24,10 @@ struct CharacterFacts {
     int level = kLevelUnknown;
     std::string reading;  // with tone marks, as NB_CNWord's 拼音2 has it
     Syllable syllable;
+    // Why the character's meaning makes it unfit for a name (GBK, from NB_不宜字: "属昆虫名称"
+    // for 蚊); empty for a fit character, or when the database has no such table.
+    std::string unfitReason;
+    bool IsUnfit() const { return !unfitReason.empty(); }
 };
 
 // Whether a character may stay in a pool that keeps common characters only: level 1, or any
@@ -49,9 +53,13 @@ struct NameQuality {
 
     // A given-name character outside level 1 (the surname is not the parents' choice).
     bool HasRareCharacter() const;
-    // Whether any of the first three findings speaks against the name; a missing poem source
-    // does not.
-    bool HasFindings() const { return HasRareCharacter() || !tones.harmonious || sound.found; }
+    // A given-name character whose meaning makes it unfit for a name (蚊, 贫, 愚).
+    bool HasUnfitCharacter() const;
+    // Whether any finding on the characters, tones or sounds speaks against the name; a missing
+    // poem source does not.
+    bool HasFindings() const {
+        return HasRareCharacter() || HasUnfitCharacter() || !tones.harmonious || sound.found;
+    }
 };
 
 // The findings for the names of one surname, with every character's facts read once and kept:
@@ -72,6 +80,14 @@ class NameQualityChecker {
     int Level(const std::string& character);
     // Reads the whole level table at once, for a run that asks for the levels of a whole pool.
     void ReadAllLevels();
+    // The reason a character is unfit for a name, or nullptr for a fit one. The table is small
+    // and read whole when the checker is made.
+    const std::string* UnfitReason(const std::string& character) const;
+    // Whether a character may stay in a pool of common characters only: level 1 (or any level
+    // when the database cannot tell) and fit for a name.
+    bool IsCommonAndFit(const std::string& character) {
+        return IsCommonLevel(Level(character)) && !UnfitReason(character);
+    }
     // Levels, tones and sounds, without the poem source (which a run does not need).
     NameQuality Evaluate(const std::string& givenName);
     bool HasFindings(const std::string& givenName);
@@ -84,6 +100,7 @@ class NameQualityChecker {
     bool m_levelsPresent = true;
     bool m_allLevelsRead = false;
     std::unordered_map<std::string, int> m_levels;
+    std::unordered_map<std::string, std::string> m_unfit;  // character -> reason
     std::unordered_map<std::string, CharacterFacts> m_characters;
     std::vector<std::string> m_pieces;  // reused by HasFindings
     std::vector<Syllable> m_syllables;  // reused by HasFindings

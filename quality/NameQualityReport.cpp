@@ -57,6 +57,14 @@ std::vector<Finding> Findings(const NameQuality& quality) {
         levels += "，都是一级常用字";
     findings.push_back({"字级", levels, rare.empty()});
 
+    // Only a name with such a character gets the line: "用字：蚊：字义不宜用于人名（属昆虫名称）".
+    std::string unfit;
+    for (const CharacterFacts& facts : quality.givenCharacters)
+        if (facts.IsUnfit())
+            unfit += (unfit.empty() ? "" : "；") + facts.character + "：字义不宜用于人名（" +
+                     facts.unfitReason + "）";
+    if (!unfit.empty()) findings.push_back({"用字", unfit, false});
+
     findings.push_back(
         {"平仄",
          JoinReadings(quality) + "（" + quality.tones.pattern + "），" + quality.tones.reason,
@@ -130,6 +138,16 @@ std::string NameQualityPage(const NameQuality& quality) {
                                   : "用字常见，声调和谐，没有不雅的谐音。";
     page += "</p>\n</body></html>\n";
     return page;
+}
+
+std::string NameQualityPageOf(SqliteDatabase& db, const NameEvaluation& evaluation,
+                              const std::string& surname, const std::string& givenName,
+                              const std::string& favourable) {
+    NameQuality quality = EvaluateNameQuality(db, surname, givenName);
+    for (size_t i = 0; i < evaluation.givenChars.size() && i < 2; ++i)
+        quality.givenElements += evaluation.characters[kGiven1 + i].element;
+    quality.favourableElements = favourable;
+    return NameQualityPage(quality);
 }
 
 files::WriteFileResult WriteNameQualityPage(SqliteDatabase& db, const std::string& surname,

@@ -5,8 +5,8 @@ import re
 import sys
 
 root = pathlib.Path(__file__).resolve().parent.parent
-core = ["text", "files", "namedb", "numerology", "generation", "birthchart", "knowledge",
-        "quality"]
+core = ["text", "files", "settings", "namedb", "numerology", "generation", "birthchart",
+        "knowledge", "quality"]
 breaches = []
 
 
@@ -39,8 +39,8 @@ for folder in core:
 # The cores in their order, lowest first. A core includes only cores on a lower rung; two cores on
 # the same rung never include each other. Name quality reads the numerology tables and is read by
 # generation, so it sits between them, beside knowledge.
-rungs = {"text": 0, "files": 1, "birthchart": 1, "namedb": 2, "numerology": 3, "quality": 4,
-         "knowledge": 4, "generation": 5}
+rungs = {"text": 0, "files": 1, "birthchart": 1, "settings": 2, "namedb": 2, "numerology": 3,
+         "quality": 4, "knowledge": 4, "generation": 5}
 assert set(rungs) == set(core)
 
 
@@ -58,10 +58,13 @@ for folder in core:
             if other is None or other == folder:
                 continue
             if in_ui:
-                # A ui/ folder sits above every core and may use any of them, but not another
-                # subsystem's pages.
+                # A ui/ folder stands on its own core: it may use that core and the cores below
+                # it, never a core beside or above it, nor another subsystem's pages.
                 if target.split("/")[1:2] == ["ui"]:
                     breaches.append(f"{relative}: includes another subsystem's page {target}")
+                elif rungs[other] >= rungs[folder]:
+                    breaches.append(f"{relative}: {folder}/ui includes {target}, which is not "
+                                    f"below {folder}")
             elif rungs[other] >= rungs[folder]:
                 breaches.append(f"{relative}: {folder} includes {target}, which is not below it")
 

@@ -14,6 +14,7 @@
 #include "generation/ui/ModeSelectionPage.h"
 #include "generation/ui/NamingController.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/WrittenFileNotice.h"
 
 class InstalledTreeTest : public QObject {
     Q_OBJECT
@@ -34,9 +35,11 @@ class InstalledTreeTest : public QObject {
 
         ProgramSession session(folders);
         MainWindow window(session);
-        std::vector<std::filesystem::path> opened;
-        window.namingController()->SetDocumentOpener(
-            [&opened](const std::filesystem::path& file) { opened.push_back(file); });
+        QStringList opened;
+        widgets::WrittenFileNotice::SetOpener([&opened](const QString& path) {
+            opened << path;
+            return true;
+        });
         window.StartUp();
         QTRY_VERIFY_WITH_TIMEOUT(session.HasLoaded(), 20000);
         QVERIFY2(session.database(), "the unpacked name database loads");
@@ -53,7 +56,7 @@ class InstalledTreeTest : public QObject {
         const QString exported =
             QDir(QString::fromStdU16String(folders.exports.u16string())).filePath("NameList.txt");
         QVERIFY2(QFileInfo(exported).size() > 0, qPrintable(exported));
-        QCOMPARE(opened.size(), size_t(1));
+        QCOMPARE(opened, QStringList{exported});
         const auto* notice = window.statusBar()->findChild<QLabel*>(QStringLiteral("已写文件提示"));
         QVERIFY(notice && notice->text().contains(QDir::toNativeSeparators(exported)));
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.value(0).join(' ')));

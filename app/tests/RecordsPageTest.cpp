@@ -21,7 +21,9 @@
 #include "app/RecordsPage.h"
 #include "generation/ui/CombinationPage.h"
 #include "generation/ui/EnglishNamePage.h"
+#include "generation/ui/HighScorePage.h"
 #include "generation/ui/ModeSelectionPage.h"
+#include "generation/ui/SuperLuckyPage.h"
 #include "numerology/ui/ScorePage.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
@@ -153,6 +155,7 @@ class RecordsPageTest : public QObject {
 
     // A parent types 李, picks 二字, quits and starts again: all is as it was, the records too.
     void settingsAndRecordsSurviveARestart() {
+        QRect leftAt;
         std::vector<QStringList> records;
         for (int i = 0; i < 2000; ++i)
             records.push_back({QStringLiteral("李\r\n") + QString::number(i), QString::number(i),
@@ -169,6 +172,16 @@ class RecordsPageTest : public QObject {
             first.window.combinationPage()->characters()->setText(QStringLiteral("春 夏;秋|冬"));
             first.window.englishNamePage()->givenName()->setText(QStringLiteral(" Tom "));
             first.window.scorePage()->givenName()->setText(QStringLiteral("小明"));
+            first.window.highScorePage()->commonOnly()->setChecked(true);
+            first.window.setGeometry(QRect(40, 30, 1100, 720));
+            leftAt = first.window.geometry();
+            // 超吉: the whole-name groups, 必带 木 水 and 不能带 火.
+            generation_ui::SuperLuckyPage* superLucky = first.window.superLuckyPage();
+            superLucky->master(generation_ui::SuperLuckyPage::MustHave)->click();
+            superLucky->elements(generation_ui::SuperLuckyPage::MustHave)[1]->click();
+            superLucky->elements(generation_ui::SuperLuckyPage::MustHave)[2]->click();
+            superLucky->master(generation_ui::SuperLuckyPage::MustNot)->click();
+            superLucky->elements(generation_ui::SuperLuckyPage::MustNot)[3]->click();
             first.window.recordsPage()->SetRecords(records);
             for (const auto& [surname, given] :
                  {std::pair{QStringLiteral("欧阳"), QStringLiteral("修")},
@@ -198,6 +211,22 @@ class RecordsPageTest : public QObject {
                  QStringLiteral("春 夏;秋|冬"));
         QCOMPARE(second.window.englishNamePage()->givenName()->text(), QStringLiteral(" Tom "));
         QCOMPARE(second.window.scorePage()->givenName()->text(), QStringLiteral("小明"));
+        QVERIFY(second.window.highScorePage()->commonOnly()->isChecked());
+        QCOMPARE(second.window.geometry(), leftAt);
+        QVERIFY(leftAt.width() == 1100 && leftAt.height() == 720);
+        QVERIFY(!second.window.superLuckyPage()->commonOnly()->isChecked());
+        const SuperLuckyFilters filters = second.window.superLuckyPage()->Filters();
+        QVERIFY(!filters.secondCharacter.checked && !filters.thirdCharacter.checked);
+        QVERIFY(filters.mustHave.checked && filters.mustNot.checked);
+        QCOMPARE(widgets::FromGbk(filters.mustHave.elements), QStringLiteral("木水"));
+        QCOMPARE(widgets::FromGbk(filters.mustNot.elements), QStringLiteral("火"));
+        // The boxes' own rules hold after the restart: the position groups stay shut out.
+        QVERIFY(!second.window.superLuckyPage()
+                     ->master(generation_ui::SuperLuckyPage::SecondCharacter)
+                     ->isEnabled());
+        QVERIFY(second.window.superLuckyPage()
+                    ->elements(generation_ui::SuperLuckyPage::MustNot)[3]
+                    ->isEnabled());
         QCOMPARE(second.window.recordsPage()->Records(), records);
         QCOMPARE(second.window.recordsPage()->list()->model()->Row(2001)[0],
                  QStringLiteral("2002"));

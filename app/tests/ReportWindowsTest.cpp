@@ -29,7 +29,7 @@ namespace {
 // The name tables with two characters in them, enough for the pages to show something.
 bool TwoCharacters(SqliteDatabase& db, LoadFailureSink&) {
     fixture::OpenEmptyNameDatabase(db);
-    for (const char* character : {"李", "玥", "月"}) {
+    for (const char* character : {"李", "玥", "月", "欧", "阳"}) {
         const std::string gbk = widgets::ToGbk(QString::fromUtf8(character));
         fixture::InsertCharacter(db, gbk, gbk, 7, 7, widgets::ToGbk(QStringLiteral("木")));
     }
@@ -82,18 +82,51 @@ class ReportWindowsTest : public QObject {
         row[1] = QStringLiteral("李\r\n月");
         QCOMPARE(records->model()->Rows(), (std::vector<QStringList>{row}));
 
-        m_window->Navigate(6);
+        m_window->Navigate(MainWindow::Destination::Records);
         DoubleClickRow(*records, 0);
         QCOMPARE(DetailWindows().size(), 3);
         QCOMPARE(DetailWindows().last()->windowTitle(), QStringLiteral("李 月姓名详细解释"));
         QCOMPARE(records->model()->rowCount(), 1);
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join(QLatin1Char('|'))));
+        // The window judges the name beyond its numbers too.
+        QVERIFY(DetailWindows()
+                    .last()
+                    ->view(NameDetailWindow::kQualityTab)
+                    ->toPlainText()
+                    .contains(QStringLiteral("字级")));
+    }
+
+    // A two-character surname stays whole on the way from a double click to the report and the
+    // record, although the surname box says something else by then.
+    void aTwoCharacterSurnameStaysWhole() {
+        m_window->modeSelectionPage()->surname()->setText(QStringLiteral("欧阳"));
+        m_window->modeSelectionPage()->nameLength()->setCurrentIndex(0);  // 一字
+        m_window->combinationPage()->characters()->setText(QStringLiteral("月"));
+        widgets::ResultListView* generated = m_window->combinationPage()->list();
+        QTest::mouseClick(m_window->combinationPage()->generateButton(), Qt::LeftButton);
+        QTRY_VERIFY(generated->model()->rowCount() > 0);
+        QTRY_VERIFY(m_window->combinationPage()->generateButton()->isEnabled());
+        int row = -1;
+        for (int k = 0; k < generated->model()->rowCount(); ++k)
+            if (generated->model()->Row(k).value(1) == QStringLiteral("欧阳月")) row = k;
+        QVERIFY(row >= 0);
+        m_window->modeSelectionPage()->surname()->setText(QStringLiteral("欧"));
+
+        DoubleClickRow(*generated, row);
+        QCOMPARE(DetailWindows().size(), 1);
+        NameDetailWindow* window = DetailWindows().first();
+        QCOMPARE(window->windowTitle(), QStringLiteral("欧阳月姓名详细解释"));
+        QStringList tabs;
+        for (int tab = 1; tab <= 3; ++tab) tabs << window->tabs()->tabText(tab);
+        QCOMPARE(tabs, (QStringList{"欧", "阳", "月"}));
+        QCOMPARE(m_window->recordsPage()->list()->model()->Row(0).value(1),
+                 QStringLiteral("欧阳\r\n月"));
     }
 
     // 姓名评分 takes the surname along; 评分 and a double click on its row open the report.
     void theScorePageScoresAndOpens() {
         m_window->modeSelectionPage()->surname()->setText(QStringLiteral("李"));
-        m_window->navigationActions()[2]->trigger();
+        m_window->navigationAction(MainWindow::Destination::Score)->trigger();
         numerology_ui::ScorePage* page = m_window->scorePage();
         page->givenName()->setText(QStringLiteral("玥"));
         QTest::mouseClick(page->scoreButton(), Qt::LeftButton);
@@ -104,7 +137,7 @@ class ReportWindowsTest : public QObject {
     }
 
     void theDictionaryOpensModalOverTheWindow() {
-        m_window->navigationActions()[4]->trigger();
+        m_window->navigationAction(MainWindow::Destination::Dictionary)->trigger();
         auto* dictionary = m_window->findChild<numerology_ui::CharacterQueryWindow*>();
         QVERIFY(dictionary);
         QVERIFY(dictionary->isVisible());

@@ -22,7 +22,7 @@ class SilentSink : public LoadFailureSink {
 // Keeps what a window would show, so the run does all the work it does for a window.
 class CountingObserver : public QuietObserver {
   public:
-    void RowsWritten(ResultList, const std::vector<ResultRow>& rows) override {
+    void RowsReady(ResultList, const std::vector<ResultRow>& rows) override {
         written += rows.size();
     }
     void ListFinished(ResultList, const std::vector<ResultRow>& rows) override {

@@ -4,7 +4,6 @@
 #include <iterator>
 
 #include "generation/NameListExport.h"
-#include "generation/tests/RecordingObserver.h"
 #include "namedb/tests/FixtureDatabase.h"
 
 namespace {
@@ -31,8 +30,7 @@ TEST(NameListExportTest, WritesGbkLinesWithFourSpacesAndCrLf) {
     const std::vector<ResultRow> rows = {
         {"1", "李月光", "17", "17", "木木火", "8,15,9,15,2", "金土水", "100"},
         {"2", "李光月", "17", "17", "木火木", "8,13,11,17,5", "金火木", "95"}};
-    RecordingObserver observer;
-    EXPECT_TRUE(ExportNameList(rows, file, observer));
+    EXPECT_TRUE(ExportNameList(rows, file));
 
     // 李月光 in GBK is C0 EE D4 C2 B9 E2; the five grids keep their commas.
     const std::string expected =
@@ -42,9 +40,8 @@ TEST(NameListExportTest, WritesGbkLinesWithFourSpacesAndCrLf) {
         "2    \xC0\xEE\xB9\xE2\xD4\xC2    17    17    \xC4\xBE\xBB\xF0\xC4\xBE    "
         "8,13,11,17,5    \xBD\xF0\xBB\xF0\xC4\xBE    95\r\n";
     EXPECT_EQ(ReadBytes(file), expected);
-    EXPECT_EQ(observer.log(), std::vector<std::string>{"open:NameList.txt"});
 
-    ExportNameList({}, file, observer);
+    ExportNameList({}, file);
     EXPECT_EQ(ReadBytes(file), kHeader);
 }
 
@@ -58,19 +55,13 @@ TEST(NameListExportTest, StopsAtTheFirstUnfilledRow) {
 TEST(NameListExportTest, ClassicTextIsWrittenUnchanged) {
     fixture::TempDir dir;
     const std::filesystem::path file = dir.path() / kClassicExportFile;
-    RecordingObserver observer;
     const std::string text = "李博涛  李鑫磊  ";  // no final line break, none added
-    ExportClassicText(text, file, observer);
+    EXPECT_TRUE(ExportClassicText(text, file));
     EXPECT_EQ(ReadBytes(file), text);
-    ExportClassicText("", file, observer);
+    ExportClassicText("", file);
     EXPECT_EQ(ReadBytes(file), "");
 
-    // A missing folder fails the write, and nothing is opened: an older file of that name would
-    // pass for the new export.
-    RecordingObserver failing;
-    EXPECT_FALSE(ExportClassicText(text, dir.path() / "missing" / kClassicExportFile, failing));
-    EXPECT_FALSE(ExportNameList({}, dir.path() / "missing" / kHighScoreExportFile, failing));
-    EXPECT_TRUE(failing.log().empty());
-    EXPECT_EQ(observer.log(),
-              (std::vector<std::string>{"open:ClassNameList.txt", "open:ClassNameList.txt"}));
+    // A missing folder fails the write, and says so.
+    EXPECT_FALSE(ExportClassicText(text, dir.path() / "missing" / kClassicExportFile));
+    EXPECT_FALSE(ExportNameList({}, dir.path() / "missing" / kHighScoreExportFile));
 }

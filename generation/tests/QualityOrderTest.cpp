@@ -27,7 +27,7 @@ std::vector<std::string> Names(const std::vector<ResultRow>& rows) {
 }
 
 // Within a score, the names without findings first, each group in the order found; scores stay
-// in order.
+// in order. A character unfit for a name (蚊) is a finding like a rare one.
 TEST(OrderByNameQualityTest, PutsNamesWithoutFindingsFirstWithinEachScore) {
     SqliteDatabase db;
     fixture::OpenEmptyNameDatabase(db);
@@ -37,9 +37,12 @@ TEST(OrderByNameQualityTest, PutsNamesWithoutFindingsFirstWithinEachScore) {
         const char* character;
         const char* reading;
         int level;
-    } characters[] = {{"李", "lǐ", 1},   {"明", "míng", 1}, {"华", "huá", 1},
-                      {"月", "yuè", 1},  {"静", "jìng", 1}, {"勐", "měng", 2},
-                      {"渗", "shèn", 1}, {"子", "zǐ", 1},   {"腾", "téng", 1}};
+    } characters[] = {{"李", "lǐ", 1},   {"明", "míng", 1}, {"华", "huá", 1},  {"月", "yuè", 1},
+                      {"静", "jìng", 1}, {"勐", "měng", 2}, {"渗", "shèn", 1}, {"子", "zǐ", 1},
+                      {"腾", "téng", 1}, {"蚊", "wén", 1}};
+    ASSERT_TRUE(
+        db.Execute("create table NB_不宜字 (Id Integer(10), 汉字 VarChar(2), 缘由 VarChar(100))"));
+    ASSERT_TRUE(db.Execute("insert into NB_不宜字 values (1, '蚊', '属昆虫名称')"));
     int id = 0;
     for (const auto& c : characters) {
         ++id;
@@ -52,12 +55,18 @@ TEST(OrderByNameQualityTest, PutsNamesWithoutFindingsFirstWithinEachScore) {
             "insert into NB_字级 values (?, ?, ?)",
             {SqlValue::Int(id), SqlValue::Text(c.character), SqlValue::Int(c.level)}));
     }
-    std::vector<ResultRow> rows = {Row("李勐渗", 100), Row("李静月", 95), Row("李明华", 100),
-                                   Row("李华月", 90),  Row("李明月", 95), Row("李子腾", 100)};
+    std::vector<ResultRow> rows = {Row("李明蚊", 100), Row("李勐渗", 100), Row("李静月", 95),
+                                   Row("李明华", 100), Row("李华月", 90),  Row("李明月", 95),
+                                   Row("李子腾", 100)};
     quality::NameQualityChecker checker(db, "李");
     OrderByNameQuality(rows, "李", checker);
-    EXPECT_EQ(Names(rows), (std::vector<std::string>{"李明华", "李子腾", "李勐渗", "李明月",
-                                                     "李静月", "李华月"}));
+    EXPECT_EQ(Names(rows), (std::vector<std::string>{"李明华", "李子腾", "李明蚊", "李勐渗",
+                                                     "李明月", "李静月", "李华月"}));
+
+    // 只用常用字 keeps level-1 characters fit for a name, in their order.
+    std::vector<std::string> pool = {"明", "蚊", "勐", "月"};
+    KeepCommonCharacters(pool, checker);
+    EXPECT_EQ(pool, (std::vector<std::string>{"明", "月"}));
 }
 
 // The real name database, copied into memory as the program does; its levels decide the pools.
@@ -104,8 +113,10 @@ TEST_F(HighScoreOnTheNameDatabase, CommonOnlyListsLevelOneCharactersAndStillFill
     quality::NameQualityChecker checker(*db, "李");
     for (const ResultRow& row : rows) {
         EXPECT_GE(std::stoi(row[7]), 90) << row[1];
-        for (const std::string& character : SplitCharacters(row[1].substr(2)))
+        for (const std::string& character : SplitCharacters(row[1].substr(2))) {
             ASSERT_EQ(checker.Character(character).level, 1) << row[1];
+            ASSERT_FALSE(checker.Character(character).IsUnfit()) << row[1];
+        }
     }
 }
 
@@ -122,7 +133,7 @@ TEST_F(HighScoreOnTheNameDatabase, WithoutCommonOnlyOnlyEqualScoresChangePlaces)
     EXPECT_EQ(listed, found);
 
     quality::NameQualityChecker checker(*db, "李");
-    size_t rareCharacters = 0;
+    size_t rareCharacters = 0, unfitCharacters = 0;
     for (size_t k = 0; k < rows.size(); ++k) {
         ASSERT_EQ(rows[k][0], std::to_string(k + 1));
         if (k == 0) continue;
@@ -134,8 +145,11 @@ TEST_F(HighScoreOnTheNameDatabase, WithoutCommonOnlyOnlyEqualScoresChangePlaces)
             ASSERT_FALSE(checker.HasFindings(rows[k - 1][1].substr(2))) << rows[k][1];
         }
         rareCharacters += checker.Evaluate(rows[k][1].substr(2)).HasRareCharacter();
+        unfitCharacters += checker.Evaluate(rows[k][1].substr(2)).HasUnfitCharacter();
     }
-    EXPECT_GT(rareCharacters, 0u);  // the pool still holds characters beyond level 1
+    // The pool still holds characters beyond level 1, and the ones unfit for a name.
+    EXPECT_GT(rareCharacters, 0u);
+    EXPECT_GT(unfitCharacters, 0u);
 }
 
 }  // namespace

@@ -12,19 +12,16 @@
 // read from the test thread while a worker writes.
 class RecordingObserver : public GenerationObserver {
   public:
-    void ShowWaitingWindow() override { Log("wait:show"); }
-    void CloseWaitingWindow() override { Log("wait:close"); }
+    void RunStarted(GenerationMode mode) override {
+        Log("started:" + std::to_string(static_cast<int>(mode)));
+    }
+    void ProgressMade(int done, int total) override {
+        Log("progress:" + std::to_string(done) + "/" + std::to_string(total));
+    }
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
         Log("message:" + text + "|" + title + "|" + std::to_string(static_cast<int>(icon)));
     }
-    void SetControlEnabled(WindowControl control, bool enabled) override {
-        Log((enabled ? "enable:" : "disable:") + std::string(NameOf(control)));
-    }
-    void ShowPage(RunPage page) override {
-        static const char* const names[] = {"HighScore", "PoemResults", "Classic"};
-        Log(std::string("page:") + names[static_cast<int>(page)]);
-    }
-    void RowsWritten(ResultList list, const std::vector<ResultRow>& rows) override {
+    void RowsReady(ResultList list, const std::vector<ResultRow>& rows) override {
         {
             std::lock_guard lock(m_mutex);
             auto& written = m_written[list];
@@ -38,13 +35,17 @@ class RecordingObserver : public GenerationObserver {
         m_finished[list] = rows;
         m_log.push_back("finished:" + std::to_string(rows.size()));
     }
-    void WriteClassicText(const std::string& text) override {
+    void ClassicTextReady(const std::string& text) override {
         std::lock_guard lock(m_mutex);
         m_classicText = text;
         m_log.push_back("classic");
     }
-    void OpenDocument(const std::filesystem::path& file) override {
-        Log("open:" + file.filename().string());
+    void RunHeld() override { Log("held"); }
+    void RunResumed() override { Log("resumed"); }
+    void RunFinished(GenerationMode, RunOutcome outcome, const std::string& message) override {
+        static const char* const names[] = {"complete", "stopped", "failed"};
+        Log(std::string("end:") + names[static_cast<int>(outcome)] +
+            (message.empty() ? "" : "|" + message));
     }
 
     // Called on the worker thread after rows were recorded; set before the run starts.
@@ -91,12 +92,6 @@ class RecordingObserver : public GenerationObserver {
     }
 
   private:
-    static const char* NameOf(WindowControl control) {
-        static const char* const names[] = {
-            "ModeSelection",      "HighScorePause",  "HighScoreRegenerate", "HighScoreExport",
-            "SuperLuckyGenerate", "SuperLuckyPause", "SuperLuckyExport",    "NicknameGenerate"};
-        return names[static_cast<int>(control)];
-    }
     void Log(std::string entry) {
         std::lock_guard lock(m_mutex);
         m_log.push_back(std::move(entry));

@@ -67,7 +67,8 @@ TEST_F(RunControllerTest, HeldRunShowsItsRowsAndContinuesAfterResume) {
     EXPECT_FALSE(controller.IsActive());
     EXPECT_EQ(observer.finished(ResultList::HighScore).size(), 10000u);
     EXPECT_EQ(observer.written(ResultList::HighScore).size(), 10000u);
-    EXPECT_TRUE(observer.logged("enable:ModeSelection"));
+    EXPECT_LT(observer.indexOf("held"), observer.indexOf("resumed"));
+    EXPECT_EQ(observer.log().back(), "end:complete");
 }
 
 TEST_F(RunControllerTest, StoppedRunWritesNothingMore) {
@@ -82,11 +83,14 @@ TEST_F(RunControllerTest, StoppedRunWritesNothingMore) {
     controller.Stop();
     const size_t callsAtStop = observer.callCount();
     EXPECT_FALSE(controller.IsActive());
+    // The stop is told once, by the call that made it; a second stop tells nothing.
+    EXPECT_EQ(observer.log().back(), "end:stopped");
+    controller.Stop();
 
     controller.WaitUntilFinished();
     EXPECT_EQ(observer.callCount(), callsAtStop);
     EXPECT_FALSE(observer.hasFinished(ResultList::HighScore));
-    EXPECT_FALSE(observer.logged("enable:ModeSelection"));
+    EXPECT_FALSE(observer.logged("end:complete"));
 }
 
 TEST_F(RunControllerTest, StartingAnotherRunStopsTheHeldOne) {
@@ -103,8 +107,10 @@ TEST_F(RunControllerTest, StartingAnotherRunStopsTheHeldOne) {
     controller.WaitUntilFinished();
     EXPECT_FALSE(second.classicText().empty());
     controller.ShutDown();
-    EXPECT_EQ(first.callCount(), firstCalls);
+    EXPECT_EQ(first.callCount(), firstCalls + 1);
+    EXPECT_EQ(first.log().back(), "end:stopped");
     EXPECT_FALSE(first.hasFinished(ResultList::HighScore));
+    EXPECT_EQ(second.log().back(), "end:complete");
 }
 
 TEST_F(RunControllerTest, ShutDownEndsAHeldRun) {

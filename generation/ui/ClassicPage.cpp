@@ -23,6 +23,13 @@ ClassicPage::ClassicPage(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_names, 1);
     layout->addLayout(buttons);
+    connect(m_regenerate, &QPushButton::clicked, this, &ClassicPage::startRequested);
+    connect(m_export, &QPushButton::clicked, this, &ClassicPage::exportRequested);
+}
+
+void ClassicPage::SetNames(const std::string& gbkText, const QString& shown) {
+    m_namesText = gbkText;
+    m_names->setPlainText(shown);
 }
 
 }  // namespace generation_ui

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/FormRows.h"
+#include "widgets/QtText.h"
 
 namespace generation_ui {
 
@@ -25,6 +26,14 @@ CombinationPage::CombinationPage(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(m_list->frame(), 1);
+}
+
+void CombinationPage::RestoreSettings(const SavedSettings& settings) {
+    m_characters->setText(widgets::FromGbk(settings.combinationCharacters));
+}
+
+void CombinationPage::StoreSettings(SavedSettings& settings) const {
+    settings.combinationCharacters = widgets::ToGbk(m_characters->text());
 }
 
 }  // namespace generation_ui

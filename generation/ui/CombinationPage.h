@@ -4,12 +4,13 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "settings/SavedSettings.h"
 #include "widgets/ResultListView.h"
 
 namespace generation_ui {
 
 // Page 3, "组合起名": the characters to combine, the button and the names made from them.
-class CombinationPage : public QWidget {
+class CombinationPage : public QWidget, public KeepsSavedSettings {
     Q_OBJECT
   public:
     explicit CombinationPage(QWidget* parent = nullptr);
@@ -17,6 +18,9 @@ class CombinationPage : public QWidget {
     QLineEdit* characters() const { return m_characters; }
     QPushButton* generateButton() const { return m_generate; }
     widgets::ResultListView* list() const { return m_list; }
+
+    void RestoreSettings(const SavedSettings& settings) override;
+    void StoreSettings(SavedSettings& settings) const override;
 
   private:
     QLineEdit* m_characters;

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/FormRows.h"
+#include "widgets/QtText.h"
 
 namespace generation_ui {
 
@@ -54,6 +55,14 @@ int EnglishNamePage::ChosenStyle() const {
     if (m_feminine->isChecked()) return 2;
     if (m_neutral->isChecked()) return 3;
     return 0;
+}
+
+void EnglishNamePage::RestoreSettings(const SavedSettings& settings) {
+    m_givenName->setText(widgets::FromGbk(settings.englishGivenName));
+}
+
+void EnglishNamePage::StoreSettings(SavedSettings& settings) const {
+    settings.englishGivenName = widgets::ToGbk(m_givenName->text());
 }
 
 }  // namespace generation_ui

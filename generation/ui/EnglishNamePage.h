@@ -6,13 +6,14 @@
 #include <QRadioButton>
 #include <QWidget>
 
+#include "settings/SavedSettings.h"
 #include "widgets/ResultListView.h"
 
 namespace generation_ui {
 
 // Page 5, "起英文名": the Chinese name the English one should sound like, the style, the name
 // length range, the button and the English names.
-class EnglishNamePage : public QWidget {
+class EnglishNamePage : public QWidget, public KeepsSavedSettings {
     Q_OBJECT
   public:
     explicit EnglishNamePage(QWidget* parent = nullptr);
@@ -29,6 +30,9 @@ class EnglishNamePage : public QWidget {
 
     // 1 男性化, 2 女性化, 3 中性化.
     int ChosenStyle() const;
+
+    void RestoreSettings(const SavedSettings& settings) override;
+    void StoreSettings(SavedSettings& settings) const override;
 
   private:
     QLineEdit* m_surname;

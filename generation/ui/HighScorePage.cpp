@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/FormRows.h"
+#include "widgets/QtText.h"
 
 namespace generation_ui {
 
@@ -14,13 +15,15 @@ HighScorePage::HighScorePage(QWidget* parent)
       m_list(new widgets::ResultListView("超级列表框_高分起名", widgets::NameListColumns(),
                                          widgets::NameListNumericColumns(),
                                          widgets::NameListHint())),
-      m_pause(Named(new QPushButton(QStringLiteral("暂停")), "按钮_高分暂停")),
+      m_pause(new PauseButton(GenerationMode::HighScore, "按钮_高分暂停")),
       m_regenerate(Named(new QPushButton(QStringLiteral("不满意?再生成一次")), "按钮_再生成一次")),
       m_export(Named(new QPushButton(QStringLiteral("导出列表")), "按钮_高分导出")),
-      m_commonOnly(Named(new QCheckBox(QStringLiteral("只用常用字")), "选择框_只用常用字")) {
+      m_commonOnly(Named(new QCheckBox(QStringLiteral("只用常用字，不用字义不宜的字")),
+                         "选择框_只用常用字")) {
     auto* buttons = new QHBoxLayout;
     m_commonOnly->setToolTip(QStringLiteral(
-        "只用《通用规范汉字表》的一级字：生僻字在户籍、银行、机票等系统里常常打不出来"));
+        "只用《通用规范汉字表》的一级字，生僻字在户籍、银行、机票等系统里常常打不出来；"
+        "也不用字义不宜用于人名的字，如蚊、贫、愚"));
     buttons->addWidget(m_commonOnly);
     buttons->addStretch();
     buttons->addWidget(m_pause);
@@ -29,6 +32,23 @@ HighScorePage::HighScorePage(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list->frame(), 1);
     layout->addLayout(buttons);
+    connect(m_regenerate, &QPushButton::clicked, this, &HighScorePage::startRequested);
+    connect(m_export, &QPushButton::clicked, this, &HighScorePage::exportRequested);
+}
+
+void HighScorePage::SetRunState(const RunState& state) {
+    const bool ownRun = state.IsActiveRunOf(GenerationMode::HighScore);
+    m_pause->SetRunState(state);
+    m_regenerate->setEnabled(!ownRun);
+    m_export->setEnabled(!ownRun || state.IsHeld());
+}
+
+void HighScorePage::RestoreSettings(const SavedSettings& settings) {
+    m_commonOnly->setChecked(settings.highScoreCommonOnly);
+}
+
+void HighScorePage::StoreSettings(SavedSettings& settings) const {
+    settings.highScoreCommonOnly = m_commonOnly->isChecked();
 }
 
 }  // namespace generation_ui

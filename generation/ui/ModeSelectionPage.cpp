@@ -5,8 +5,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "generation/ui/GenerationCharacterDialog.h"
 #include "generation/ui/NamingModes.h"
 #include "widgets/FormRows.h"
+#include "widgets/QtText.h"
 
 namespace generation_ui {
 
@@ -70,6 +72,7 @@ ModeSelectionPage::ModeSelectionPage(QWidget* parent)
     layout->addWidget(group);
     layout->addWidget(area, 1);
     layout->addLayout(modes);
+    ResetGenerationCharacter();
 }
 
 int ModeSelectionPage::ChosenMode() const {
@@ -80,8 +83,45 @@ int ModeSelectionPage::ChosenMode() const {
 
 bool ModeSelectionPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_generationCharacterMark && event->type() == QEvent::MouseButtonRelease)
-        emit generationCharacterRequested();
+        OpenGenerationCharacterDialog();
     return QWidget::eventFilter(watched, event);
+}
+
+GenerationCharacterDialog* ModeSelectionPage::generationCharacterDialog() const { return m_dialog; }
+
+void ModeSelectionPage::OpenGenerationCharacterDialog() {
+    if (m_dialog) return;
+    m_dialog = new GenerationCharacterDialog(m_generationCharacter, window());
+    m_dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_dialog, &QDialog::finished, this, [this](int result) {
+        if (!m_dialog) return;
+        m_generationCharacter = m_dialog->Setting();
+        // 取消 switches the character off but leaves the mark's colour as it was.
+        if (result == QDialog::Accepted)
+            m_generationCharacterMark->setStyleSheet(
+                QStringLiteral("color: %1")
+                    .arg((m_generationCharacter.active ? QColor(255, 0, 0) : QColor(96, 96, 96))
+                             .name()));
+    });
+    m_dialog->open();
+}
+
+void ModeSelectionPage::ResetGenerationCharacter() {
+    m_generationCharacter = GenerationCharacterSetting{};
+    m_generationCharacterMark->setStyleSheet(
+        QStringLiteral("color: %1").arg(QColor(96, 96, 96).name()));
+}
+
+void ModeSelectionPage::RestoreSettings(const SavedSettings& settings) {
+    m_surname->setText(widgets::FromGbk(settings.surname));
+    m_sex->setCurrentIndex(settings.sexIndex);
+    m_nameLength->setCurrentIndex(settings.nameLengthIndex);
+}
+
+void ModeSelectionPage::StoreSettings(SavedSettings& settings) const {
+    settings.surname = widgets::ToGbk(m_surname->text());
+    settings.sexIndex = m_sex->currentIndex();
+    settings.nameLengthIndex = m_nameLength->currentIndex();
 }
 
 }  // namespace generation_ui

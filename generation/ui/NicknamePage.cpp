@@ -32,6 +32,11 @@ NicknamePage::NicknamePage(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(m_list->frame(), 1);
+    connect(m_generate, &QPushButton::clicked, this, &NicknamePage::startRequested);
+}
+
+void NicknamePage::SetRunState(const RunState& state) {
+    m_generate->setEnabled(!state.IsActiveRunOf(GenerationMode::Nickname));
 }
 
 NicknamePatterns NicknamePage::Patterns() const {

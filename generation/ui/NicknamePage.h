@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "generation/GenerationInputs.h"
+#include "generation/ui/RunState.h"
 #include "widgets/ResultListView.h"
 
 namespace generation_ui {
@@ -23,6 +24,11 @@ class NicknamePage : public QWidget {
     widgets::ResultListView* list() const { return m_list; }
 
     NicknamePatterns Patterns() const;
+    // 点击生成 rests while a 起小名 run builds and scores its names.
+    void SetRunState(const RunState& state);
+
+  signals:
+    void startRequested();
 
   private:
     QRadioButton* m_doubled;

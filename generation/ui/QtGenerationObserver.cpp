@@ -1,23 +1,13 @@
 #include "generation/ui/QtGenerationObserver.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
+#include "widgets/GbkRows.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/QtText.h"
 
 namespace generation_ui {
-
-std::vector<QStringList> ToQtRows(const std::vector<ResultRow>& rows) {
-    std::vector<QStringList> converted;
-    converted.reserve(rows.size());
-    for (const ResultRow& row : rows) {
-        QStringList cells;
-        cells.reserve(qsizetype(row.size()));
-        for (const std::string& cell : row) cells << widgets::FromGbk(cell);
-        converted.push_back(std::move(cells));
-    }
-    return converted;
-}
 
 void QtGenerationObserver::BoxWait::Release() {
     {
@@ -61,6 +51,13 @@ template <typename Work>
 void QtGenerationObserver::Post(Work work) {
     const unsigned long long run = m_run.load();
     if (m_cancelled.load()) return;
+    // On the window thread (a hold, a resume, a stop the user asked for) there is nothing to
+    // carry: the window hears of it before the click returns, after what the run sent before.
+    if (QThread::currentThread() == thread()) {
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+        work();
+        return;
+    }
     QMetaObject::invokeMethod(
         this,
         [this, run, work = std::move(work)]() mutable {
@@ -69,16 +66,27 @@ void QtGenerationObserver::Post(Work work) {
         Qt::QueuedConnection);
 }
 
-void QtGenerationObserver::ShowWaitingWindow() {
-    Post([this] { m_window.ShowWaitingWindow(); });
+void QtGenerationObserver::RunStarted(GenerationMode mode) {
+    Post([this, mode] { m_window.RunStarted(mode); });
 }
 
-void QtGenerationObserver::CloseWaitingWindow() {
-    Post([this] { m_window.CloseWaitingWindow(); });
+void QtGenerationObserver::ProgressMade(int done, int total) {
+    Post([this, done, total] { m_window.ProgressMade(done, total); });
 }
 
-void QtGenerationObserver::ShowProgress(int done, int total) {
-    Post([this, done, total] { m_window.ShowProgress(done, total); });
+void QtGenerationObserver::RunHeld() {
+    Post([this] { m_window.RunHeld(); });
+}
+
+void QtGenerationObserver::RunResumed() {
+    Post([this] { m_window.RunResumed(); });
+}
+
+void QtGenerationObserver::RunFinished(GenerationMode mode, RunOutcome outcome,
+                                       const std::string& message) {
+    Post([this, mode, outcome, text = widgets::FromGbk(message)] {
+        m_window.RunFinished(mode, outcome, text);
+    });
 }
 
 void QtGenerationObserver::ShowMessage(const std::string& text, const std::string& title,
@@ -102,38 +110,21 @@ void QtGenerationObserver::ShowMessage(const std::string& text, const std::strin
     std::erase(m_waits, wait);
 }
 
-void QtGenerationObserver::SetControlEnabled(WindowControl control, bool enabled) {
-    Post([this, control, enabled] { m_window.SetControlEnabled(control, enabled); });
-}
-
-void QtGenerationObserver::ShowPage(RunPage page) {
-    Post([this, page] { m_window.ShowPage(page); });
-}
-
-void QtGenerationObserver::RowsWritten(ResultList list, const std::vector<ResultRow>& rows) {
+void QtGenerationObserver::RowsReady(ResultList list, const std::vector<ResultRow>& rows) {
     if (m_batchHook) m_batchHook(++m_batches);
-    Post([this, list, converted = ToQtRows(rows)]() mutable {
+    Post([this, list, converted = widgets::FromGbkRows(rows)]() mutable {
         m_window.AppendRows(list, std::move(converted));
     });
 }
 
 void QtGenerationObserver::ListFinished(ResultList list, const std::vector<ResultRow>& rows) {
-    Post([this, list, converted = ToQtRows(rows)]() mutable {
+    Post([this, list, converted = widgets::FromGbkRows(rows)]() mutable {
         m_window.ReplaceRows(list, std::move(converted));
     });
 }
 
-void QtGenerationObserver::WriteClassicText(const std::string& text) {
-    Post([this, text, shown = widgets::FromGbk(text)] { m_window.WriteClassicText(text, shown); });
-}
-
-void QtGenerationObserver::OpenDocument(const std::filesystem::path& file) {
-    // The exports call this on the window thread; there is nothing to wait for.
-    if (QThread::currentThread() == thread()) {
-        if (!m_cancelled.load()) m_window.OpenDocument(file);
-        return;
-    }
-    Post([this, file] { m_window.OpenDocument(file); });
+void QtGenerationObserver::ClassicTextReady(const std::string& text) {
+    Post([this, text, shown = widgets::FromGbk(text)] { m_window.ClassicTextReady(text, shown); });
 }
 
 }  // namespace generation_ui

@@ -19,21 +19,21 @@ namespace generation_ui {
 class RunWindow {
   public:
     virtual ~RunWindow() = default;
-    virtual void ShowWaitingWindow() = 0;
-    virtual void CloseWaitingWindow() = 0;
-    virtual void ShowProgress(int done, int total) = 0;
-    // Shows the box and returns when the user has closed it.
-    virtual void ShowMessage(const QString& text, const QString& title, MessageIcon icon) = 0;
-    virtual void SetControlEnabled(WindowControl control, bool enabled) = 0;
-    virtual void ShowPage(RunPage page) = 0;
+    virtual void RunStarted(GenerationMode mode) = 0;
+    virtual void ProgressMade(int done, int total) = 0;
     virtual void AppendRows(ResultList list, std::vector<QStringList> rows) = 0;
     virtual void ReplaceRows(ResultList list, std::vector<QStringList> rows) = 0;
     // The classic text as the run made it (GBK), and as the text box shows it.
-    virtual void WriteClassicText(const std::string& gbkText, const QString& text) = 0;
-    virtual void OpenDocument(const std::filesystem::path& file) = 0;
+    virtual void ClassicTextReady(const std::string& gbkText, const QString& text) = 0;
+    virtual void RunHeld() = 0;
+    virtual void RunResumed() = 0;
+    virtual void RunFinished(GenerationMode mode, RunOutcome outcome, const QString& message) = 0;
+    // Shows the box and returns when the user has closed it.
+    virtual void ShowMessage(const QString& text, const QString& title, MessageIcon icon) = 0;
 };
 
-// Carries a run's calls from its worker thread to the window. The GBK rows are turned into
+// Carries a run's calls from its worker thread to the window; the calls made on the window
+// thread itself (held, resumed, stopped) go straight through. The GBK rows are turned into
 // QStrings on the worker, so the window thread only files them. Each call is stamped with the
 // run it belongs to: once the window has begun another run (or cancelled at exit), calls of the
 // earlier one are dropped on arrival, so rows of a stopped run never reach a list. A message box
@@ -50,22 +50,20 @@ class QtGenerationObserver : public QObject, public GenerationObserver {
     // Window thread, at exit: drops every call still on its way, releases every run that waits
     // for a message box and shows no further box.
     void Cancel();
-    bool IsCancelled() const { return m_cancelled.load(); }
     // Called on the worker before each batch of rows is sent, with the batch's number within
     // its run (1 for the first). Tests use it to catch a run at a known point; set it before the
     // run starts.
     void SetBatchHook(std::function<void(int batch)> hook) { m_batchHook = std::move(hook); }
 
-    void ShowWaitingWindow() override;
-    void CloseWaitingWindow() override;
-    void ShowProgress(int done, int total) override;
-    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
-    void SetControlEnabled(WindowControl control, bool enabled) override;
-    void ShowPage(RunPage page) override;
-    void RowsWritten(ResultList list, const std::vector<ResultRow>& rows) override;
+    void RunStarted(GenerationMode mode) override;
+    void ProgressMade(int done, int total) override;
+    void RowsReady(ResultList list, const std::vector<ResultRow>& rows) override;
     void ListFinished(ResultList list, const std::vector<ResultRow>& rows) override;
-    void WriteClassicText(const std::string& text) override;
-    void OpenDocument(const std::filesystem::path& file) override;
+    void ClassicTextReady(const std::string& text) override;
+    void RunHeld() override;
+    void RunResumed() override;
+    void RunFinished(GenerationMode mode, RunOutcome outcome, const std::string& message) override;
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
 
   private:
     // A run waiting for its message box to close.
@@ -90,8 +88,5 @@ class QtGenerationObserver : public QObject, public GenerationObserver {
     std::mutex m_waitsMutex;
     std::vector<std::shared_ptr<BoxWait>> m_waits;
 };
-
-// The rows of a run as the lists show them.
-std::vector<QStringList> ToQtRows(const std::vector<ResultRow>& rows);
 
 }  // namespace generation_ui

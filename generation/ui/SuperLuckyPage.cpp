@@ -40,9 +40,10 @@ SuperLuckyPage::SuperLuckyPage(QWidget* parent)
                                          widgets::NameListNumericColumns(),
                                          widgets::NameListHint())),
       m_generate(Named(new QPushButton(QStringLiteral("生成")), "按钮_超吉生成")),
-      m_pause(Named(new QPushButton(QStringLiteral("暂停")), "按钮_超吉暂停")),
+      m_pause(new PauseButton(GenerationMode::SuperLucky, "按钮_超吉暂停")),
       m_export(Named(new QPushButton(QStringLiteral("导出")), "按钮_超吉导出")),
-      m_commonOnly(Named(new QCheckBox(QStringLiteral("只用常用字")), "选择框_超吉只用常用字")),
+      m_commonOnly(Named(new QCheckBox(QStringLiteral("只用常用字，不用字义不宜的字")),
+                         "选择框_超吉只用常用字")),
       m_chartElements(Named(new QPushButton(QStringLiteral("按八字选五行")), "按钮_八字五行")) {
     auto* filters = new QGroupBox(QStringLiteral("请设置五行筛选条件"));
     auto* grid = new QGridLayout(filters);
@@ -69,16 +70,19 @@ SuperLuckyPage::SuperLuckyPage(QWidget* parent)
         QStringLiteral("按“生辰八字”页最近的八字，让名字的两个字只取八字喜用的五行"));
     grid->addWidget(m_chartElements, 0, 12, 2, 1);
     connect(m_chartElements, &QPushButton::clicked, this, &SuperLuckyPage::chartElementsRequested);
-    auto* principle = new QGroupBox(QStringLiteral("超“吉”筛选原理"));
-    auto* principleText = new QLabel(QStringLiteral(
-        "从整个字库中组合名字，按五格、三才和八十一数理评分，只保留接近满分的“超吉”名字；"
-        "可按第二、三个字或全部字的五行筛选。"));
-    principleText->setWordWrap(true);
-    (new QVBoxLayout(principle))->addWidget(principleText);
+    connect(m_generate, &QPushButton::clicked, this, &SuperLuckyPage::startRequested);
+    connect(m_export, &QPushButton::clicked, this, &SuperLuckyPage::exportRequested);
+    // 超“吉”筛选原理 in one line under the boxes, so the list keeps the height of the page.
+    auto* principle = new QLabel(QStringLiteral(
+        "超“吉”筛选原理：从整个字库中组合名字，按五格、三才和八十一数理评分，只保留接近满分的"
+        "“超吉”名字；可按第二、三个字或全部字的五行筛选。"));
+    principle->setWordWrap(true);
+    grid->addWidget(principle, 2, 0, 1, 13);
 
     auto* buttons = new QHBoxLayout;
     m_commonOnly->setToolTip(QStringLiteral(
-        "只用《通用规范汉字表》的一级字：生僻字在户籍、银行、机票等系统里常常打不出来"));
+        "只用《通用规范汉字表》的一级字，生僻字在户籍、银行、机票等系统里常常打不出来；"
+        "也不用字义不宜用于人名的字，如蚊、贫、愚"));
     buttons->addWidget(m_commonOnly);
     buttons->addStretch();
     buttons->addWidget(m_generate);
@@ -87,7 +91,6 @@ SuperLuckyPage::SuperLuckyPage(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(filters);
     layout->addWidget(m_list->frame(), 1);
-    layout->addWidget(principle);
     layout->addLayout(buttons);
 }
 
@@ -136,6 +139,41 @@ SuperLuckyFilters SuperLuckyPage::Filters() const {
             if (element->isChecked()) groups[group]->elements += widgets::ToGbk(element->text());
     }
     return filters;
+}
+
+void SuperLuckyPage::SetRunState(const RunState& state) {
+    const bool ownRun = state.IsActiveRunOf(GenerationMode::SuperLucky);
+    m_pause->SetRunState(state);
+    m_generate->setEnabled(!ownRun);
+    m_export->setEnabled(!ownRun || state.IsHeld());
+}
+
+// The filters come back as the parent left them, through the boxes' own rules: a group that
+// excludes another unticks it, as a click would.
+void SuperLuckyPage::RestoreSettings(const SavedSettings& settings) {
+    m_commonOnly->setChecked(settings.superLuckyCommonOnly);
+    const QStringList groups = widgets::FromGbk(settings.superLuckyFilters).split(QLatin1Char('|'));
+    for (int group = 0; group < GroupCount; ++group) {
+        const QString stored = groups.value(group);
+        if (stored.startsWith(QLatin1Char('1')) != m_masters[group]->isChecked()) {
+            m_masters[group]->setChecked(!m_masters[group]->isChecked());
+            OnMasterClicked(static_cast<Group>(group));
+        }
+        for (QCheckBox* element : m_elements[group])
+            element->setChecked(stored.mid(1).contains(element->text()));
+    }
+}
+
+void SuperLuckyPage::StoreSettings(SavedSettings& settings) const {
+    settings.superLuckyCommonOnly = m_commonOnly->isChecked();
+    QStringList groups;
+    for (int group = 0; group < GroupCount; ++group) {
+        QString stored = m_masters[group]->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        for (QCheckBox* element : m_elements[group])
+            if (element->isChecked()) stored += element->text();
+        groups << stored;
+    }
+    settings.superLuckyFilters = widgets::ToGbk(groups.join(QLatin1Char('|')));
 }
 
 }  // namespace generation_ui

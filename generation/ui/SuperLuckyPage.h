@@ -6,6 +6,9 @@
 #include <QWidget>
 
 #include "generation/GenerationInputs.h"
+#include "generation/ui/PauseButton.h"
+#include "generation/ui/RunState.h"
+#include "settings/SavedSettings.h"
 #include "widgets/ResultListView.h"
 
 namespace generation_ui {
@@ -13,7 +16,7 @@ namespace generation_ui {
 // Page 9, "超吉模式": the five-element filters, the 超吉 list and its buttons. The filters keep
 // their own rules: the position group (second, third character) and the all-characters group
 // exclude each other, while the two masters of one group may be checked together.
-class SuperLuckyPage : public QWidget {
+class SuperLuckyPage : public QWidget, public KeepsSavedSettings {
     Q_OBJECT
   public:
     // The four filter groups, in the order of SuperLuckyFilters.
@@ -23,9 +26,10 @@ class SuperLuckyPage : public QWidget {
 
     widgets::ResultListView* list() const { return m_list; }
     QPushButton* generateButton() const { return m_generate; }
-    QPushButton* pauseButton() const { return m_pause; }
+    PauseButton* pauseButton() const { return m_pause; }
     QPushButton* exportButton() const { return m_export; }
-    // "只用常用字": the pools keep only level-1 characters of the standard list. Off at start.
+    // "只用常用字，不用字义不宜的字": the pools keep only level-1 characters of the standard list
+    // that are fit for a name. Off at start.
     QCheckBox* commonOnly() const { return m_commonOnly; }
     // "按八字选五行": asks for the elements of the baby's birth chart.
     QPushButton* chartElementsButton() const { return m_chartElements; }
@@ -40,15 +44,23 @@ class SuperLuckyPage : public QWidget {
     // both position groups ticked with exactly these boxes, the two whole-name groups off.
     void SelectGivenNameElements(const QStringList& elements);
 
+    // A 超吉 run disables 生成 and 导出 until it ends; 导出 comes back while it is held.
+    void SetRunState(const RunState& state);
+
+    void RestoreSettings(const SavedSettings& settings) override;
+    void StoreSettings(SavedSettings& settings) const override;
+
   signals:
     void chartElementsRequested();
+    void startRequested();
+    void exportRequested();
 
   private:
     void OnMasterClicked(Group group);
 
     widgets::ResultListView* m_list;
     QPushButton* m_generate;
-    QPushButton* m_pause;
+    PauseButton* m_pause;
     QPushButton* m_export;
     QCheckBox* m_commonOnly;
     QPushButton* m_chartElements;

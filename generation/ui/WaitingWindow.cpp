@@ -26,8 +26,12 @@ WaitingWindow::WaitingWindow(QWidget* owner)
 }
 
 void WaitingWindow::ShowProgress(int done, int total) {
-    if (total <= 0) {
+    // Past the part whose length the run knows, the rest (forming and scoring the names up to
+    // the first row) has no known end: the bar goes back to moving to and fro instead of
+    // standing at 100 %.
+    if (total <= 0 || done >= total) {
         m_progress->setRange(0, 0);
+        m_progress->setTextVisible(false);
         return;
     }
     m_progress->setRange(0, total);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "knowledge/Articles.h"
-#include "knowledge/PoemPage.h"
+#include "knowledge/PoemText.h"
 #include "knowledge/TextBetween.h"
 #include "namedb/tests/FixtureDatabase.h"
 
@@ -79,15 +79,15 @@ TEST_F(KnowledgeTest, PoemIsShownByItsId) {
     EXPECT_EQ(knowledge::PoemText(m_db, 1, "送别", "李白"), "");
 }
 
-TEST_F(KnowledgeTest, PoemPageBreaksAfterEveryFullStop) {
-    EXPECT_EQ(knowledge::PoemPage("王维", "送别", "下马饮君酒，问君何所之。君言不得意。"),
+TEST_F(KnowledgeTest, PoemHtmlBreaksAfterEveryFullStop) {
+    EXPECT_EQ(knowledge::PoemHtml("王维", "送别", "下马饮君酒，问君何所之。君言不得意。"),
               "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
               "charset=gb2312\"><title>王维:送别</title></head><body><b>王维:送别</b><br><br>"
               "下马饮君酒，问君何所之。<br>君言不得意。<br></body></html>");
     // 。 is A1 A3 in GBK; 隆 (C2 A1) followed by ！ (A3 A1) holds the same two bytes across the
     // characters and must stay as it is.
     const std::string straddling = "\xC2\xA1\xA3\xA1";
-    const std::string page = knowledge::PoemPage("a", "b", straddling);
+    const std::string page = knowledge::PoemHtml("a", "b", straddling);
     EXPECT_NE(page.find("<br><br>" + straddling + "</body>"), std::string::npos) << page;
 }
 

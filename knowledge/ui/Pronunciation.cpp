@@ -17,9 +17,9 @@
 
 namespace knowledge_ui {
 
-PronunciationSettings ReadPronunciationSettings(const std::filesystem::path& dataDirectory) {
+PronunciationSettings ReadPronunciationSettings(const std::filesystem::path& dataFolder) {
     PronunciationSettings settings;
-    const QString file = QString::fromStdU16String((dataDirectory / "dictionary.ini").u16string());
+    const QString file = QString::fromStdU16String((dataFolder / "dictionary.ini").u16string());
     QSettings ini(file, QSettings::IniFormat);
     settings.searchAddress = ini.value(QStringLiteral("dictionary/searchAddress")).toString();
     bool ok = false;

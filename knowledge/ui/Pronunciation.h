@@ -35,7 +35,7 @@ bool IsDictionaryAddress(const QUrl& address, const QUrl& searchAddress);
 
 // Reads the settings from dictionary.ini in the data folder ([dictionary] searchAddress,
 // inactivitySeconds); the defaults when the file or a key is missing.
-PronunciationSettings ReadPronunciationSettings(const std::filesystem::path& dataDirectory);
+PronunciationSettings ReadPronunciationSettings(const std::filesystem::path& dataFolder);
 
 // Reads an English name aloud: the dictionary's page for the name names an MP3 of its
 // pronunciation, which the hidden player 媒体播放1 plays. Without a dictionary, when it cannot be

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "files/WriteFileAtomically.h"
-#include "knowledge/PoemPage.h"
+#include "knowledge/PoemText.h"
 #include "knowledge/ui/ArticleWindow.h"
 #include "numerology/ReportPages.h"
 #include "widgets/PageView.h"
@@ -31,7 +31,7 @@ ReadingRoom::ReadingRoom(Services services, QWidget* owner)
 }
 
 std::filesystem::path ReadingRoom::PageFile() const {
-    return ::PageFile(m_services.pagesDirectory, 0);
+    return ::PageFile(m_services.pagesFolder, 0);
 }
 
 ArticleWindow* ReadingRoom::articleWindow() const { return m_articleWindow.data(); }
@@ -52,11 +52,11 @@ void ReadingRoom::AttachPoemLists(widgets::ResultListView* poets, widgets::Resul
     m_poemView = view;
     connect(poems->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (current.isValid()) ShowPoemPage();
+                if (current.isValid()) ShowPoem();
             });
 }
 
-void ReadingRoom::ShowPoemPage() {
+void ReadingRoom::ShowPoem() {
     if (!m_poems || !m_poemView) return;
     const std::string title = widgets::ToGbk(CurrentCell(m_poems, 1));
     const std::string poet = widgets::ToGbk(CurrentCell(m_poets, 1));
@@ -73,7 +73,7 @@ void ReadingRoom::ShowPoemPage() {
             // An unreadable poem shows its heading only, as a poem without text does.
         }
     }
-    const std::string page = knowledge::PoemPage(poet, title, text);
+    const std::string page = knowledge::PoemHtml(poet, title, text);
     files::WriteFileAtomically(PageFile(), page);
     m_poemView->ShowGbkPage(page);
 }

@@ -27,7 +27,7 @@ class ReadingRoom : public QObject {
   public:
     struct Services {
         std::function<SqliteDatabase*()> database;  // the loaded name database, or nullptr
-        std::filesystem::path pagesDirectory;       // where the shared temp.html lives
+        std::filesystem::path pagesFolder;          // where the shared temp.html lives
         PronunciationSettings pronunciation;
     };
 
@@ -42,8 +42,8 @@ class ReadingRoom : public QObject {
     // in view, whenever the chosen poem changes.
     void AttachPoemLists(widgets::ResultListView* poets, widgets::ResultListView* poems,
                          widgets::PageView* view);
-    // showPoemPage for the attached lists.
-    void ShowPoemPage();
+    // ShowPoem for the attached lists.
+    void ShowPoem();
 
     // A double-click on an English name (column 1) reads it aloud.
     void AttachEnglishNames(widgets::ResultListView* list);

@@ -23,7 +23,7 @@ std::filesystem::path WriteFixture(const fixture::TempDir& dir, const std::strin
                                    const std::string& emptyTable = "") {
     auto file = dir.path() / "namedata.db";
     SqliteDatabase db;
-    EXPECT_TRUE(db.Open(file, "", true));
+    EXPECT_TRUE(db.Open(file, true));
     fixture::CreateNameTables(db, skip, shortTable);
     if (emptyTable != "NB_CNWord") {
         EXPECT_TRUE(fixture::InsertCharacter(db, "李", "李", 7, 7, "木", "li", "l"));

@@ -193,7 +193,6 @@ TEST(SqliteDatabaseLifecycle, OpenWithoutCreateFailsOnMissingFile) {
     SqliteDatabase db;
     EXPECT_FALSE(db.Open("/nonexistent-folder/none.db"));
     EXPECT_FALSE(db.IsOpen());
-    EXPECT_TRUE(db.Open("", "secret"));  // no encryption in this engine: opens without a key
 }
 
 // A relative name that begins with "file:" is a file of that name, never an SQLite URI.
@@ -211,7 +210,7 @@ TEST(SqliteDatabaseReadErrors, DamagedPagesAndLocksAreFailures) {
     const auto file = dir.path() / "pages.db";
     {
         SqliteDatabase writer;
-        ASSERT_TRUE(writer.Open(file, "", true));
+        ASSERT_TRUE(writer.Open(file, true));
         ASSERT_TRUE(writer.Execute("pragma page_size=1024; create table R (n, t)"));
         ASSERT_TRUE(writer.Execute(
             "with recursive k(n) as (select 1 union all select n+1 from k where n<2000) "

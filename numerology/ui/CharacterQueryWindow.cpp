@@ -16,10 +16,10 @@
 namespace numerology_ui {
 
 CharacterQueryWindow::CharacterQueryWindow(DatabaseSource database,
-                                           std::filesystem::path dataFolder, QWidget* owner)
+                                           std::filesystem::path pagesFolder, QWidget* owner)
     : QDialog(owner),
       m_database(std::move(database)),
-      m_dataFolder(std::move(dataFolder)),
+      m_pagesFolder(std::move(pagesFolder)),
       m_character(widgets::Named(new QLineEdit, "编辑框1")),
       m_query(widgets::Named(new QPushButton(QStringLiteral("查询")), "按钮_查询")) {
     setWindowTitle(QStringLiteral("汉字查询"));
@@ -63,7 +63,7 @@ CharacterPageWindow* CharacterQueryWindow::Query() {
                                     widgets::MessageBoxes::Icon::Error);
         return nullptr;
     }
-    files::WriteFileAtomically(PageFile(m_dataFolder, 0), page);
+    files::WriteFileAtomically(PageFile(m_pagesFolder, 0), page);
     auto* window = new CharacterPageWindow(text, page, this);
     window->show();
     return window;

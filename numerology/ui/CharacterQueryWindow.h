@@ -16,7 +16,8 @@ class CharacterPageWindow;
 class CharacterQueryWindow : public QDialog {
     Q_OBJECT
   public:
-    CharacterQueryWindow(DatabaseSource database, std::filesystem::path dataFolder, QWidget* owner);
+    CharacterQueryWindow(DatabaseSource database, std::filesystem::path pagesFolder,
+                         QWidget* owner);
 
     QLineEdit* characterBox() const { return m_character; }
     QPushButton* queryButton() const { return m_query; }
@@ -26,7 +27,7 @@ class CharacterQueryWindow : public QDialog {
 
   private:
     DatabaseSource m_database;
-    std::filesystem::path m_dataFolder;
+    std::filesystem::path m_pagesFolder;
     QLineEdit* m_character;
     QPushButton* m_query;
 };

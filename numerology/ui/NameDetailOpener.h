@@ -8,7 +8,6 @@
 
 #include "numerology/ui/NamePages.h"
 
-class QLineEdit;
 namespace widgets {
 class ResultListView;
 }
@@ -22,7 +21,7 @@ class NameDetailWindow;
 class NameDetailOpener : public QObject {
     Q_OBJECT
   public:
-    NameDetailOpener(DatabaseSource database, std::filesystem::path dataFolder, QWidget* owner);
+    NameDetailOpener(DatabaseSource database, std::filesystem::path pagesFolder, QWidget* owner);
 
     // The common body of every double-click: evaluates the name, opens its window captioned with
     // title, and, when a source row is given, asks for its record. Nothing for an empty surname
@@ -32,17 +31,8 @@ class NameDetailOpener : public QObject {
 
     // A list whose 姓名 cells hold surname, CR LF, given name (the score and record lists).
     void ConnectRecordedNameList(widgets::ResultListView* list);
-    // Where the 名字品质 page reads the two elements the baby's birth chart asks for (木火); an
-    // empty answer, or no source, leaves that line out.
-    void SetFavourableElementsSource(std::function<QString()> source) {
-        m_favourableElements = std::move(source);
-    }
-    // A list a naming run fills with surname and given name run together. The run's surname is
-    // read from surnameBox when the run's first rows arrive in the emptied list, so a surname
-    // typed after the run does not cut its names; SetRunSurname says it outright.
-    void ConnectGeneratedNameList(widgets::ResultListView* list, QLineEdit* surnameBox);
-    static void SetRunSurname(widgets::ResultListView* list, const QString& surname);
-    static QString RunSurname(const widgets::ResultListView* list);
+    // What fills the 名字品质 tab of every window opened later.
+    void SetQualityPageMaker(QualityPageMaker maker) { m_qualityPage = std::move(maker); }
 
   public slots:
     // For a caller that has split the name already; addRecord as for a generated name.
@@ -56,8 +46,8 @@ class NameDetailOpener : public QObject {
 
   private:
     DatabaseSource m_database;
-    std::filesystem::path m_dataFolder;
-    std::function<QString()> m_favourableElements;
+    std::filesystem::path m_pagesFolder;
+    QualityPageMaker m_qualityPage;
     QPointer<QWidget> m_owner;
 };
 

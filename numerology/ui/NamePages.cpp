@@ -4,15 +4,13 @@
 #include "numerology/CharacterLookup.h"
 #include "numerology/DetailedEvaluation.h"
 #include "numerology/ReportPages.h"
-#include "quality/NameQuality.h"
-#include "quality/NameQualityReport.h"
 #include "widgets/QtText.h"
 
 namespace numerology_ui {
 
-NameDetailPages MakeNameDetailPages(SqliteDatabase& db, const std::filesystem::path& dataFolder,
+NameDetailPages MakeNameDetailPages(SqliteDatabase& db, const std::filesystem::path& pagesFolder,
                                     const QString& surname, const QString& givenName,
-                                    const QString& favourableElements) {
+                                    const QualityPageMaker& qualityPage) {
     const std::string gbkSurname = widgets::ToGbk(surname);
     const std::string gbkGivenName = widgets::ToGbk(givenName);
     NameDetailPages pages;
@@ -25,17 +23,13 @@ NameDetailPages MakeNameDetailPages(SqliteDatabase& db, const std::filesystem::p
         pages.characterPages.push_back(CharacterPage(db, character));
     }
     pages.surnamePage = SurnamePage(db, gbkSurname);
-    quality::NameQuality nameQuality = quality::EvaluateNameQuality(db, gbkSurname, gbkGivenName);
-    for (size_t i = 0; i < evaluation.givenChars.size() && i < 2; ++i)
-        nameQuality.givenElements += evaluation.characters[kGiven1 + i].element;
-    nameQuality.favourableElements = widgets::ToGbk(favourableElements);
-    pages.qualityPage = quality::NameQualityPage(nameQuality);
+    if (qualityPage) pages.qualityPage = qualityPage(db, evaluation, gbkSurname, gbkGivenName);
 
     // Every page is read before any is written: a read error leaves the old files whole.
-    files::WriteFileAtomically(PageFile(dataFolder, 0), pages.report);
+    files::WriteFileAtomically(PageFile(pagesFolder, 0), pages.report);
     for (size_t i = 0; i < pages.characterPages.size(); ++i)
-        files::WriteFileAtomically(PageFile(dataFolder, int(i) + 1), pages.characterPages[i]);
-    files::WriteFileAtomically(PageFile(dataFolder, 5), pages.surnamePage);
+        files::WriteFileAtomically(PageFile(pagesFolder, int(i) + 1), pages.characterPages[i]);
+    files::WriteFileAtomically(PageFile(pagesFolder, 5), pages.surnamePage);
     return pages;
 }
 

@@ -42,9 +42,9 @@ ScorePage::ScorePage(QWidget* parent)
     connect(m_score, &QPushButton::clicked, this, &ScorePage::Score);
 }
 
-void ScorePage::SetDatabase(DatabaseSource database, std::filesystem::path dataFolder) {
+void ScorePage::SetDatabase(DatabaseSource database, std::filesystem::path pagesFolder) {
     m_database = std::move(database);
-    m_dataFolder = std::move(dataFolder);
+    m_pagesFolder = std::move(pagesFolder);
 }
 
 void ScorePage::Score() {
@@ -77,7 +77,7 @@ void ScorePage::Score() {
     NameEvaluation evaluation;
     try {
         DetailedEvaluation(*db, *surnameCharacters, *givenCharacters, evaluation,
-                           m_dataFolder.empty() ? m_dataFolder : PageFile(m_dataFolder, 0));
+                           m_pagesFolder.empty() ? m_pagesFolder : PageFile(m_pagesFolder, 0));
     } catch (const DatabaseError& error) {
         widgets::MessageBoxes::Show(this, widgets::FromGbk(error.what()), QStringLiteral("提示"),
                                     widgets::MessageBoxes::Icon::Error);
@@ -89,6 +89,14 @@ void ScorePage::Score() {
     for (const QStringList& row : rows->Rows())
         if (row.value(1) == name) return;
     rows->AppendRows({NameListRow(rows->rowCount() + 1, name, evaluation)});
+}
+
+void ScorePage::RestoreSettings(const SavedSettings& settings) {
+    m_givenName->setText(widgets::FromGbk(settings.scoreGivenName));
+}
+
+void ScorePage::StoreSettings(SavedSettings& settings) const {
+    settings.scoreGivenName = widgets::ToGbk(m_givenName->text());
 }
 
 }  // namespace numerology_ui

@@ -117,8 +117,11 @@ class NameQualityTest : public ::testing::Test {
             {"勐", "měng", 2},   {"珺", "jùn", 3},  {"燚", "yì", 0},  {"范", "fàn", 1},
             {"统", "tǒng", 1},   {"王", "wáng", 1}, {"霸", "bà", 1},  {"张", "zhāng", 1},
             {"三", "sān", 1},    {"丰", "fēng", 1}, {"单", "dān", 1}, {"光", "guāng", 1},
-            {"床", "chuáng", 1},
+            {"床", "chuáng", 1}, {"蚊", "wén", 1},
         };
+        Exec(db, "create table NB_不宜字 (Id Integer(10), 汉字 VarChar(2), 缘由 VarChar(100))");
+        Insert(db, "NB_不宜字",
+               {SqlValue::Int(1), SqlValue::Text("蚊"), SqlValue::Text("属昆虫名称")});
         int id = 0;
         for (const auto& c : characters) {
             AddCharacter(db, c.character, c.reading);
@@ -200,6 +203,29 @@ TEST_F(NameQualityTest, FindingsOfATableOfNames) {
         quality::NameQualityChecker checker(db, c.surname);
         EXPECT_EQ(checker.HasFindings(c.given), c.findings);
     }
+}
+
+// A character our texts call unfit for a name is a finding of its own, right after the levels,
+// even where every other finding is good; the page then no longer says the characters are fine.
+TEST_F(NameQualityTest, ACharacterUnfitForANameIsAFinding) {
+    const quality::NameQuality result = quality::EvaluateNameQuality(db, "李", "明蚊");
+    EXPECT_FALSE(result.HasRareCharacter());
+    EXPECT_TRUE(result.HasUnfitCharacter());
+    EXPECT_TRUE(result.HasFindings());
+    const std::vector<std::string> lines = quality::NameQualityLines(result);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "字级：明（一级）蚊（一级），都是一级常用字");
+    EXPECT_EQ(lines[1], "用字：蚊：字义不宜用于人名（属昆虫名称）");
+    EXPECT_EQ(lines[2].rfind("平仄：", 0), 0u) << lines[2];
+    quality::NameQualityChecker checker(db, "李");
+    EXPECT_TRUE(checker.HasFindings("明蚊"));
+    EXPECT_FALSE(checker.HasFindings("明华"));
+    EXPECT_FALSE(checker.IsCommonAndFit("蚊"));
+    EXPECT_TRUE(checker.IsCommonAndFit("明"));
+    const std::string page = quality::NameQualityPage(result);
+    EXPECT_NE(page.find("<th>用字</th><td><font color=\"#c00000\">蚊：字义不宜用于人名"),
+              std::string::npos);
+    EXPECT_EQ(page.find("用字常见"), std::string::npos);
 }
 
 TEST_F(NameQualityTest, PoemSourcePrefersAdjacentInOrderThenReversedThenOneLine) {

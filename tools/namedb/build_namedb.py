@@ -81,6 +81,10 @@ EXTRA_TABLES = {
     # initial of the first syllable, as NB_CNWord has it.
     "NB_姓氏读音": [("Id", "Integer(10)"), ("姓", "VarChar(8)"), ("拼音1", "VarChar(40)"),
                 ("拼音2", "VarChar(40)"), ("声母", "VarChar(2)")],
+    # The characters whose meaning makes them unfit for a given name (蚊 an insect, 贫 poverty,
+    # 愚 foolish), with the reason our text gives. The pools keep them; 只用常用字 leaves them
+    # out, and the name-quality findings name them.
+    "NB_不宜字": [("Id", "Integer(10)"), ("汉字", "VarChar(2)"), ("缘由", "VarChar(100)")],
 }
 
 warnings = []
@@ -305,6 +309,59 @@ def reading(ch, unihan):
     return ""
 
 
+def numbered(marked):
+    """'lǜ' -> 'lu:4', the way CC-CEDICT writes a syllable; no tone mark is the neutral 5."""
+    tone = 5
+    plain = []
+    for ch in unicodedata.normalize("NFD", marked.lower()):
+        if ch in "\u0304\u0301\u030c\u0300":
+            tone = "\u0304\u0301\u030c\u0300".index(ch) + 1
+        elif ch == "\u0308":
+            plain.append(":")
+        else:
+            plain.append(ch)
+    return "".join(plain) + str(tone)
+
+
+def standard_readings(ch, unihan):
+    """The readings the 通用规范汉字字典 gives the character (Unihan kTGHZ2013), in its order."""
+    readings = []
+    for entry in unihan["kTGHZ2013"].get(ch, "").split():
+        for marked in entry.split(":", 1)[1].split(","):
+            if marked not in readings:
+                readings.append(marked)
+    return readings
+
+
+def usual_reading(ch, unihan, word_readings):
+    """The reading a reader of today gives the character: Unihan's first kMandarin value when
+    the standard dictionary of 2013 lists it as the only reading, or the character is not in
+    that dictionary; of several standard readings the one most words use (CC-CEDICT: 似乎 and 相似
+    make 似 sì, not Unihan's first shì), else the first of Unihan that is standard, else the
+    standard dictionary's first (迹 jì, not Unihan's jī)."""
+    first = reading(ch, unihan)
+    standard = standard_readings(ch, unihan)
+    if not standard or standard == [first]:
+        return first
+    if len(standard) > 1:
+        counts = word_readings.get(ch, {})
+        ranked = sorted(standard, key=lambda r: (-counts.get(numbered(r), 0),
+                                                  r != first, standard.index(r)))
+        if counts.get(numbered(ranked[0]), 0) > 0:
+            return ranked[0]
+    return first if first in standard else standard[0]
+
+
+# "读音：zhuó" (with a gloss of other readings after it): the reading our text of a name
+# character gives, which the reading column follows.
+TOLD_READING = re.compile(r"读音[：:]\s*([a-zāáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜü]+)")
+
+
+def told_reading(text):
+    match = TOLD_READING.search(text)
+    return match.group(1) if match else ""
+
+
 def toneless(syllable):
     plain = []
     for ch in unicodedata.normalize("NFD", syllable):
@@ -351,26 +408,144 @@ def element_of(radical_element, initial, plain, kangxi):
 
 
 GARBLED = re.compile(r"[◇@∑\ufffd『』〔〕Ａ-Ｚａ-ｚ！]|[\u4e00-\u9fff][0-9a-f]{4}")
-
-
+# The modern dictionary of cnchar-data went through a GBK conversion that slipped by one byte
+# after a character it could not map: a stray byte (A4–A9) opens the run, every following
+# character is made of the second byte of one and the first byte of the next, and the last byte
+# is lost when the text falls back into step ("别来无╉Γ安然无恙", "衬托着白┰疲用背景"). The lost
+# byte cannot be told, so such an entry is left out. Box drawing, kana, Cyrillic and private-use
+# characters never stand in the dictionary's Chinese text otherwise (a lone "│" between examples
+# is the dictionary's "｜", put back below).
+SLIPPED = re.compile("[\u2500-\u257f\u3040-\u30ff\u0400-\u04ff\ue000-\uf8ff]"
+                     # a run opened by a byte of the reading letters: "额芒俚耐ǔ啤"
+                     "|(?<=[\u4e00-\u9fff])[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜü](?=[\u4e00-\u9fff])")
 # Characters the dictionary lost on its way to Unicode show as "?" (亦作"傝?") or a block; an
 # explanation holding one cannot be read, so the word is left out.
 PLACEHOLDERS = re.compile(r"[?■□\ufffd]")
-# "见密封舱(625页)": a page of the printed dictionary, which the reader does not have.
-PAGE_REFERENCE = re.compile(r"[（(]\d+页[)）]")
+# "见密封舱(625页)": a page of the printed dictionary, which the reader does not have ("(308┮)"
+# where the page sign slipped).
+PAGE_REFERENCE = re.compile(r"[（(]\d+[页┮][)）]")
 SENSE_NUMBER = re.compile(r"(?:(?<=^)|(?<=\s))\d+\.")
+# "～" stands for the headword, but between two numbers it is a range (2～10岁, 0.25～0.50%).
+RANGE_MARK = re.compile(r"(?<=\d)\s*～\s*(?=\d)")
+
+
+def put_headword(word, text):
+    parts = RANGE_MARK.split(text)
+    marks = RANGE_MARK.findall(text)
+    out = [parts[0].replace("～", word)]
+    for mark, part in zip(marks, parts[1:]):
+        out.append("～" + part.replace("～", word))
+    return "".join(out)
+
+
+# A number with a unit of measure in an entry of the modern dictionary, whose conversion dropped
+# every decimal point ("离地305米" for 3.05 米, an orang-utan "体高可达14米"): the sentence cannot
+# be trusted and is left out. The historical dictionary kept its points ("栏架高91.7厘米").
+MEASURE = re.compile(r"\d{2,}\s*(?:平方|立方)?(?:千米|厘米|毫米|微米|纳米|公里|米|千克|公斤|毫克|克|"
+                     r"吨|毫升|升|秒|伏|安培|瓦|赫兹|焦耳|℃|%|％|度)")
+
+
+# Capitals the modern dictionary lost: chemical formulas (化学式hgo, h2o, nacl) are written
+# again from the element symbols, and a few letters and abbreviations the dictionary uses (阿Q,
+# 维生素C, X射线, T形, LC滤波, BASIC). Other Latin letters stay as written: variables of
+# formulas (f(x), a2+b2) and readings (kūlüè) are lower-case.
+ELEMENTS_ONE = set("H B C N O F P S K V Y I W U")
+ELEMENTS_TWO = {"He", "Li", "Be", "Ne", "Na", "Mg", "Al", "Si", "Cl", "Ar", "Ca", "Ti", "Cr",
+                "Mn", "Fe", "Ni", "Cu", "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr", "Rb", "Sr",
+                "Mo", "Ag", "Cd", "Sn", "Sb", "Xe", "Cs", "Ba", "Pt", "Au", "Hg", "Pb", "Ra"}
+FORMULA_TOKEN = re.compile(r"(?<![A-Za-z])[a-z][a-z0-9()]*[a-z0-9)](?![A-Za-z])")
+PINYIN_SYLLABLE = re.compile(r"[bpmfdtnlgkhjqxzcsrwy]?h?[aeiouv]+(?:ng?|r)?")
+MATH_WORDS = {"sin", "cos", "tan", "cot", "sec", "csc", "log", "lg", "ln", "lim", "dx", "dy"}
+ABBREVIATIONS = {"basic": "BASIC", "fortran": "FORTRAN", "algol": "ALGOL", "cobol": "COBOL",
+                 "pascal": "Pascal", "sos": "SOS", "dna": "DNA", "rna": "RNA", "atp": "ATP",
+                 "ddt": "DDT", "tnt": "TNT", "ok": "OK", "lc": "LC", "rc": "RC", "pn": "PN",
+                 "mos": "MOS", "cpu": "CPU", "ufo": "UFO", "gdp": "GDP", "aids": "AIDS"}
+# One letter right before or after these words is a capital: 阿Q, 维生素C, X射线, T形, U型.
+LETTER_CONTEXT = re.compile(r"(?<=阿|素)[a-z](?![A-Za-z])|(?<![A-Za-z])[a-z](?=射线|光|形|型|字形|字街)")
+
+
+def element_symbols(letters):
+    """'hgo' -> ['Hg', 'O'], or None when the letters are not element symbols. A two-letter
+    symbol is preferred (cuso -> Cu S O); Co is read as C and O, as in CO2 and CaCO3."""
+    if not letters:
+        return []
+    two = letters[:2].capitalize()
+    if two in ELEMENTS_TWO:
+        rest = element_symbols(letters[2:])
+        if rest is not None:
+            return [two] + rest
+    one = letters[0].upper()
+    if one in ELEMENTS_ONE:
+        rest = element_symbols(letters[1:])
+        if rest is not None:
+            return [one] + rest
+    return None
+
+
+def formula(token, after_label):
+    """The formula written with its capitals, or None when the token is no formula: it must
+    hold two symbols or more and a digit, or follow 化学式 / 分子式."""
+    if token in MATH_WORDS:
+        return None
+    parts = re.split(r"([0-9()]+)", token)
+    out = []
+    count = 0
+    for part in parts:
+        if part and part[0].isalpha():
+            symbols = element_symbols(part)
+            if symbols is None:
+                return None
+            count += len(symbols)
+            out.append("".join(symbols))
+        else:
+            out.append(part)
+    # Without a digit or a label, a two-letter symbol tells a formula (nacl, hcl, zno) from
+    # letters of a reading (ban, chu).
+    named = after_label or any(c.isdigit() for c in token) or (
+        any(symbol in ELEMENTS_TWO for symbol in re.findall("[A-Z][a-z]?", "".join(out)))
+        and not PINYIN_SYLLABLE.fullmatch(token))
+    if count < 2 or not named:
+        return None
+    return "".join(out)
+
+
+def restore_capitals(text):
+    def token(match):
+        word = match.group()
+        if word in ABBREVIATIONS:
+            return ABBREVIATIONS[word]
+        before = text[max(0, match.start() - 3):match.start()]
+        return formula(word, before.endswith(("化学式", "分子式"))) or word
+    text = FORMULA_TOKEN.sub(token, text)
+    return LETTER_CONTEXT.sub(lambda m: m.group().upper(), text)
+
+
+def drop_unsure_measures(text):
+    """The sentences of a modern entry that hold no number with a unit of measure."""
+    sentences = re.findall(r"[^。]+(?:。|$)", text)
+    kept = [s for s in sentences if not MEASURE.search(s)]
+    return "".join(kept) if len(kept) != len(sentences) else text
+
+
+def modern_entry(text):
+    """An entry of the modern dictionary: its senses are numbered ①②, or it has one sense; the
+    historical dictionary numbers every entry "1.", "2."."""
+    return not re.match(r"\s*1\.", text)
 
 
 def clean_explanation(word, text):
     """The dictionary's explanation of a word as a reader should see it, or "" when it cannot
-    be shown (a lost character)."""
+    be shown (a lost character, a slipped run)."""
     if PLACEHOLDERS.search(text):
         return ""
-    # The dictionary writes "～" for the word in its examples.
-    text = text.replace("～", word)
+    text = PAGE_REFERENCE.sub("", text.replace("│", "｜"))
+    if SLIPPED.search(text):
+        return ""
+    if modern_entry(text):
+        text = restore_capitals(drop_unsure_measures(text))
+    text = put_headword(word, text)
     text = text.replace("﹐", "，").replace("﹑", "、").replace(";", "；").replace("ㄧ", "｜")
     text = re.sub(r"\s*\n\s*", " ", text).strip()
-    text = PAGE_REFERENCE.sub("", text)
     text = drop_self_reference(word, text)
     return drop_unopened_quotes(text)
 
@@ -452,7 +627,10 @@ class Explanations:
                 warn(f"cnchar-data: {os.path.basename(path)} cannot be read; skipped")
                 continue
             for word, text in entries.items():
-                if not isinstance(text, str) or GARBLED.search(text):
+                # A headword with a Latin letter is one whose character was lost ("搤q",
+                # "宻b"); it cannot be shown.
+                if (not isinstance(text, str) or GARBLED.search(text)
+                        or re.search("[A-Za-z]", word)):
                     continue
                 if key in self.own and word.startswith(key):
                     self.own[key].append((word, text))
@@ -477,11 +655,11 @@ class Explanations:
         for word, text in words[:4]:
             sense = first_sense(text)
             if sense:
-                basic_lines.append(f"【{word}】{trim(sense, 60)}")
+                basic_lines.append(f"【{word}】：{trim(sense, 60)}")
         detailed_lines = []
         used = 0
         for word, text in words[:12]:
-            line = f"【{word}】{trim(text, 160)}"
+            line = f"【{word}】：{trim(text, 160)}"
             if used + len(line) > EXPLANATION_LIMIT - 150:
                 break
             detailed_lines.append(line)
@@ -533,6 +711,49 @@ def load_character_texts():
     return texts
 
 
+# What our texts say of a character unfit for a name: "含贫穷之意，不宜用于人名", "用于人名较少，
+# 宜慎用" (a meaning parents avoid), "作称呼前缀，不宜单独用于人名".
+UNFIT_REMARK = re.compile(r"不宜(?:单独)?用于人名|宜慎用")
+UNFIT_REASON = re.compile(r"[^，。；]*(?:之意|名称|用字|前缀|代词|义不佳)")
+
+
+def unfit_characters(own_texts):
+    """[(char, reason)] of the characters our texts call unfit for a name, in character order.
+    The reason is the remark's own ("含贫穷之意", "属昆虫名称"), else the meaning the text opens
+    with ("本义为奴隶")."""
+    rows = []
+    for ch in sorted(own_texts):
+        lines = [line.strip() for line in own_texts[ch][0].split("<br />") if line.strip()]
+        remarks = [line for line in lines if UNFIT_REMARK.search(line)]
+        if not remarks:
+            continue
+        reason = UNFIT_REASON.match(remarks[0])
+        text = reason.group() if reason else lines[0].rstrip("。")
+        rows.append((ch, trim(text, 100)))
+    return rows
+
+
+# English senses a parent should not meet under a name character (精 "semen", 姞 "concubine",
+# 刘 "kill, destroy"): the gloss of a name character leaves them out.
+UNSUITABLE_SENSE = re.compile(
+    r"\b(?:semen|sperm|concubines?|kill|destroy|slaughter|massacre|murder|butcher|die|dead|"
+    r"death|corpse|prostitutes?|harlot|whore|sex|sexual|genitals?|penis|vagina|virgin|obscene|"
+    r"lewd|licentious|lust|adultery|evil|sinister|wicked|poisonous|disease|grave|tomb|coffin|"
+    r"mourn|mourning|demon|devil|stupid|foolish|doltish|dumb|silly|idiot|slave|servant|vulgar|"
+    r"rash)\b", re.IGNORECASE)
+
+
+def suitable_gloss(english):
+    """The English gloss without its unsuitable senses; "" when none is left."""
+    senses = []
+    for sense in english.split(";"):
+        parts = [part.strip() for part in sense.split(",")
+                 if part.strip() and not UNSUITABLE_SENSE.search(part)]
+        if parts:
+            senses.append(", ".join(parts))
+    return "; ".join(senses)
+
+
 def own_text(text, tail=()):
     """One of our texts as the character page shows it: each line escaped, lines joined with
     "<br />", the tail lines (the English gloss) kept only while the text fits."""
@@ -561,7 +782,10 @@ def build_characters(unihan, cedict, gbk_text):
         kangxi = kangxi_strokes(trad, unihan, radicals)
         if ch in overrides:
             trad, kangxi = overrides[ch]
-        marked = readings.get(ch) or reading(ch, unihan)
+        # Our text of a name character says how the character is read in names; readings.tsv
+        # settles the characters whose usual reading is not their name reading.
+        told = told_reading(" ".join(own_texts[ch])) if ch in own_texts else ""
+        marked = told or readings.get(ch) or usual_reading(ch, unihan, cedict.word_readings)
         plain = toneless(marked)
         initial, final = split_syllable(plain)
         if not encodes_in_gbk(marked):
@@ -584,7 +808,8 @@ def build_characters(unihan, cedict, gbk_text):
             # Our own words for the name characters: what the character means and suggests in
             # a name; the English gloss stays on the detailed page only.
             basic, detailed = own_texts[ch]
-            texts = (own_text(basic), own_text(detailed, [english] if english else []))
+            gloss = suitable_gloss(english)
+            texts = (own_text(basic), own_text(detailed, [gloss] if gloss else []))
         else:
             texts = explanations.build(ch, english, fallback)
         basic, detailed = (gbk_text(text) for text in texts)
@@ -603,6 +828,9 @@ class Cedict:
 
     def __init__(self):
         self.common_words = set()
+        # {char: {"ji4": number of words that read it so}}, from the words of two characters
+        # or more.
+        self.word_readings = {}
         self.glossed = {}
         self.in_full_names = {}
         path = os.path.join(MODULES, "cc-cedict", "data", "all.js")
@@ -612,6 +840,12 @@ class Cedict:
         with open(path, encoding="utf-8") as f:
             text = f.read()
         entries = json.loads(text[text.index("{"):].rstrip().rstrip(";"))["all"]
+        for entry in entries:
+            syllables = entry[2].lower().split()
+            if len(syllables) == len(entry[1]) > 1:
+                for ch, syllable in zip(entry[1], syllables):
+                    counts = self.word_readings.setdefault(ch, {})
+                    counts[syllable] = counts.get(syllable, 0) + 1
         name_sense = re.compile(r"^([A-Z][a-z]+) \((?:[a-z]+ )?(?:given )?name\)$")
         for entry in entries:
             simplified, senses = entry[1], entry[3]
@@ -888,6 +1122,10 @@ def build_surname_readings(surname_rows, character_rows):
     readings of its characters in NB_CNWord."""
     _, rows = read_table_file(tool_path("surname_readings.tsv"))
     special = {r["姓"]: r["拼音"].split() for r in rows}
+    # readings.tsv names the surname readings of the characters that are mostly surnames (单
+    # shàn, 查 zhā); NB_CNWord now holds the reading of the character in given names.
+    for ch, marked in load_readings().items():
+        special.setdefault(ch, [marked])
     marked_of = {row[2]: row[8] for row in character_rows}
     out = []
     for row in surname_rows:
@@ -990,6 +1228,7 @@ def write_database(tables):
         connection.execute("create index NewIndex1 on NB_CNWord(汉字 ASC)")
         connection.execute("create index NumberIndex on NB_八一灵动数(Id ASC)")
         connection.execute("create index ThreeTalentIndex on NB_三才配置(三才 ASC)")
+        connection.execute("create index UnfitCharacterIndex on NB_不宜字(汉字 ASC)")
         for index in quality_tables.INDEXES:
             connection.execute(index)
         connection.commit()
@@ -1024,6 +1263,8 @@ def main():
     tables["NB_三才配置"] = build_three_talents()
     tables["NB_百家姓"] = build_surnames()
     tables["NB_姓氏读音"] = build_surname_readings(tables["NB_百家姓"], tables["NB_CNWord"])
+    tables["NB_不宜字"] = [(index, ch, reason) for index, (ch, reason)
+                          in enumerate(unfit_characters(load_character_texts()), 1)]
     tables["NB_育儿百科"], tables["NB_算命风水"] = build_articles()
     tables.update(quality_tables.build(tables, UNICODE_DIR))
     for name in ("NB_八一灵动数", "NB_三才配置", "NB_百家姓", "NB_EName", "NB_育儿百科", "NB_算命风水"):

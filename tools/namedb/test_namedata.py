@@ -32,7 +32,7 @@ KANGXI_STROKES = """
     华14 伟11 芳10 娜9 静16 丽19 强12 磊15 军9 洋10 勇9 艳24 杰12 娟10 超12 秀7 霞17 平5
     刚10 桂10 思9 嘉14 瑞14 琪13 欢22 乐15 安6 佳8 慧15 婷12 雪11 琳13 晶12 妍9 蕾19 紫11
     众11 准10 叙9 绪15 鼎13 瓦5
-    萱15 悦11 梦14 瑶15 馨20 俊9 鑫24 宏7 毅15 彬11 辰7 铭14 昊8 皓12 鹏19 飞9 龙16 凯12
+    萱15 悦11 梦16 瑶15 馨20 俊9 鑫24 宏7 毅15 彬11 辰7 铭14 昊8 皓12 鹏19 飞9 龙16 凯12
     鸿17 峰10 振11 耀20 鸣14 凤14 兴16 政9 泰9 柴9 祥11 福14 礼18 衫9 裕13 道16 远17
     狄8 犹13 红9 璐18 潞17 露20 一1 二2 三3 四4 五5 六6 七7 八8 九9 十10"""
 
@@ -50,8 +50,12 @@ HAN = re.compile("[\u4e00-\u9fff]")
 TONE_MARK = re.compile("[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜńňǹḿ]")
 # A character lost on the way to Unicode: "?" beside Chinese text, or a block.
 PLACEHOLDER = re.compile("[\u4e00-\u9fff“”\"]\\?|\\?[\u4e00-\u9fff“”]|[■□\ufffd]")
-# A page of the printed dictionary: "见密封舱(625页)".
-PAGE = re.compile("[（(]\\d+页[)）]")
+# A page of the printed dictionary: "见密封舱(625页)", "(308┮)".
+PAGE = re.compile("[（(]\\d+[页┮][)）]")
+# Text that slipped a byte on its way to GBK ("别来无╉Γ安然无恙", "白┰疲"): box drawing, kana,
+# Cyrillic and private-use characters have no place in the explanations.
+SLIPPED = re.compile("[\u2500-\u257f\u3040-\u30ff\u0400-\u04ff\ue000-\uf8ff]"
+                     "|(?<=[\u4e00-\u9fff])[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜü](?=[\u4e00-\u9fff])")
 
 # The 81 numbers as the widely published table sorts them: 吉 (大吉 or 吉 here), 半吉 (中) and
 # 凶 (凶 or 大凶); 2 is 凶, not 大凶, as in most tables; 40 is 半吉 in the tables that read it as
@@ -146,6 +150,26 @@ class NameDataTest(unittest.TestCase):
                     wrong.setdefault(ch, line)
         self.assertEqual(len(wrong), 0, list(wrong.items())[:10])
 
+    def test_explanations_hold_no_slipped_text_and_no_lost_headword_character(self):
+        wrong = {}
+        for ch, row in self.characters.items():
+            for line in (row[3] + "<br />" + row[4]).split("<br />"):
+                headword = re.match("【([^】]*)】(.?)", line)
+                if (SLIPPED.search(line)
+                        or headword and (re.search("[A-Za-z]", headword.group(1))
+                                         or headword.group(2) != "：")):
+                    wrong.setdefault(ch, line)
+        self.assertEqual(len(wrong), 0, list(wrong.items())[:10])
+        # The dictionary's examples and facts as it wrote them: a range between numbers, the
+        # word itself elsewhere, capitals of formulas and names.
+        for ch, expected in [("猩", "以2～10岁儿童多见"), ("汞", "化学式HgO"), ("汞", "HgCl2"),
+                             ("扮", "【扮相】：①演员化装")]:
+            with self.subTest(character=ch):
+                self.assertIn(expected, self.characters[ch][4])
+        for ch, unwanted in [("澳", "海拔200"), ("篮", "离地305米"), ("篮", "圆周75")]:
+            with self.subTest(character=ch):
+                self.assertNotIn(unwanted, self.characters[ch][4])
+
     def test_published_elements_and_strokes_of_popular_name_characters(self):
         # The five element and Kangxi stroke count of the naming books' table (GoodGoodName,
         # data/full_wuxing_dict.py, see published_elements.tsv), for popular name characters.
@@ -156,6 +180,65 @@ class NameDataTest(unittest.TestCase):
             if stored != (element, strokes):
                 wrong[ch] = (stored, (element, strokes))
         self.assertEqual(wrong, {}, "character: (stored, published)")
+
+    def test_readings_agree_with_our_texts_and_the_standard_list(self):
+        # The reading column of a name character is the reading its own text gives ("读音：zhuó");
+        # every other character of the 通用规范汉字表 has one of the readings the standard
+        # dictionary lists (迹 jì, not Unihan's first jī), unless readings.tsv says why not.
+        sys.path.insert(0, source_path("tools", "namedb"))
+        import build_namedb
+        marked = dict(self.rows("select 汉字, 拼音2 from NB_CNWord"))
+        names = self.name_characters()
+        contradicted = {ch: (marked[ch], build_namedb.told_reading(self.characters[ch][3] + " "
+                                                                   + self.characters[ch][4]))
+                        for ch in names}
+        contradicted = {ch: pair for ch, pair in contradicted.items() if pair[0] != pair[1]}
+        self.assertEqual(contradicted, {}, "character: (column, its text)")
+        for ch, expected in [("卓", "zhuó"), ("绩", "jì"), ("似", "sì"), ("兴", "xīng"),
+                             ("还", "huán"), ("茄", "qié"), ("迹", "jì"), ("脊", "jǐ"),
+                             ("框", "kuàng"), ("肋", "lèi")]:
+            with self.subTest(character=ch):
+                self.assertEqual(marked[ch], expected)
+        unihan = build_namedb.load_unihan(["kTotalStrokes", "kTGHZ2013"])
+        with open(source_path("tools", "namedb", "readings.tsv"), encoding="utf-8") as f:
+            reviewed = {line.split("\t")[0] for line in f if not line.startswith("#")}
+        # GBK lacks the tone marks of ḿ and m̀ (呒, 呣): those are stored toneless.
+        shown = {ch: [r if build_namedb.encodes_in_gbk(r) else build_namedb.toneless(r)
+                      for r in build_namedb.standard_readings(ch, unihan)] for ch in marked}
+        outside = [ch + marked[ch] for (ch,) in self.rows("select 汉字 from NB_字级")
+                   if ch in marked and ch not in names and ch not in reviewed
+                   and shown[ch] and marked[ch] not in shown[ch]]
+        self.assertEqual(outside, [])
+
+    def test_characters_unfit_for_a_name(self):
+        # Every name character our texts call unfit ("不宜用于人名", "宜慎用") is flagged with a
+        # reason, the ones parents met in lists among them; nothing else is.
+        unfit = dict(self.rows("select 汉字, 缘由 from NB_不宜字"))
+        for ch in "蚊贫限苛呜愚":
+            with self.subTest(character=ch):
+                self.assertTrue(unfit.get(ch), f"{ch} is not flagged")
+        said = {ch for ch in self.name_characters()
+                if re.search("不宜(?:单独)?用于人名|宜慎用", self.characters[ch][3])}
+        self.assertEqual(set(unfit), said)
+        self.assertEqual(unfit["蚊"], "属昆虫名称")
+
+    def test_name_characters_have_full_texts_and_a_suitable_gloss(self):
+        # Texts that once said no more than "用于人名较少" or "姓氏用字".
+        for ch in "砂客并泥弄村佟昝佘冼":
+            with self.subTest(character=ch):
+                first, remark = self.characters[ch][3].split("<br />")[:2]
+                self.assertNotIn(first, ("姓氏用字。",))
+                self.assertNotIn(remark, ("用于人名较少。", "用于人名较少，多与他字组词。",
+                                          "用于人名较少，宜慎用。", "多用作姓氏。"))
+        surnames = {ch for (s,) in self.rows("select 姓 from NB_百家姓") for ch in s}
+        bare = [ch for ch in surnames if self.characters[ch][3].startswith("姓氏用字。<br />")]
+        self.assertEqual(bare, [])
+        # The English gloss under a name character names no sense a parent should not read.
+        unsuitable = re.compile(r"\b(?:semen|concubine|kill|destroy|slave|stupid|evil|sex)\b")
+        shown = {ch: self.characters[ch][4].split("<br />")[-1] for ch in self.name_characters()}
+        self.assertEqual({ch: line for ch, line in shown.items() if unsuitable.search(line)}, {})
+        self.assertTrue(shown["精"].endswith("essence; spirit"), shown["精"])
+        self.assertTrue(shown["刘"].endswith("surname"), shown["刘"])
 
     def test_surname_readings(self):
         readings = dict((surname, (plain, marked, initial)) for surname, plain, marked, initial
@@ -291,6 +374,11 @@ class NameDataTest(unittest.TestCase):
         self.assertEqual([s for (s,) in bare], [], f"{len(bare)} surnames with an empty text")
         surnames = {s for (s,) in self.rows("select 姓 from NB_百家姓")}
         self.assertEqual({"完颜", "纳兰", "爱新觉罗"} - surnames, set())
+        # No page pretends to know: the filler that once stood for an unknown origin or for no
+        # famous bearer is gone; a rare surname says plainly what is not known.
+        filler = self.rows("select 姓 from NB_百家姓 where 姓氏起源 like '%记载较少%' "
+                           "or 历史名人 like '%史籍所载名人较少%'")
+        self.assertEqual(filler, [])
 
     def test_english_names(self):
         rows = self.rows("select EIndex, EIndex2, Name, Sex, Cnword from NB_EName")
@@ -366,6 +454,32 @@ class ArticleFileTest(unittest.TestCase):
                          [["未知分类", "一"], ["未知分类", "二"], ["胎教", "三"]])
         self.assertEqual(fortune, [])
         self.assertEqual(len(new_warnings), 1)
+
+
+class DictionaryTextTest(unittest.TestCase):
+    """The builder cleans the dictionary's word explanations of the characters outside the
+    name pools."""
+
+    def test_cleaning(self):
+        sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+        import build_namedb
+        for word, text, expected in [
+                ("猩红热", "以2～10岁儿童多见，～好发于冬春", "以2～10岁儿童多见，猩红热好发于冬春"),
+                ("中碳钢", "1.含碳量(约0.25～0.50%)的钢。", "1.含碳量(约0.25～0.50%)的钢。"),
+                # The modern dictionary lost its decimal points: a measure is left out.
+                ("篮球运动", "球用皮制。在离地305米处装上球篮。两队对抗。", "球用皮制。两队对抗。"),
+                ("中栏", "1.栏架高91.7厘米。", "1.栏架高91.7厘米。"),
+                ("氧化汞", "化学式hgo。与h2o、nacl、cu(oh)2不同", "化学式HgO。与H2O、NaCl、Cu(OH)2不同"),
+                ("x", "阿q与维生素c，x射线，t形，basic", "阿Q与维生素C，X射线，T形，BASIC"),
+                ("x", "函数f(x)=a2+b2，sin x，读ban", "函数f(x)=a2+b2，sin x，读ban"),
+                ("蔗基鱼塘", "见桑基鱼塘(308┮)。", "见桑基鱼塘。"),
+                ("别来无恙", "问候语别来无╉Γ安然无恙", ""),
+                ("额头", "额芒俚耐ǔ啤", ""),
+                ("阿Q", "又ākiū鲁迅著", "又ākiū鲁迅著"),
+                ("x", "俄语катюша", ""),
+                ("连天", "湖水～│芳草～", "湖水连天｜芳草连天")]:
+            with self.subTest(word=word, text=text):
+                self.assertEqual(build_namedb.clean_explanation(word, text), expected)
 
 
 class TransliterationTest(unittest.TestCase):

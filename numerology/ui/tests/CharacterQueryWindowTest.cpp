@@ -19,7 +19,7 @@ class CharacterQueryWindowTest : public QObject {
     void init() {
         m_fixture = std::make_unique<NameDetailFixture>();
         m_dialog = std::make_unique<CharacterQueryWindow>(m_fixture->source(),
-                                                          m_fixture->dataFolder(), nullptr);
+                                                          m_fixture->pagesFolder(), nullptr);
         m_dialog->show();
     }
     void cleanup() { m_dialog.reset(); }

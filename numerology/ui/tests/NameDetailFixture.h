@@ -76,7 +76,7 @@ class NameDetailFixture {
     numerology_ui::DatabaseSource source() {
         return [this] { return &m_db; };
     }
-    std::filesystem::path dataFolder() const { return m_dataFolder.path().toStdString(); }
+    std::filesystem::path pagesFolder() const { return m_pagesFolder.path().toStdString(); }
 
     static std::string Gbk(const char* utf8) { return widgets::ToGbk(QString::fromUtf8(utf8)); }
 
@@ -87,5 +87,5 @@ class NameDetailFixture {
     }
 
     SqliteDatabase m_db;
-    QTemporaryDir m_dataFolder;
+    QTemporaryDir m_pagesFolder;
 };

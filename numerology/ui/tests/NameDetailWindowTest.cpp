@@ -1,7 +1,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -39,14 +38,13 @@ class NameDetailWindowTest : public QObject {
         m_fixture = std::make_unique<NameDetailFixture>();
         m_owner = std::make_unique<QWidget>();
         m_opener =
-            new NameDetailOpener(m_fixture->source(), m_fixture->dataFolder(), m_owner.get());
+            new NameDetailOpener(m_fixture->source(), m_fixture->pagesFolder(), m_owner.get());
         m_list = new widgets::ResultListView("超级列表框_高分起名", widgets::NameListColumns(),
                                              widgets::NameListNumericColumns(),
                                              widgets::NameListHint(), m_owner.get());
-        m_surnameBox = new QLineEdit(m_owner.get());
         m_list->frame()->setParent(m_owner.get());
         m_list->frame()->resize(500, 300);
-        m_opener->ConnectGeneratedNameList(m_list, m_surnameBox);
+        m_opener->ConnectRecordedNameList(m_list);
         m_owner->show();
     }
     void cleanup() {
@@ -57,7 +55,7 @@ class NameDetailWindowTest : public QObject {
     // 评分 adds a row whose name holds a line break; its double click opens the six pages.
     void theScoreListOpensTheSixPagesOfItsName() {
         numerology_ui::ScorePage page;
-        page.SetDatabase(m_fixture->source(), m_fixture->dataFolder());
+        page.SetDatabase(m_fixture->source(), m_fixture->pagesFolder());
         m_opener->ConnectRecordedNameList(page.list());
         QSignalSpy records(m_opener, &NameDetailOpener::recordRequested);
         page.surname()->setText(QStringLiteral("李"));
@@ -78,7 +76,6 @@ class NameDetailWindowTest : public QObject {
             captions << window->tabs()->tabText(tab);
         QCOMPARE(captions,
                  (QStringList{"姓名详细解释", "李", "月", "光", "", "姓氏起源", "名字品质"}));
-        QVERIFY(TabText(window, NameDetailWindow::kQualityTab).contains(QStringLiteral("字级")));
         QVERIFY(!window->tabs()->isTabEnabled(4));
         QCOMPARE(window->statusText(), QStringLiteral("名字评分"));
         QVERIFY(TabText(window, 0).contains(QStringLiteral("姓名五格评分")));
@@ -234,54 +231,8 @@ class NameDetailWindowTest : public QObject {
         widgets::PageExport::SetSaveQuestion({});
     }
 
-    // A generated name is cut with the surname of the run that made the list, however the
-    // surname box has changed since, and asks for its record.
-    void generatedNamesAreCutWithTheRunsSurname_data() {
-        QTest::addColumn<QString>("runSurname");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QStringList>("tabs");
-        QTest::addRow("one-character surname")
-            << "李"
-            << "李月光"
-            << "李月光姓名详细解释"
-            << QStringList{"姓名详细解释", "李", "月", "光", "", "姓氏起源", "名字品质"};
-        QTest::addRow("two-character surname, cut after four bytes")
-            << "欧阳"
-            << "欧阳玥"
-            << "欧阳玥姓名详细解释"
-            << QStringList{"姓名详细解释", "欧", "阳", "玥", "", "姓氏起源", "名字品质"};
-    }
-    void generatedNamesAreCutWithTheRunsSurname() {
-        QFETCH(QString, runSurname);
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QStringList, tabs);
-        m_surnameBox->setText(runSurname);
-        const QStringList row{"1", name, "22", "41", "土土金", "32,26,10,41,16", "木土水", "69"};
-        m_list->model()->AppendRows({row});
-        // The user types another surname (even a longer one) after the run.
-        m_surnameBox->setText(QStringLiteral("司马"));
-        QSignalSpy records(m_opener, &NameDetailOpener::recordRequested);
-        QVERIFY(QTest::qWaitForWindowExposed(m_owner.get()));
-
-        DoubleClickRow(*m_list, 0);
-        NameDetailWindow* window = OnlyWindow();
-        QVERIFY(window);
-        QCOMPARE(window->windowTitle(), caption);
-        QStringList shown;
-        for (int tab = 0; tab < NameDetailWindow::kTabCount; ++tab)
-            shown << window->tabs()->tabText(tab);
-        QCOMPARE(shown, tabs);
-        QCOMPARE(records.count(), 1);
-        QCOMPARE(records.first()[0].toString(), runSurname);
-        QCOMPARE(records.first()[1].toString(), name.mid(runSurname.size()));
-        QCOMPARE(records.first()[2].toStringList(), row);
-    }
-
     void nothingOpensWithoutAName() {
         QSignalSpy records(m_opener, &NameDetailOpener::recordRequested);
-        m_surnameBox->setText(QStringLiteral("李"));
         // The name is the surname alone: no given name is left to evaluate.
         m_list->model()->AppendRows({{"1", "李", "7", "7", "木", "8,8,1,7,1", "金金木", "0"}});
         QVERIFY(QTest::qWaitForWindowExposed(m_owner.get()));
@@ -304,7 +255,6 @@ class NameDetailWindowTest : public QObject {
     std::unique_ptr<QWidget> m_owner;
     NameDetailOpener* m_opener = nullptr;
     widgets::ResultListView* m_list = nullptr;
-    QLineEdit* m_surnameBox = nullptr;
 };
 
 QTEST_MAIN(NameDetailWindowTest)

@@ -23,7 +23,7 @@ class ScorePageTest : public QObject {
         });
         m_fixture = std::make_unique<NameDetailFixture>();
         m_page = std::make_unique<ScorePage>();
-        m_page->SetDatabase(m_fixture->source(), m_fixture->dataFolder());
+        m_page->SetDatabase(m_fixture->source(), m_fixture->pagesFolder());
     }
 
     void scoringAddsOneRowPerName() {
@@ -42,7 +42,7 @@ class ScorePageTest : public QObject {
         QCOMPARE(m_page->list()->model()->rowCount(), 2);
         QCOMPARE(m_page->list()->model()->Row(1).mid(0, 2), (QStringList{"2", "李\r\n玥"}));
         QCOMPARE(m_page->list()->model()->Row(1)[7], QStringLiteral("85"));
-        std::ifstream report(PageFile(m_fixture->dataFolder(), 0), std::ios::binary);
+        std::ifstream report(PageFile(m_fixture->pagesFolder(), 0), std::ios::binary);
         const std::string page((std::istreambuf_iterator<char>(report)), {});
         QVERIFY(page.find(NameDetailFixture::Gbk("玥")) != std::string::npos);
     }

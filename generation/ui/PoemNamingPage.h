@@ -6,20 +6,24 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QWidget>
+#include <functional>
 #include <utility>
 #include <vector>
 
+#include "generation/PoemCatalog.h"
 #include "widgets/PageView.h"
 #include "widgets/ResultListView.h"
+
+class SqliteDatabase;
 
 namespace generation_ui {
 
 // Page 2, "诗词起名": an inner tab control with the poem choice (poets, their poems, the poem
 // itself), the poem's characters to tick, and the names made from them.
-class PoemPage : public QWidget {
+class PoemNamingPage : public QWidget {
     Q_OBJECT
   public:
-    explicit PoemPage(QWidget* parent = nullptr);
+    explicit PoemNamingPage(QWidget* parent = nullptr);
 
     QTabWidget* innerTabs() const { return m_innerTabs; }
     QWidget* choosePage() const { return m_choosePage; }
@@ -51,6 +55,21 @@ class PoemPage : public QWidget {
 
     static constexpr int kBoxesPerRow = 15;
 
+    // Where the poets and poems come from: the loaded name database, or nullptr after telling
+    // the user why there is none.
+    void SetDatabaseSource(std::function<SqliteDatabase*()> database);
+    // Fills the poet list and shows the first poet's poems on the choice tab.
+    void ListPoets();
+    // The poems of the chosen poet; the first is chosen.
+    void ListPoems();
+    // 使用此诗词: the chosen poem's characters become the boxes to tick.
+    void UsePoem();
+    // The tab a run's names appear on.
+    void ShowResults();
+
+  signals:
+    void startRequested();
+
   private:
     QTabWidget* m_innerTabs;
     QWidget* m_choosePage;
@@ -69,6 +88,13 @@ class PoemPage : public QWidget {
     QScrollArea* m_characterArea;
     QWidget* m_boxHolder = nullptr;
     QList<QCheckBox*> m_boxes;
+
+    void Tip(const QString& text, bool error);
+    SqliteDatabase* Database() const;
+
+    std::function<SqliteDatabase*()> m_database;
+    QString m_poemsPoet;  // the poet whose poems are listed
+    std::vector<poem_catalog::PoemTitle> m_poemTitles;
 };
 
 }  // namespace generation_ui

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <random>
 
-#include "app/SavedSettings.h"
-#include "app/SettingsFile.h"
+#include "settings/SavedSettings.h"
+#include "settings/SettingsFile.h"
 
 namespace fs = std::filesystem;
 

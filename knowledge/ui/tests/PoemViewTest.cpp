@@ -11,7 +11,7 @@ using knowledge_ui::ReadingRoom;
 using widgets::ToGbk;
 
 // The poem tab's lists are filled by the poem mode; here the test fills them.
-class PoemPageTest : public QObject {
+class PoemViewTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -92,5 +92,5 @@ class PoemPageTest : public QObject {
     std::unique_ptr<ReadingRoom> m_room;
 };
 
-QTEST_MAIN(PoemPageTest)
-#include "PoemPageTest.moc"
+QTEST_MAIN(PoemViewTest)
+#include "PoemViewTest.moc"

@@ -1,10 +1,10 @@
-#include "app/SavedSettings.h"
+#include "settings/SavedSettings.h"
 
 #include <charconv>
 #include <cmath>
 #include <optional>
 
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 namespace {
 
@@ -15,7 +15,11 @@ const char* const kNameLength = "名字个数";
 const char* const kCombination = "组合的字";
 const char* const kEnglishGivenName = "英文名字";
 const char* const kScoreGivenName = "评分名字";
+const char* const kHighScoreCommonOnly = "高分只用常用字";
+const char* const kSuperLuckyCommonOnly = "超吉只用常用字";
+const char* const kSuperLuckyFilters = "超吉五行筛选";
 const char* const kRecords = "名字记录";
+const char* const kWindowGeometry = "窗口位置";
 // The records once more, escaped, when the plain form above would change them. A reader that
 // knows only the plain form still finds every record it can hold there.
 const char* const kEscapedRecords = "名字记录原文";
@@ -230,6 +234,12 @@ SavedSettings ReadSavedSettings(const SettingsFile& file) {
     settings.combinationCharacters = text(kCombination);
     settings.englishGivenName = text(kEnglishGivenName);
     settings.scoreGivenName = text(kScoreGivenName);
+    settings.highScoreCommonOnly =
+        Equals(StoredNumber(file.Value(kSection, kHighScoreCommonOnly)), 1);
+    settings.superLuckyCommonOnly =
+        Equals(StoredNumber(file.Value(kSection, kSuperLuckyCommonOnly)), 1);
+    settings.superLuckyFilters = text(kSuperLuckyFilters);
+    settings.windowGeometry = text(kWindowGeometry);
 
     // The records are not bounded as a whole (every record counts), only field by field below.
     const std::string plain = file.Value(kSection, kRecords).value_or(std::string());
@@ -256,6 +266,10 @@ void WriteSavedSettings(SettingsFile& file, const SavedSettings& settings) {
     file.SetValue(kSection, kCombination, settings.combinationCharacters);
     file.SetValue(kSection, kEnglishGivenName, settings.englishGivenName);
     file.SetValue(kSection, kScoreGivenName, settings.scoreGivenName);
+    file.SetValue(kSection, kHighScoreCommonOnly, settings.highScoreCommonOnly ? "1" : "0");
+    file.SetValue(kSection, kSuperLuckyCommonOnly, settings.superLuckyCommonOnly ? "1" : "0");
+    file.SetValue(kSection, kSuperLuckyFilters, settings.superLuckyFilters);
+    file.SetValue(kSection, kWindowGeometry, settings.windowGeometry);
 
     const std::string plain = StoredPlainText(settings.records);
     file.SetValue(kSection, kRecords, plain);

@@ -1,4 +1,4 @@
-#include "knowledge/PoemPage.h"
+#include "knowledge/PoemText.h"
 
 #include "numerology/GbkTextSearch.h"
 
@@ -26,7 +26,7 @@ std::string PoemText(SqliteDatabase& db, long long id, const std::string& title,
     return {};
 }
 
-std::string PoemPage(const std::string& poet, const std::string& title, const std::string& text) {
+std::string PoemHtml(const std::string& poet, const std::string& title, const std::string& text) {
     const std::string heading = poet + ":" + title;
     // Searched character by character: the two bytes of 。 can also end one character and begin
     // the next.
@@ -36,8 +36,8 @@ std::string PoemPage(const std::string& poet, const std::string& title, const st
            GbkReplaceAll(text, "。", "。<br>") + "</body></html>";
 }
 
-std::string PoemPage(SqliteDatabase& db, const std::string& poet, const std::string& title) {
-    return PoemPage(poet, title, PoemText(db, title, poet));
+std::string PoemHtml(SqliteDatabase& db, const std::string& poet, const std::string& title) {
+    return PoemHtml(poet, title, PoemText(db, title, poet));
 }
 
 }  // namespace knowledge

@@ -16,9 +16,9 @@ std::string PoemText(SqliteDatabase& db, long long id, const std::string& title,
                      const std::string& poet);
 
 // The poem page: poet and title as heading and window title, the text broken after every "。".
-std::string PoemPage(const std::string& poet, const std::string& title, const std::string& text);
+std::string PoemHtml(const std::string& poet, const std::string& title, const std::string& text);
 
 // The page of the poem with this title by this poet, read from NB_全唐诗.
-std::string PoemPage(SqliteDatabase& db, const std::string& poet, const std::string& title);
+std::string PoemHtml(SqliteDatabase& db, const std::string& poet, const std::string& title);
 
 }  // namespace knowledge

@@ -21,10 +21,27 @@ struct SavedSettings {
     std::string combinationCharacters;
     std::string englishGivenName;
     std::string scoreGivenName;
+    // 只用常用字 of the 高分 and 超吉 pages.
+    bool highScoreCommonOnly = false;
+    bool superLuckyCommonOnly = false;
+    // The 超吉 filter boxes: the four groups in their order, joined by "|", each "1" or "0" (its
+    // box ticked or not) followed by the captions of its ticked element boxes ("1金木|0|0|0").
+    std::string superLuckyFilters;
     std::vector<NamingRecord> records;
+    // Where the main window stood and how large it was, as the window encodes it (ASCII).
+    std::string windowGeometry;
     // What reading left out, one sentence each (GBK): damaged records, and texts that held a
     // NUL byte. Empty for a sound file; never written.
     std::vector<std::string> notes;
+};
+
+// A page that keeps some of the saved values: it shows them when the program starts and gives
+// back what the user left in it when they are saved. Each page knows only its own fields.
+class KeepsSavedSettings {
+  public:
+    virtual ~KeepsSavedSettings() = default;
+    virtual void RestoreSettings(const SavedSettings& settings) = 0;
+    virtual void StoreSettings(SavedSettings& settings) const = 0;
 };
 
 // The most bytes a record field may hold when it is read: a name is a few characters and each
