@@ -25,15 +25,31 @@ class CliObserver : public GenerationObserver {
         cli::PrintError(text);
     }
     void RowsReady(ResultList, const std::vector<ResultRow>&) override {}
+    // The list as the lines to print, converted in one go; the rows themselves only when they are
+    // to be exported, since a list of 100000 rows is tens of megabytes.
     void ListFinished(ResultList, const std::vector<ResultRow>& rows) override {
-        finishedRows = rows;
+        size_t size = 0;
+        for (const ResultRow& row : rows)
+            for (const std::string& cell : row) size += cell.size() + 1;
+        listText.clear();
+        listText.reserve(size);
+        for (const ResultRow& row : rows) {
+            for (size_t i = 0; i < row.size(); ++i) {
+                if (i) listText += '\t';
+                listText += row[i];
+            }
+            listText += '\n';
+        }
+        if (keepRows) finishedRows = rows;
     }
     void ClassicTextReady(const std::string& text) override { classicText = text; }
     void RunFinished(GenerationMode, RunOutcome outcome, const std::string& message) override {
         if (outcome == RunOutcome::Failed) cli::PrintError(message);
     }
 
+    bool keepRows = false;
     std::vector<ResultRow> finishedRows;
+    std::string listText;
     std::string classicText;
 };
 
@@ -94,12 +110,6 @@ std::optional<std::uint64_t> ParseSeed(const std::string& text) {
     // A seed too large for the generator would otherwise be clamped silently to the largest one.
     if (errno == ERANGE) return std::nullopt;
     return seed;
-}
-
-std::string JoinCells(const ResultRow& row) {
-    std::string line;
-    for (size_t i = 0; i < row.size(); ++i) line += (i ? "\t" : "") + row[i];
-    return line;
 }
 
 }  // namespace
@@ -211,6 +221,7 @@ int RunGenerateCommand(const CliContext& context) {
     }
 
     CliObserver observer;
+    observer.keepRows = exportFile.has_value();
     RunControl control;
     RunGeneration run(inputs, observer, db, control);
     run.Execute();
@@ -220,7 +231,16 @@ int RunGenerateCommand(const CliContext& context) {
     if (mode == GenerationMode::Classic) {
         cli::Print(observer.classicText, false);
     } else {
-        for (const ResultRow& row : observer.finishedRows) cli::Print(JoinCells(row));
+        // In pieces of whole lines, so the converted text never needs a second copy of the list.
+        const std::string& text = observer.listText;
+        constexpr size_t kPiece = 64 * 1024;
+        for (size_t start = 0; start < text.size();) {
+            size_t end =
+                start + kPiece < text.size() ? text.find('\n', start + kPiece) : text.size();
+            end = end == std::string::npos ? text.size() : end + 1;
+            cli::Print(text.substr(start, end - start), false);
+            start = end;
+        }
     }
     if (exportFile) {
         const files::WriteFileResult written =

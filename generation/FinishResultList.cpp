@@ -10,15 +10,35 @@ int ScoreOf(const ResultRow& row) { return row.size() > 7 ? std::atoi(row[7].c_s
 
 }  // namespace
 
+void PermuteRows(std::vector<ResultRow>& rows, std::vector<size_t>& order) {
+    // Each cycle of the permutation is walked once; a place that is done points at itself.
+    for (size_t start = 0; start < order.size(); ++start) {
+        if (order[start] == start) continue;
+        ResultRow held = std::move(rows[start]);
+        size_t place = start;
+        while (true) {
+            const size_t from = order[place];
+            order[place] = place;
+            if (from == start) {
+                rows[place] = std::move(held);
+                break;
+            }
+            rows[place] = std::move(rows[from]);
+            place = from;
+        }
+    }
+}
+
 void SortByScore(std::vector<ResultRow>& rows) {
     std::vector<std::pair<int, size_t>> keys(rows.size());
     for (size_t i = 0; i < rows.size(); ++i) keys[i] = {ScoreOf(rows[i]), i};
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const auto& a, const auto& b) { return a.first > b.first; });
-    std::vector<ResultRow> sorted;
-    sorted.reserve(rows.size());
-    for (const auto& key : keys) sorted.push_back(std::move(rows[key.second]));
-    rows = std::move(sorted);
+    const auto higher = [](const auto& a, const auto& b) { return a.first > b.first; };
+    // The quality order leaves its lists sorted already.
+    if (std::is_sorted(keys.begin(), keys.end(), higher)) return;
+    std::stable_sort(keys.begin(), keys.end(), higher);
+    std::vector<size_t> order(rows.size());
+    for (size_t k = 0; k < keys.size(); ++k) order[k] = keys[k].second;
+    PermuteRows(rows, order);
 }
 
 void FinishResultList(std::vector<ResultRow>& rows) {

@@ -1,6 +1,8 @@
 #include "generation/RunGeneration.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <exception>
 #include <new>
 #include <stdexcept>
@@ -72,7 +74,9 @@ void RunGeneration::Fail(const std::string& text) {
     m_failureText = text;
     // Free the run's bulk first: the message may follow an allocation that failed.
     std::vector<Candidate>().swap(m_candidates);
+    std::vector<CandidateProduct>().swap(m_products);
     std::vector<ResultRow>().swap(m_rows);
+    std::vector<ResultRow>().swap(m_pendingRows);
     try {
         if (m_scoringStarted) Deliver([&] { m_observer.ListFinished(m_scoringList, {}); });
         FinishRun(RunOutcome::Failed);
@@ -297,6 +301,11 @@ std::int32_t RunGeneration::PieceOf(const std::string& text) {
     return static_cast<std::int32_t>(m_pieces.size() - 1);
 }
 
+void RunGeneration::ReadCharacterEssentials(const std::vector<std::string>& characters) {
+    m_essentials = FetchCharacterEssentials(m_database, characters);
+    m_essentialsAsked.insert(characters.begin(), characters.end());
+}
+
 CharacterRecord RunGeneration::RawCharacter(const std::string& character) const {
     // The raw columns are kept even when the row fails the test: QuickScore then still finds the
     // strokes, exactly as the table is meant to hold them.
@@ -306,7 +315,13 @@ CharacterRecord RunGeneration::RawCharacter(const std::string& character) const 
         record = *earlier;
         return record;
     }
-    if (std::optional<CharacterRow> row = FetchCharacterRow(m_database, character)) {
+    if (m_essentialsAsked.count(character)) {
+        if (auto found = m_essentials.find(character); found != m_essentials.end()) {
+            record.simplifiedStrokes = found->second.simplifiedStrokes;
+            record.traditionalStrokes = found->second.traditionalStrokes;
+            record.element = found->second.element;
+        }
+    } else if (std::optional<CharacterRow> row = FetchCharacterRow(m_database, character)) {
         record.simplifiedStrokes = row->simplifiedStrokes;
         record.traditionalStrokes = row->traditionalStrokes;
         record.element = std::move(row->element);
@@ -339,22 +354,33 @@ bool RunGeneration::BuildStandardCandidates() {
         length == 2 && setting.active && !setting.fixSecond && setting.fixThird
             ? PieceOf(setting.thirdText)
             : -1;
+    std::vector<std::string> characters(m_pieces.begin(),
+                                        m_pieces.begin() + static_cast<std::ptrdiff_t>(m_poolSize));
+    for (const std::string* text :
+         {second >= 0 ? &setting.secondText : nullptr, third >= 0 ? &setting.thirdText : nullptr})
+        if (text)
+            for (std::string& character : SplitCharacters(*text))
+                characters.push_back(std::move(character));
+    ReadCharacterEssentials(characters);
     if (second >= 0) AddScoringCharacters(setting.secondText);
     if (third >= 0) AddScoringCharacters(setting.thirdText);
     const auto n = static_cast<std::int32_t>(m_poolSize);
+    std::vector<std::int32_t> accepted;
     for (std::int32_t p = 0; p < n; ++p) {
-        if (FillTableEntry(static_cast<size_t>(p))) {
-            if (length == 2 && !setting.active) {
-                for (std::int32_t q = 0; q < n; ++q) m_candidates.push_back({p, q});
-            } else if (length == 2 && setting.fixSecond) {
-                m_candidates.push_back({second, p});
-            } else if (length == 2 && setting.fixThird) {
-                m_candidates.push_back({p, third});
-            } else if (length == 1) {
-                m_candidates.push_back({p, -1});
-            }
-        }
+        if (FillTableEntry(static_cast<size_t>(p))) accepted.push_back(p);
         if (!Checkpoint()) return false;
+    }
+    // Only accepted characters open a name; any pool entry may follow one.
+    if (length == 2 && !setting.active) {
+        std::vector<std::int32_t> everyEntry(static_cast<size_t>(n));
+        for (std::int32_t q = 0; q < n; ++q) everyEntry[static_cast<size_t>(q)] = q;
+        m_products.push_back({std::move(accepted), std::move(everyEntry)});
+    } else if (length == 2 && setting.fixSecond) {
+        m_products.push_back({{second}, std::move(accepted)});
+    } else if (length == 2 && setting.fixThird) {
+        m_products.push_back({std::move(accepted), {third}});
+    } else if (length == 1) {
+        m_products.push_back({std::move(accepted), {-1}});
     }
     return true;
 }
@@ -368,6 +394,8 @@ bool RunGeneration::BuildSuperLuckyCandidates() {
     const bool positionFilter = filters.secondCharacter.checked || filters.thirdCharacter.checked;
     const bool wholeFilter = filters.mustHave.checked || filters.mustNot.checked;
 
+    ReadCharacterEssentials(std::vector<std::string>(
+        m_pieces.begin(), m_pieces.begin() + static_cast<std::ptrdiff_t>(m_poolSize)));
     std::vector<std::int32_t> listA, listB, listC;
     for (size_t p = 0; p < m_poolSize; ++p) {
         if (FillTableEntry(p)) {
@@ -386,13 +414,8 @@ bool RunGeneration::BuildSuperLuckyCandidates() {
         }
         if (!Checkpoint()) return false;
     }
-    m_candidates.reserve(listA.size() * listB.size() + listC.size() * listC.size());
-    if (positionFilter)
-        for (std::int32_t a : listA)
-            for (std::int32_t b : listB) m_candidates.push_back({a, b});
-    if (wholeFilter)
-        for (std::int32_t x : listC)
-            for (std::int32_t y : listC) m_candidates.push_back({x, y});
+    if (positionFilter) m_products.push_back({std::move(listA), std::move(listB)});
+    if (wholeFilter) m_products.push_back({listC, listC});
     return Checkpoint();
 }
 
@@ -401,6 +424,8 @@ bool RunGeneration::BuildNicknameCandidates() {
     const std::int32_t xiao = PieceOf("小");
     const std::int32_t er = PieceOf("儿");
     const std::int32_t a = PieceOf("阿");
+    ReadCharacterEssentials(std::vector<std::string>(
+        m_pieces.begin(), m_pieces.begin() + static_cast<std::ptrdiff_t>(m_poolSize)));
     for (size_t index = 0; index < m_poolSize; ++index) {
         if (FillTableEntry(index)) {
             const auto c = static_cast<std::int32_t>(index);
@@ -414,18 +439,78 @@ bool RunGeneration::BuildNicknameCandidates() {
     return true;
 }
 
+template <typename Visitor>
+bool RunGeneration::ForEachCandidate(Visitor&& visit) const {
+    const auto ended = [](Visit answer) { return answer != Visit::Next; };
+    for (const Candidate& candidate : m_candidates)
+        if (Visit answer = visit(candidate.first, candidate.second); ended(answer))
+            return answer != Visit::Stopped;
+    for (const CandidateProduct& product : m_products)
+        for (std::int32_t first : product.firsts)
+            for (std::int32_t second : product.seconds)
+                if (Visit answer = visit(first, second); ended(answer))
+                    return answer != Visit::Stopped;
+    return true;
+}
+
 std::vector<std::string> RunGeneration::CandidateTexts() const {
     std::vector<std::string> texts;
-    texts.reserve(m_candidates.size());
-    for (const Candidate& candidate : m_candidates) {
-        std::string text = m_pieces[static_cast<size_t>(candidate.first)];
-        if (candidate.second >= 0) text += m_pieces[static_cast<size_t>(candidate.second)];
+    ForEachCandidate([&](std::int32_t first, std::int32_t second) {
+        std::string text = m_pieces[static_cast<size_t>(first)];
+        if (second >= 0) text += m_pieces[static_cast<size_t>(second)];
         texts.push_back(std::move(text));
-    }
+        return Visit::Next;
+    });
     return texts;
 }
 
 // ---- scoring -------------------------------------------------------------------------------
+
+namespace {
+
+// The score of a name depends on nothing but the traditional strokes of its characters and how
+// many characters it has, so the scores of a run's candidates are remembered per pair of stroke
+// counts: a candidate whose pair already scored below the list's threshold is passed over without
+// being written out and scored again. Pieces of more than one character are never remembered.
+class ScoreMemo {
+  public:
+    ScoreMemo(const std::vector<std::string>& pieces, const CharacterTable& table) {
+        std::unordered_map<int, int> classOfStrokes;
+        m_classOfPiece.reserve(pieces.size());
+        for (const std::string& piece : pieces) {
+            if (SplitCharacters(piece).size() != 1) {
+                m_classOfPiece.push_back(-1);
+                continue;
+            }
+            const CharacterRecord* record = table.Find(piece);
+            const int strokes = record ? record->traditionalStrokes : 0;
+            const auto next = static_cast<int>(classOfStrokes.size());
+            m_classOfPiece.push_back(classOfStrokes.try_emplace(strokes, next).first->second);
+        }
+        m_width = classOfStrokes.size() + 1;  // the last column: no second piece
+        if (m_width <= kMaxWidth) m_scores.assign(m_width * m_width, kUnknown);
+    }
+
+    // The remembered score of the candidate, or nullptr where none can be kept.
+    int* Slot(std::int32_t first, std::int32_t second) {
+        if (m_scores.empty()) return nullptr;
+        const int a = m_classOfPiece[static_cast<size_t>(first)];
+        const int b = second >= 0 ? m_classOfPiece[static_cast<size_t>(second)]
+                                  : static_cast<int>(m_width) - 1;
+        if (a < 0 || b < 0) return nullptr;
+        return &m_scores[static_cast<size_t>(a) * m_width + static_cast<size_t>(b)];
+    }
+
+    static constexpr int kUnknown = INT32_MIN;
+
+  private:
+    static constexpr size_t kMaxWidth = 512;
+    std::vector<int> m_classOfPiece;  // index among the distinct stroke counts, -1 for none
+    size_t m_width = 0;
+    std::vector<int> m_scores;
+};
+
+}  // namespace
 
 bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     m_scoringList = profile.list;
@@ -433,29 +518,46 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     m_lastFlush = std::chrono::steady_clock::now();
     const std::string& surname = m_inputs.surname;
     std::string givenName;
-    for (const Candidate& candidate : m_candidates) {
-        if (!Checkpoint()) return false;
-        givenName = m_pieces[static_cast<size_t>(candidate.first)];
-        if (candidate.second >= 0) givenName += m_pieces[static_cast<size_t>(candidate.second)];
-        if (GbkContains(givenName, surname)) continue;
+    ScoreMemo memo(m_pieces, m_table);
+    // The list's room at once: the rows themselves are allocated one by one as they are found.
+    if (profile.maximumRows > 0) m_rows.reserve(static_cast<size_t>(profile.maximumRows));
+    m_pendingRows.reserve(kRowsPerBatch);
+    const bool completed = ForEachCandidate([&](std::int32_t first, std::int32_t second) {
+        if (!Checkpoint()) return Visit::Stopped;
+        int* remembered = memo.Slot(first, second);
+        if (remembered && *remembered != ScoreMemo::kUnknown && *remembered < profile.threshold)
+            return Visit::Next;
+        givenName = m_pieces[static_cast<size_t>(first)];
+        if (second >= 0) givenName += m_pieces[static_cast<size_t>(second)];
+        if (GbkContains(givenName, surname)) return Visit::Next;
         const int score = QuickScore(surname, givenName, m_table, m_ratings, m_evaluation);
-        if (score < profile.threshold) continue;
-        m_rows.push_back(MakeResultRow(static_cast<int>(m_rows.size()) + 1, givenName, score));
+        if (remembered) *remembered = score;
+        if (score < profile.threshold) return Visit::Next;
+        const size_t rowCount = m_rows.size() + m_pendingRows.size() + 1;
+        m_pendingRows.push_back(MakeResultRow(static_cast<int>(rowCount), givenName, score));
         const auto now = std::chrono::steady_clock::now();
-        if (m_rows.size() == 1 || m_rows.size() - m_deliveredRows >= kRowsPerBatch ||
+        if (rowCount == 1 || m_pendingRows.size() >= kRowsPerBatch ||
             now - m_lastFlush >= kBatchInterval) {
             FlushRows(profile.list);
             m_lastFlush = now;
         }
-        if (profile.maximumRows > 0 && m_rows.size() >= static_cast<size_t>(profile.maximumRows))
-            break;
-    }
+        if (profile.maximumRows > 0 && rowCount >= static_cast<size_t>(profile.maximumRows))
+            return Visit::Enough;
+        return Visit::Next;
+    });
+    if (!completed) return false;
     if (!Checkpoint()) return false;
     FlushRows(profile.list);
+    KeepPendingRows();
     // Numerology alone ranks 李勐渗 beside 李明华; among names of one score, those a parent can
     // write anywhere, say easily and hear no joke in come first.
-    if (profile.list == ResultList::HighScore || profile.list == ResultList::SuperLucky)
-        OrderByNameQuality(m_rows, m_inputs.surname, Quality());
+    if (profile.list == ResultList::HighScore || profile.list == ResultList::SuperLucky) {
+        // The pool's readings came with its strokes.
+        quality::NameQualityChecker& checker = Quality();
+        for (const auto& [character, essentials] : m_essentials)
+            checker.KnowReading(character, essentials.reading);
+        OrderByNameQuality(m_rows, m_inputs.surname, checker);
+    }
     FinishResultList(m_rows);
     return Deliver([&] { m_observer.ListFinished(profile.list, m_rows); });
 }
@@ -478,10 +580,14 @@ ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName,
 }
 
 void RunGeneration::FlushRows(ResultList list) {
-    if (m_deliveredRows >= m_rows.size()) return;
-    std::vector<ResultRow> batch(m_rows.begin() + static_cast<std::ptrdiff_t>(m_deliveredRows),
-                                 m_rows.end());
-    if (Deliver([&] { m_observer.RowsReady(list, batch); })) m_deliveredRows = m_rows.size();
+    if (m_pendingRows.empty()) return;
+    if (Deliver([&] { m_observer.RowsReady(list, m_pendingRows); })) KeepPendingRows();
+}
+
+void RunGeneration::KeepPendingRows() {
+    m_rows.insert(m_rows.end(), std::make_move_iterator(m_pendingRows.begin()),
+                  std::make_move_iterator(m_pendingRows.end()));
+    m_pendingRows.clear();
 }
 
 void RunGeneration::FinishRun(RunOutcome outcome) {

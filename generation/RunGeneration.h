@@ -4,11 +4,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "generation/GenerationInputs.h"
 #include "generation/GenerationObserver.h"
 #include "generation/RunControl.h"
+#include "namedb/CharacterRow.h"
 #include "numerology/CharacterTable.h"
 #include "numerology/NameEvaluation.h"
 #include "numerology/RatingTables.h"
@@ -50,6 +53,15 @@ class RunGeneration {
         std::int32_t first;
         std::int32_t second;
     };
+    // Every first with every second, first by first: the candidates a mode forms as whole blocks
+    // (a pool with itself, the 超吉 sets with each other) are enumerated as they are scored, so
+    // the millions of them never sit in memory.
+    struct CandidateProduct {
+        std::vector<std::int32_t> firsts;
+        std::vector<std::int32_t> seconds;
+    };
+    // What the visitor of ForEachCandidate answers for one candidate.
+    enum class Visit { Next, Enough, Stopped };
 
     void ExecuteSteps();
     void Fail(const std::string& text);
@@ -70,6 +82,8 @@ class RunGeneration {
     void KeepCommonOnly(std::vector<std::string>& characters);
     std::int32_t PieceOf(const std::string& text);
 
+    // Reads the scoring columns of the characters with one statement, for RawCharacter.
+    void ReadCharacterEssentials(const std::vector<std::string>& characters);
     CharacterRecord RawCharacter(const std::string& character) const;
     bool FillTableEntry(size_t index);  // true when the entry is accepted
     void AddScoringCharacters(const std::string& text);
@@ -77,9 +91,14 @@ class RunGeneration {
     bool BuildSuperLuckyCandidates();
     bool BuildNicknameCandidates();
 
+    // Hands the candidates to visit(first, second) in the order they were formed; false when the
+    // visitor answered Stopped.
+    template <typename Visitor>
+    bool ForEachCandidate(Visitor&& visit) const;
     bool ScoreIntoList(const ScoringProfile& profile);
     ResultRow MakeResultRow(int number, const std::string& givenName, int score) const;
     void FlushRows(ResultList list);
+    void KeepPendingRows();  // moves the rows written since the last delivery behind m_rows
     void FinishRun(RunOutcome outcome);
 
     // A step boundary: hands pending rows over before a hold, so a held run shows all it found.
@@ -95,13 +114,16 @@ class RunGeneration {
     std::vector<std::string> m_pieces;  // pool entries first, then texts that candidates add
     size_t m_poolSize = 0;
     CharacterTable m_table;
-    std::vector<Candidate> m_candidates;
+    std::unordered_map<std::string, CharacterEssentials> m_essentials;
+    std::unordered_set<std::string> m_essentialsAsked;
+    std::vector<Candidate> m_candidates;  // single candidates, formed before m_products
+    std::vector<CandidateProduct> m_products;
     RatingTables m_ratings;
     NameEvaluation m_evaluation;
     std::optional<quality::NameQualityChecker> m_quality;  // made when a run first needs it
 
-    std::vector<ResultRow> m_rows;
-    size_t m_deliveredRows = 0;
+    std::vector<ResultRow> m_rows;         // the rows handed to the window so far
+    std::vector<ResultRow> m_pendingRows;  // the rows written since, handed over in a batch
     ResultList m_scoringList = ResultList::HighScore;
     std::chrono::steady_clock::time_point m_lastFlush;
     bool m_scoringStarted = false;

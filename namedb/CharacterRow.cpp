@@ -1,6 +1,8 @@
 #include "namedb/CharacterRow.h"
 
+#include <algorithm>
 #include <array>
+#include <unordered_set>
 
 namespace {
 
@@ -44,4 +46,41 @@ std::optional<CharacterRow> FetchCharacterRow(SqliteDatabase& db, const std::str
     Statement statement = PrepareCharacterQuery(db, character);
     if (!statement.NextOrThrow()) return std::nullopt;
     return ReadCharacterRow(statement);
+}
+
+void ForEachCharacterRow(SqliteDatabase& db, const std::string& columns, const std::string& table,
+                         const std::vector<std::string>& characters,
+                         const std::function<void(const Statement&)>& row) {
+    std::vector<SqlValue> values;
+    std::unordered_set<std::string> seen;
+    for (const std::string& character : characters)
+        if (seen.insert(character).second) values.push_back(SqlValue::Text(character));
+    // 999 is the smallest limit an engine build has ever defaulted to.
+    const size_t limit =
+        static_cast<size_t>(std::max(1, db.ParameterLimit() > 0 ? db.ParameterLimit() : 999));
+    for (size_t start = 0; start < values.size(); start += limit) {
+        const size_t count = std::min(limit, values.size() - start);
+        std::string sql = "select " + columns + " from " + table + " where 汉字 in (?";
+        for (size_t i = 1; i < count; ++i) sql += ",?";
+        sql += ") order by rowid";
+        Statement statement = db.Prepare(
+            sql,
+            std::vector<SqlValue>(values.begin() + static_cast<std::ptrdiff_t>(start),
+                                  values.begin() + static_cast<std::ptrdiff_t>(start + count)));
+        while (statement.NextOrThrow()) row(statement);
+    }
+}
+
+std::unordered_map<std::string, CharacterEssentials> FetchCharacterEssentials(
+    SqliteDatabase& db, const std::vector<std::string>& characters) {
+    std::unordered_map<std::string, CharacterEssentials> found;
+    found.reserve(characters.size());
+    ForEachCharacterRow(
+        db, "汉字, 简体笔画数, 繁体笔画数, 五行属性, 拼音2", "NB_CNWord", characters,
+        [&](const Statement& row) {
+            // Rows come in rowid order: the first row of a character stays.
+            found.try_emplace(
+                row.Text(0), CharacterEssentials{row.Int(1), row.Int(2), row.Text(3), row.Text(4)});
+        });
+    return found;
 }

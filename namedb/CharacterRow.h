@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "namedb/SqliteDatabase.h"
 
@@ -58,3 +61,27 @@ CharacterRow ReadCharacterRow(const Statement& statement);
 // be read throws DatabaseError: a character that is missing and one that could not be read must
 // never look alike.
 std::optional<CharacterRow> FetchCharacterRow(SqliteDatabase& db, const std::string& character);
+
+// The columns a naming run reads of one character: strokes and element to score with, and the
+// reading (拼音2) that the findings on its names hear.
+struct CharacterEssentials {
+    int simplifiedStrokes = 0;
+    int traditionalStrokes = 0;
+    std::string element;
+    std::string reading;
+};
+
+// The essentials of every given character the dictionary holds, keyed by the character, read with
+// one statement (a few when there are more characters than a statement may carry parameters). A
+// character held twice answers with its first row, as FetchCharacterRow does; one the dictionary
+// lacks has no entry. A database that cannot be read throws DatabaseError.
+std::unordered_map<std::string, CharacterEssentials> FetchCharacterEssentials(
+    SqliteDatabase& db, const std::vector<std::string>& characters);
+
+// Runs "select <columns> from <table> where 汉字 in (...)" over the distinct given characters,
+// with as few statements as the connection's parameter limit allows, and hands every row to
+// row(statement); rows arrive in rowid order within each statement. Throws DatabaseError when the
+// database cannot be read. The SQL is GBK, the table and columns fixed by the caller.
+void ForEachCharacterRow(SqliteDatabase& db, const std::string& columns, const std::string& table,
+                         const std::vector<std::string>& characters,
+                         const std::function<void(const Statement&)>& row);

@@ -158,6 +158,8 @@ class SqliteDatabase {
     bool DetachDatabase(const std::string& alias, std::string* errorText = nullptr);
 
     std::string ErrorMessage() const;
+    // How many "?" parameters one statement may carry on this connection (0 when none is open).
+    int ParameterLimit() const;
 
   private:
     bool OpenConnection(const std::filesystem::path& file, int flags);

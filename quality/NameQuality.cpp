@@ -1,8 +1,10 @@
 #include "quality/NameQuality.h"
 
 #include <optional>
+#include <unordered_set>
 #include <utility>
 
+#include "namedb/CharacterRow.h"
 #include "namedb/SqliteDatabase.h"
 #include "numerology/CharacterLookup.h"
 #include "quality/QualityTables.h"
@@ -94,16 +96,64 @@ const std::string* NameQualityChecker::UnfitReason(const std::string& character)
     return found == m_unfit.end() ? nullptr : &found->second;
 }
 
-const CharacterFacts& NameQualityChecker::Character(const std::string& character) {
-    auto found = m_characters.find(character);
-    if (found != m_characters.end()) return found->second;
+CharacterFacts NameQualityChecker::MakeFacts(const std::string& character, std::string reading) {
     CharacterFacts facts;
     facts.character = character;
     facts.level = Level(character);
-    facts.reading = CharacterReading(m_db, character);
+    facts.reading = std::move(reading);
     facts.syllable = ParseMarkedSyllable(facts.reading);
     if (const std::string* reason = UnfitReason(character)) facts.unfitReason = *reason;
-    return m_characters.emplace(character, std::move(facts)).first->second;
+    return facts;
+}
+
+const CharacterFacts& NameQualityChecker::Character(const std::string& character) {
+    auto found = m_characters.find(character);
+    if (found != m_characters.end()) return found->second;
+    auto known = m_knownReadings.find(character);
+    std::string reading =
+        known != m_knownReadings.end() ? known->second : CharacterReading(m_db, character);
+    return m_characters.emplace(character, MakeFacts(character, std::move(reading))).first->second;
+}
+
+void NameQualityChecker::ReadCharacters(const std::vector<std::string>& characters) {
+    std::vector<std::string> unknown;
+    std::unordered_set<std::string> asked;
+    for (const std::string& character : characters)
+        if (!m_characters.count(character) && asked.insert(character).second)
+            unknown.push_back(character);
+    if (unknown.empty()) return;
+    if (m_levelsPresent && !m_allLevelsRead) {
+        std::vector<std::string> withoutLevel;
+        for (const std::string& character : unknown)
+            if (!m_levels.count(character)) withoutLevel.push_back(character);
+        if (!withoutLevel.empty()) {
+            // Rows come in rowid order, so a character listed twice keeps its first level.
+            ForEachCharacterRow(
+                m_db, "汉字, 级别", "NB_字级", withoutLevel,
+                [&](const Statement& row) { m_levels.try_emplace(row.Text(0), row.Int(1)); });
+            for (const std::string& character : withoutLevel)
+                m_levels.try_emplace(character, kLevelOutside);
+        }
+    }
+    std::vector<std::string> withoutReading;
+    for (const std::string& character : unknown)
+        if (!m_knownReadings.count(character)) withoutReading.push_back(character);
+    std::unordered_map<std::string, std::string> readings;
+    ForEachCharacterRow(
+        m_db, "汉字, 拼音2", "NB_CNWord", withoutReading,
+        [&](const Statement& row) { readings.try_emplace(row.Text(0), row.Text(1)); });
+    for (const std::string& character : unknown) {
+        std::string reading;
+        if (auto known = m_knownReadings.find(character); known != m_knownReadings.end())
+            reading = known->second;
+        else if (auto found = readings.find(character); found != readings.end())
+            reading = std::move(found->second);
+        m_characters.emplace(character, MakeFacts(character, std::move(reading)));
+    }
+}
+
+void NameQualityChecker::KnowReading(const std::string& character, const std::string& reading) {
+    m_knownReadings.insert_or_assign(character, reading);
 }
 
 NameQuality NameQualityChecker::Evaluate(const std::string& givenName) {

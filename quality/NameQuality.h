@@ -74,6 +74,13 @@ class NameQualityChecker {
     const std::vector<std::string>& surnameReadings() const { return m_surnameReadings; }
 
     const CharacterFacts& Character(const std::string& character);
+    // Reads the facts of many characters at once, one statement for their levels and one for
+    // their readings, so that Character and HasFindings then answer from memory. The answers are
+    // those Character reads one by one.
+    void ReadCharacters(const std::vector<std::string>& characters);
+    // A reading the caller has read from NB_CNWord's first row of the character already (拼音2,
+    // as Character would read it), so that ReadCharacters need not read it again.
+    void KnowReading(const std::string& character, const std::string& reading);
     // Whether the database has the level table; without it no character can be told common.
     bool HasLevels() const { return m_levelsPresent; }
     // The level alone, without the reading. After ReadAllLevels a lookup in memory.
@@ -93,6 +100,9 @@ class NameQualityChecker {
     bool HasFindings(const std::string& givenName);
 
   private:
+    // A character's facts from its reading; the level and fitness come from their tables.
+    CharacterFacts MakeFacts(const std::string& character, std::string reading);
+
     SqliteDatabase& m_db;
     std::string m_surname;
     std::vector<std::string> m_surnameReadings;
@@ -102,6 +112,7 @@ class NameQualityChecker {
     std::unordered_map<std::string, int> m_levels;
     std::unordered_map<std::string, std::string> m_unfit;  // character -> reason
     std::unordered_map<std::string, CharacterFacts> m_characters;
+    std::unordered_map<std::string, std::string> m_knownReadings;
     std::vector<std::string> m_pieces;  // reused by HasFindings
     std::vector<Syllable> m_syllables;  // reused by HasFindings
 };

@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
-  qt6-speech-dev qt6-speech-flite-plugin qt6-translations-l10n poppler-utils
+  qt6-speech-dev qt6-declarative-dev qt6-speech-flite-plugin qt6-translations-l10n poppler-utils
+  pulseaudio pulseaudio-utils
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   python3 nodejs unicode-data opencc fonts-noto-cjk xvfb xauth
   dpkg-dev file lintian desktop-file-utils appstream

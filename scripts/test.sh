@@ -18,7 +18,8 @@ ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
-echo "== Whole program"
+echo "== Whole program, with a sound output for the read-aloud tests"
+bash scripts/start-sound.sh
 bash scripts/build.sh build
 ctest --test-dir build --output-on-failure -j "$jobs"
 

@@ -209,6 +209,21 @@ TEST(WriteFileAtomically, AFailedWriteKeepsTheOldFile) {
 }
 #endif
 
+#ifdef __unix__
+// A new file gets the permissions any program's new file gets here (0666 less the umask), not
+// the owner-only mode of a temporary: an export is for the parent to share and print.
+TEST(WriteFileAtomically, ANewFileHasTheUsualPermissions) {
+    TempFolder folder;
+    const mode_t mask = ::umask(022);
+    const fs::path file = folder.path() / "NameList.txt";
+    ASSERT_TRUE(WriteFileAtomically(file, "1"));
+    ::umask(mask);
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
+}
+#endif
+
 // Writers of one file at the same time never share a temporary: every write succeeds and the
 // file ends as one of them wrote it, whole.
 TEST(WriteFileAtomically, WritersAtTheSameTimeAllSucceed) {

@@ -71,6 +71,31 @@ TEST_F(RunControllerTest, HeldRunShowsItsRowsAndContinuesAfterResume) {
     EXPECT_EQ(observer.log().back(), "end:complete");
 }
 
+// 超吉 forms its millions of candidates as it scores them; a run held between two of them goes on
+// from the next, so it writes and finishes exactly the list of a run that was never held.
+TEST_F(RunControllerTest, HeldSuperLuckyRunFinishesTheListOfARunNeverHeld) {
+    inputs.mode = GenerationMode::SuperLucky;
+    inputs.superLuckyFilters.mustHave = {true, "木"};
+    RecordingObserver straight;
+    controller.Start(inputs, straight, db);
+    controller.WaitUntilFinished();
+    ASSERT_EQ(straight.finished(ResultList::SuperLucky).size(), 100000u);
+
+    RecordingObserver held;
+    HoldOnFirstRows(held);
+    controller.Start(inputs, held, db);
+    controller.WaitUntilHeldOrFinished();
+    ASSERT_TRUE(controller.IsHeld());
+    const size_t shownWhileHeld = held.written(ResultList::SuperLucky).size();
+    EXPECT_GT(shownWhileHeld, 0u);
+    EXPECT_LT(shownWhileHeld, 100000u);
+    controller.Resume();
+    controller.WaitUntilFinished();
+    EXPECT_EQ(held.written(ResultList::SuperLucky), straight.written(ResultList::SuperLucky));
+    EXPECT_EQ(held.finished(ResultList::SuperLucky), straight.finished(ResultList::SuperLucky));
+    EXPECT_EQ(held.log().back(), "end:complete");
+}
+
 TEST_F(RunControllerTest, StoppedRunWritesNothingMore) {
     RecordingObserver observer;
     std::promise<void> firstRows;

@@ -37,7 +37,8 @@ PoemNamingPage::PoemNamingPage(QWidget* parent)
       m_list(new widgets::ResultListView("超级列表框_诗名列表", widgets::NameListColumns(),
                                          widgets::NameListNumericColumns(),
                                          widgets::NameListHint())),
-      m_characterArea(Named(new QScrollArea, "滚动区_诗词字符")) {
+      m_characterArea(Named(new QScrollArea, "滚动区_诗词字符")),
+      m_poetFilter(Named(new QLineEdit, "编辑框_查找诗人")) {
     m_poemView->setAccessibleName(QStringLiteral("诗词内容"));
     auto* chooseLayout = new QGridLayout(m_choosePage);
     chooseLayout->addWidget(new QLabel(QStringLiteral("① 选择诗人")), 0, 0);
@@ -46,6 +47,10 @@ PoemNamingPage::PoemNamingPage(QWidget* parent)
     chooseLayout->addWidget(m_poets->frame(), 1, 0);
     chooseLayout->addWidget(m_poems->frame(), 1, 1);
     chooseLayout->addWidget(m_poemView, 1, 2);
+    m_poetFilter->setPlaceholderText(QStringLiteral("查找诗人"));
+    m_poetFilter->setAccessibleName(QStringLiteral("查找诗人"));
+    m_poetFilter->setClearButtonEnabled(true);
+    chooseLayout->addWidget(m_poetFilter, 2, 0);
     chooseLayout->addWidget(m_usePoem, 2, 2);
     chooseLayout->setColumnStretch(2, 2);
 
@@ -78,6 +83,7 @@ PoemNamingPage::PoemNamingPage(QWidget* parent)
     connect(m_poets->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &PoemNamingPage::ListPoems);
     connect(m_usePoem, &QPushButton::clicked, this, &PoemNamingPage::UsePoem);
+    connect(m_poetFilter, &QLineEdit::textChanged, this, &PoemNamingPage::FilterPoets);
     connect(m_generate, &QPushButton::clicked, this, &PoemNamingPage::startRequested);
 }
 
@@ -148,8 +154,17 @@ void PoemNamingPage::ListPoets() {
     } catch (const DatabaseError& error) {
         Tip(QStringLiteral("读取诗人列表失败：") + widgets::FromGbk(error.what()), true);
     }
-    m_poets->model()->SetRows(std::move(rows));
+    m_allPoets = std::move(rows);
     m_innerTabs->setCurrentWidget(m_choosePage);
+    FilterPoets();
+}
+
+void PoemNamingPage::FilterPoets() {
+    const QString wanted = m_poetFilter->text().trimmed();
+    std::vector<QStringList> rows;
+    for (const QStringList& row : m_allPoets)
+        if (wanted.isEmpty() || row.value(1).contains(wanted)) rows.push_back(row);
+    m_poets->model()->SetRows(std::move(rows));
     if (m_poets->model()->rowCount() > 0)
         m_poets->selectRow(0);  // lists the first poet's poems
     else

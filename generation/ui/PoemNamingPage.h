@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -30,6 +31,8 @@ class PoemNamingPage : public QWidget {
     QWidget* charactersPage() const { return m_charactersPage; }
     QWidget* resultsPage() const { return m_resultsPage; }
     widgets::ResultListView* poets() const { return m_poets; }
+    // 查找诗人: keeps the poets whose name holds the typed text.
+    QLineEdit* poetFilter() const { return m_poetFilter; }
     widgets::ResultListView* poems() const { return m_poems; }
     widgets::PageView* poemView() const { return m_poemView; }
     QPushButton* usePoemButton() const { return m_usePoem; }
@@ -60,6 +63,9 @@ class PoemNamingPage : public QWidget {
     void SetDatabaseSource(std::function<SqliteDatabase*()> database);
     // Fills the poet list and shows the first poet's poems on the choice tab.
     void ListPoets();
+    // Shows the poets whose name holds the filter's text (all of them for an empty filter),
+    // each with its number in the whole list, and chooses the first.
+    void FilterPoets();
     // The poems of the chosen poet; the first is chosen.
     void ListPoems();
     // 使用此诗词: the chosen poem's characters become the boxes to tick.
@@ -93,7 +99,9 @@ class PoemNamingPage : public QWidget {
     SqliteDatabase* Database() const;
 
     std::function<SqliteDatabase*()> m_database;
-    QString m_poemsPoet;  // the poet whose poems are listed
+    QLineEdit* m_poetFilter;
+    std::vector<QStringList> m_allPoets;  // every poet's row, as listed before filtering
+    QString m_poemsPoet;                  // the poet whose poems are listed
     std::vector<poem_catalog::PoemTitle> m_poemTitles;
 };
 

@@ -55,7 +55,9 @@ ArticleWindow::ArticleWindow(std::function<SqliteDatabase*()> database,
         if (!m_toolbar->actions().isEmpty()) m_toolbar->addSeparator();
         QAction* action =
             m_toolbar->addAction(style()->standardIcon(icon), QString::fromUtf8(caption));
-        // Home, back and forward have nothing to do in a window of single pages.
+        if (action->text() == QStringLiteral("首页")) m_home = action;
+        if (action->text() == QStringLiteral("后退")) m_back = action;
+        if (action->text() == QStringLiteral("前进")) m_forward = action;
         if (action->text() == QStringLiteral("导出")) m_export = action;
         if (action->text() == QStringLiteral("打印")) m_print = action;
         if (action->text() == QStringLiteral("退出")) m_exit = action;
@@ -64,6 +66,17 @@ ArticleWindow::ArticleWindow(std::function<SqliteDatabase*()> database,
             [this] { widgets::PageExport::Export(*m_view, this); });
     connect(m_print, &QAction::triggered, this, &ArticleWindow::PrintWithDialog);
     connect(m_exit, &QAction::triggered, this, &QWidget::close);
+    // Home, back and forward step through the articles this window has shown.
+    connect(m_home, &QAction::triggered, this, [this] {
+        if (m_history.CanGoHome()) StepTo(m_history.Home());
+    });
+    connect(m_back, &QAction::triggered, this, [this] {
+        if (m_history.CanGoBack()) StepTo(m_history.Back());
+    });
+    connect(m_forward, &QAction::triggered, this, [this] {
+        if (m_history.CanGoForward()) StepTo(m_history.Forward());
+    });
+    UpdateHistoryButtons();
 
     m_rule->setObjectName(QStringLiteral("分组框4"));
     m_rule->setFrameShape(QFrame::HLine);
@@ -89,6 +102,7 @@ ArticleWindow::ArticleWindow(std::function<SqliteDatabase*()> database,
 void ArticleWindow::ShowCategory(const QString& table, const QString& category) {
     setWindowTitle(category);
     m_table = table;
+    m_category = category;
     std::vector<std::string> titles;
     if (SqliteDatabase* db = m_database ? m_database() : nullptr) {
         try {
@@ -128,6 +142,30 @@ void ArticleWindow::ShowSelectedArticle() {
     // asked for even when the write failed or another window rewrote the file meanwhile.
     files::WriteFileAtomically(m_pageFile, page);
     m_view->ShowGbkPage(page);
+    if (!m_stepping) m_history.Visit({m_table, m_category, widgets::FromGbk(title)});
+    UpdateHistoryButtons();
+}
+
+void ArticleWindow::StepTo(const ArticleVisit& visit) {
+    m_stepping = true;
+    if (visit.table != m_table || visit.category != m_category)
+        ShowCategory(visit.table, visit.category);
+    for (int row = 0; row < m_list->model()->rowCount(); ++row)
+        if (m_list->model()->Row(row).value(0) == visit.title) {
+            if (m_list->currentIndex().row() == row)
+                ShowSelectedArticle();
+            else
+                m_list->setCurrentIndex(m_list->model()->index(row, 0));
+            break;
+        }
+    m_stepping = false;
+    UpdateHistoryButtons();
+}
+
+void ArticleWindow::UpdateHistoryButtons() {
+    m_home->setEnabled(m_history.CanGoHome());
+    m_back->setEnabled(m_history.CanGoBack());
+    m_forward->setEnabled(m_history.CanGoForward());
 }
 
 void ArticleWindow::PrintWithDialog() {

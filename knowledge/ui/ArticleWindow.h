@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "widgets/PageHistory.h"
+
 class QAction;
 class QFrame;
 class QStatusBar;
@@ -31,6 +33,9 @@ class ArticleWindow : public QWidget {
     widgets::ResultListView* list() const { return m_list; }
     widgets::PageView* pageView() const { return m_view; }
     QStatusBar* statusBar() const { return m_statusBar; }
+    QAction* homeAction() const { return m_home; }
+    QAction* backAction() const { return m_back; }
+    QAction* forwardAction() const { return m_forward; }
     QAction* exportAction() const { return m_export; }
     QAction* printAction() const { return m_print; }
     QAction* exitAction() const { return m_exit; }
@@ -51,6 +56,14 @@ class ArticleWindow : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // An article this window has shown, with the list it was chosen from.
+    struct ArticleVisit {
+        QString table, category, title;
+        bool operator==(const ArticleVisit&) const = default;
+    };
+    void StepTo(const ArticleVisit& visit);
+    void UpdateHistoryButtons();
+
     std::function<SqliteDatabase*()> m_database;
     std::filesystem::path m_pageFile;
     QToolBar* m_toolbar;
@@ -58,12 +71,18 @@ class ArticleWindow : public QWidget {
     widgets::ResultListView* m_list;
     widgets::PageView* m_view;
     QStatusBar* m_statusBar;
+    QAction* m_home = nullptr;
+    QAction* m_back = nullptr;
+    QAction* m_forward = nullptr;
     QAction* m_export = nullptr;
     QAction* m_print = nullptr;
     QAction* m_exit = nullptr;
     QPrinter m_printer;
     QString m_table;  // currentArticleTable
+    QString m_category;
     bool m_filling = false;
+    widgets::PageHistory<ArticleVisit> m_history;
+    bool m_stepping = false;  // showing an article of the history, which is no new visit
 };
 
 }  // namespace knowledge_ui

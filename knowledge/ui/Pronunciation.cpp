@@ -179,10 +179,12 @@ void Pronunciation::OnSound(const QByteArray& sound) {
 }
 
 void Pronunciation::Speak(const QString& englishName) {
-    if (!m_speaker || !m_speaker(englishName)) {
-        if (!m_toldNoSpeech)
-            emit statusMessage(QStringLiteral("没有可用的语音引擎,无法朗读英文名字"));
-        m_toldNoSpeech = true;
+    const QString problem =
+        m_speaker ? m_speaker(englishName) : QStringLiteral("没有可用的语音引擎");
+    // Each cause is told once: a parent trying several names learns it from the first.
+    if (!problem.isEmpty() && problem != m_toldSpeechProblem) {
+        emit statusMessage(problem + QStringLiteral(",无法朗读英文名字"));
+        m_toldSpeechProblem = problem;
     }
     emit finished(englishName, false);
 }

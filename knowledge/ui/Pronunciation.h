@@ -49,8 +49,9 @@ PronunciationSettings ReadPronunciationSettings(const std::filesystem::path& dat
 class Pronunciation : public QObject {
     Q_OBJECT
   public:
-    // Says a text; false when no speech engine can be used.
-    using Speaker = std::function<bool(const QString& text)>;
+    // Says a text; returns what kept it from being said (no engine, no sound output, the engine's
+    // fault), or an empty text once it speaks.
+    using Speaker = std::function<QString(const QString& text)>;
 
     explicit Pronunciation(PronunciationSettings settings, QObject* parent = nullptr);
     ~Pronunciation() override;
@@ -102,7 +103,7 @@ class Pronunciation : public QObject {
     int m_soundNumber = 0;
     Speaker m_speaker;
     bool m_playsSounds = true;
-    bool m_toldNoSpeech = false;
+    QString m_toldSpeechProblem;  // told once: the same cause is not told again
 };
 
 }  // namespace knowledge_ui

@@ -55,8 +55,17 @@ BrowserFrame::BrowserFrame(QWidget* owner) : QMainWindow(owner, Qt::Window) {
     m_export = add(QStringLiteral("导出"), QStyle::SP_DialogSaveButton);
     m_print = add(QStringLiteral("打印"), QStyle::SP_FileDialogDetailedView);
     m_exit = add(QStringLiteral("退出"), QStyle::SP_DialogCloseButton);
-    // The pages are shown from memory and have no links of their own to follow, so home, back
-    // and forward only come alive when a page does.
+    // The pages are shown from memory and have no links of their own: home, back and forward
+    // step through the pages this window has shown.
+    connect(m_home, &QAction::triggered, this, [this] {
+        if (m_history.CanGoHome()) StepTo(m_history.Home());
+    });
+    connect(m_back, &QAction::triggered, this, [this] {
+        if (m_history.CanGoBack()) StepTo(m_history.Back());
+    });
+    connect(m_forward, &QAction::triggered, this, [this] {
+        if (m_history.CanGoForward()) StepTo(m_history.Forward());
+    });
     connect(m_export, &QAction::triggered, this, [this] {
         if (widgets::PageView* view = currentView())
             widgets::PageExport::Export(*view, this, exportName());
@@ -82,18 +91,23 @@ void BrowserFrame::FollowCurrentView() {
     // Only a page the program made can be saved; the export follows the page on show.
     const auto exportable = [this, view] { m_export->setEnabled(!view->pageBytes().empty()); };
     exportable();
-    m_home->setEnabled(view->isBackwardAvailable());
-    m_back->setEnabled(view->isBackwardAvailable());
-    m_forward->setEnabled(view->isForwardAvailable());
-    m_viewConnections
-        << connect(m_home, &QAction::triggered, view, &QTextBrowser::home)
-        << connect(m_back, &QAction::triggered, view, &QTextBrowser::backward)
-        << connect(m_forward, &QAction::triggered, view, &QTextBrowser::forward)
-        << connect(view, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled)
-        << connect(view, &QTextBrowser::backwardAvailable, m_home, &QAction::setEnabled)
-        << connect(view, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled)
-        << connect(view, &QTextEdit::textChanged, m_export, exportable);
+    m_viewConnections << connect(view, &QTextEdit::textChanged, m_export, exportable);
     m_status->setText(view->documentTitle());
+    if (!m_stepping) m_history.Visit(view);
+    UpdateHistoryButtons();
+}
+
+void BrowserFrame::StepTo(widgets::PageView* view) {
+    m_stepping = true;
+    ShowView(view);
+    m_stepping = false;
+    UpdateHistoryButtons();
+}
+
+void BrowserFrame::UpdateHistoryButtons() {
+    m_home->setEnabled(m_history.CanGoHome());
+    m_back->setEnabled(m_history.CanGoBack());
+    m_forward->setEnabled(m_history.CanGoForward());
 }
 
 void BrowserFrame::Print() {

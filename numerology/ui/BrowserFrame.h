@@ -3,6 +3,8 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "widgets/PageHistory.h"
+
 class QAction;
 class QLabel;
 class QPrinter;
@@ -41,11 +43,17 @@ class BrowserFrame : public QMainWindow {
     explicit BrowserFrame(QWidget* owner);
     // Places the page area between the rule and the status bar.
     void SetPageArea(QWidget* area);
-    // Call when another page comes on show: the status bar and the history buttons follow it.
+    // Call when another page comes on show: the status bar and the history buttons follow it,
+    // and the page joins the window's history.
     void FollowCurrentView();
+    // Brings a page of the history back on show (the detail window selects its tab); windows of a
+    // single page never need to.
+    virtual void ShowView(widgets::PageView* view) { (void)view; }
 
   private:
     void Print();
+    void StepTo(widgets::PageView* view);
+    void UpdateHistoryButtons();
 
     QAction* m_home;
     QAction* m_back;
@@ -55,6 +63,8 @@ class BrowserFrame : public QMainWindow {
     QAction* m_exit;
     QLabel* m_status;
     QList<QMetaObject::Connection> m_viewConnections;
+    widgets::PageHistory<widgets::PageView*> m_history;
+    bool m_stepping = false;  // showing a page of the history, which is no new visit
 };
 
 }  // namespace numerology_ui

@@ -50,6 +50,8 @@ widgets::PageView* NameDetailWindow::currentView() const {
     return static_cast<widgets::PageView*>(m_tabs->currentWidget());
 }
 
+void NameDetailWindow::ShowView(widgets::PageView* view) { m_tabs->setCurrentWidget(view); }
+
 QString NameDetailWindow::exportName() const {
     return m_name + u' ' + m_tabs->tabText(m_tabs->currentIndex());
 }

@@ -42,6 +42,9 @@ class NameDetailWindow : public BrowserFrame {
     // "萧紫娜 姓氏起源": the name and the tab on show.
     QString exportName() const override;
 
+  protected:
+    void ShowView(widgets::PageView* view) override;
+
   private:
     QString m_name;
     QTabWidget* m_tabs;

@@ -205,6 +205,25 @@ TEST_F(NameQualityTest, FindingsOfATableOfNames) {
     }
 }
 
+// A run reads the facts of all its characters at once; they must be those read one by one: a
+// rare level, no level row, an unfit character, a character the dictionary lacks (鑫), a repeat.
+TEST_F(NameQualityTest, CharactersReadTogetherHaveTheFactsOfCharactersReadOneByOne) {
+    const std::vector<std::string> characters = {"珺", "燚", "子", "蚊", "明", "鑫", "珺"};
+    quality::NameQualityChecker oneByOne(db, "杜");
+    quality::NameQualityChecker together(db, "杜");
+    together.ReadCharacters(characters);
+    for (const std::string& character : characters) {
+        SCOPED_TRACE(character);
+        const quality::CharacterFacts& expected = oneByOne.Character(character);
+        const quality::CharacterFacts& actual = together.Character(character);
+        EXPECT_EQ(actual.level, expected.level);
+        EXPECT_EQ(actual.reading, expected.reading);
+        EXPECT_EQ(actual.unfitReason, expected.unfitReason);
+    }
+    for (const char* given : {"子腾", "明蚊", "珺华", "明华", "鑫"})
+        EXPECT_EQ(together.HasFindings(given), oneByOne.HasFindings(given)) << given;
+}
+
 // A character our texts call unfit for a name is a finding of its own, right after the levels,
 // even where every other finding is good; the page then no longer says the characters are fine.
 TEST_F(NameQualityTest, ACharacterUnfitForANameIsAFinding) {

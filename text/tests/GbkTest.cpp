@@ -4,6 +4,10 @@
 
 #include "text/Gbk.h"
 
+#ifndef _WIN32
+#include <iconv.h>
+#endif
+
 namespace {
 
 struct RoundTrip {
@@ -61,6 +65,8 @@ TEST(Gbk, DamagedInputBecomesQuestionMarks) {
          "a\xE2\x82\xAC"
          "b",
          "the euro sign of code page 936"},
+        {"\xC0\xEE\xC0\xEE\xFF\xC0\xEE", reinterpret_cast<const char*>(u8"李李?李"),
+         "a damaged byte after characters converted from memory"},
     };
     for (const Case& c : toUtf8) EXPECT_EQ(text::GbkToUtf8(c.input), c.expected) << c.what;
     const Case toGbk[] = {
@@ -133,5 +139,43 @@ TEST(Gbk, EveryCharacterConvertsAsIconvDoes) {
     EXPECT_EQ(gbk, 5198797554904946242ULL);
     EXPECT_EQ(utf8, 12473898533405730388ULL);
 }
+
+#ifndef _WIN32
+// iconv over the whole text at once, as the conversion always was.
+std::string IconvGbkToUtf8(const std::string& gbk) {
+    iconv_t handle = iconv_open("UTF-8", "GBK");
+    std::string out(gbk.size() * 3 + 4, '\0');
+    char* in = const_cast<char*>(gbk.data());
+    size_t inLeft = gbk.size();
+    char* outPtr = out.data();
+    size_t outLeft = out.size();
+    const size_t result = iconv(handle, &in, &inLeft, &outPtr, &outLeft);
+    iconv_close(handle);
+    if (result == size_t(-1)) return "(unconvertible)";
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+// Every two-byte character, alone and inside a text, converts exactly as iconv converts it, and
+// the second time (from memory) as the first.
+TEST(Gbk, EveryTwoByteCharacterConvertsAsIconvDoes) {
+    std::string all;
+    for (int lead = 0x81; lead <= 0xFE; ++lead)
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F) continue;
+            const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+            const std::string expected = IconvGbkToUtf8(pair);
+            if (expected == "(unconvertible)") {
+                EXPECT_EQ(text::GbkToUtf8(pair), "?") << Hex(pair);
+                continue;
+            }
+            ASSERT_EQ(text::GbkToUtf8(pair), expected) << Hex(pair);
+            ASSERT_EQ(text::GbkToUtf8(pair), expected) << Hex(pair);
+            all += pair;
+            all += 'a';
+        }
+    EXPECT_EQ(text::GbkToUtf8(all), IconvGbkToUtf8(all));
+}
+#endif
 
 }  // namespace

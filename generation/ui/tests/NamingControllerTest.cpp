@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -345,6 +346,66 @@ class NamingControllerTest : public QObject {
                  idle);
     }
 
+    // The buttons and boxes do what their captions say: the pet-name patterns, the English name
+    // styles, 经典's 不满意?再生成一次, the 超吉 export and its failure, and the waiting window's
+    // bar, which counts while the run knows how far it has come and moves to and fro after.
+    void controlsDoWhatTheirCaptionsSay() {
+        NamingWindow& w = *m_window;
+        NicknamePage* nickname = w.pages.nickname;
+        const std::pair<QRadioButton*, NicknamePatterns> patterns[] = {
+            {nickname->doubled(), {true, false, false, false}},
+            {nickname->xiaoPrefix(), {false, true, false, false}},
+            {nickname->erSuffix(), {false, false, true, false}},
+            {nickname->aPrefix(), {false, false, false, true}},
+        };
+        for (const auto& [button, expected] : patterns) {
+            button->click();
+            const NicknamePatterns chosen = nickname->Patterns();
+            QCOMPARE(std::tuple(chosen.doubled, chosen.xiaoPrefix, chosen.erSuffix, chosen.aPrefix),
+                     std::tuple(expected.doubled, expected.xiaoPrefix, expected.erSuffix,
+                                expected.aPrefix));
+        }
+        const std::pair<QRadioButton*, int> styles[] = {{w.pages.english->masculine(), 1},
+                                                        {w.pages.english->feminine(), 2},
+                                                        {w.pages.english->neutral(), 3}};
+        for (const auto& [button, style] : styles) {
+            button->click();
+            QCOMPARE(w.pages.english->ChosenStyle(), style);
+        }
+
+        w.Choose(GenerationMode::Classic, QStringLiteral("李"));
+        QVERIFY(w.RunFrom(w.pages.modeSelection->startButton()));
+        const QString first = w.pages.classic->names()->toPlainText();
+        QVERIFY(w.RunFrom(w.pages.classic->regenerateButton()));
+        const QString again = w.pages.classic->names()->toPlainText();
+        QVERIFY(!again.isEmpty() && again.startsWith(QStringLiteral("李")));
+        QCOMPARE(again.size(), first.size());
+
+        // 超吉 导出 writes 100NameList.txt and opens it; a folder that cannot take it is told.
+        SuperLuckyPage* superLucky = w.pages.superLucky;
+        superLucky->master(SuperLuckyPage::MustNot)->click();
+        QVERIFY(w.RunFrom(superLucky->generateButton()));
+        QVERIFY(superLucky->list()->model()->rowCount() > 0);
+        superLucky->exportButton()->click();
+        const std::filesystem::path file = m_exportFolder.path().toStdString() + "/100NameList.txt";
+        QCOMPARE(w.opened.back(), file);
+        QCOMPARE(ReadFile(file).count('\n'), superLucky->list()->model()->rowCount() + 1);
+        NamingWindow nowhere(m_db, m_exportFolder.path().toStdString() + "/missing/folder");
+        m_messages.clear();
+        nowhere.pages.superLucky->exportButton()->click();
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].value(0).contains(QStringLiteral("100NameList.txt")),
+                 qPrintable(m_messages[0].value(0)));
+        QCOMPARE(nowhere.opened.size(), size_t(0));
+
+        WaitingWindow waiting(nullptr);
+        waiting.ShowProgress(64, 1855);
+        QCOMPARE(std::pair(waiting.progress()->value(), waiting.progress()->maximum()),
+                 std::pair(64, 1855));
+        waiting.ShowProgress(1855, 1855);
+        QCOMPARE(waiting.progress()->maximum(), 0);  // busy, not "100 %"
+    }
+
     void emptySurnameStartsNothing() {
         NamingWindow& w = *m_window;
         for (GenerationMode mode :
@@ -489,6 +550,17 @@ class NamingControllerTest : public QObject {
         QCOMPARE(page->poems()->model()->rowCount(), 1);
         page->usePoemButton()->click();
         QCOMPARE(page->characterBoxes().first()->text(), QStringLiteral("两"));
+
+        // 查找诗人 keeps the poets whose name holds the text; their poems follow.
+        page->poetFilter()->setText(QStringLiteral("杜"));
+        QCOMPARE(page->poets()->model()->Rows(),
+                 (std::vector<QStringList>{{QStringLiteral("2"), QStringLiteral("杜甫")}}));
+        QCOMPARE(page->poems()->model()->rowCount(), 1);
+        page->poetFilter()->setText(QStringLiteral("王"));
+        QCOMPARE(page->poets()->model()->rowCount(), 0);
+        QCOMPARE(page->poems()->model()->rowCount(), 0);
+        page->poetFilter()->clear();
+        QCOMPARE(page->poets()->model()->rowCount(), 2);
 
         page->poems()->clearSelection();
         page->usePoemButton()->click();
@@ -641,6 +713,21 @@ class NamingControllerTest : public QObject {
         QVERIFY(mark->styleSheet().contains(QStringLiteral("#ff0000")));
         w.pages.modeSelection->ResetGenerationCharacter();
         QVERIFY(mark->styleSheet().contains(QStringLiteral("#606060")));
+
+        // The third position: an empty text is asked for, then every name ends with it.
+        QTest::mouseClick(mark, Qt::LeftButton);
+        dialog = w.pages.modeSelection->generationCharacterDialog();
+        dialog->thirdButton()->click();
+        dialog->okButton()->click();
+        QCOMPARE(m_messages.last().value(0), QStringLiteral("请输入所设定的第三个字"));
+        dialog->thirdText()->setText(QStringLiteral("华"));
+        dialog->okButton()->click();
+        QTRY_VERIFY(!w.pages.modeSelection->generationCharacterDialog());
+        w.pages.modeSelection->surname()->setText(QStringLiteral("王"));
+        QVERIFY(w.RunFrom(w.pages.modeSelection->startButton()));
+        QVERIFY(!w.Rows(w.pages.highScore->list()).empty());
+        for (const QStringList& row : w.Rows(w.pages.highScore->list()))
+            QCOMPARE(row.value(1).right(1), QStringLiteral("华"));
     }
 
   private:

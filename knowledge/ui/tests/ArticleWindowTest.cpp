@@ -108,6 +108,45 @@ class ArticleWindowTest : public QObject {
         QCOMPARE(m_room->articleWindow()->list()->model()->rowCount(), 3);
     }
 
+    // 首页, 后退 and 前进 step through the articles the window has shown, across categories, and
+    // each is enabled only when it can act.
+    void homeBackAndForwardFollowTheArticlesShown() {
+        m_room->ShowArticleCategory(QStringLiteral("育儿百科"), QStringLiteral("家居安全"));
+        ArticleWindow* window = m_room->articleWindow();
+        const auto enabled = [window] {
+            return QString::number(window->homeAction()->isEnabled()) +
+                   QString::number(window->backAction()->isEnabled()) +
+                   QString::number(window->forwardAction()->isEnabled());
+        };
+        const auto shows = [window](const char* text) {
+            return window->pageView()->toPlainText().contains(QString::fromUtf8(text));
+        };
+        QCOMPARE(enabled(), QStringLiteral("000"));  // one article: nowhere to go
+        window->list()->setCurrentIndex(window->list()->model()->index(2, 0));
+        QVERIFY(shows("药品锁进高处"));
+        QCOMPARE(enabled(), QStringLiteral("110"));
+        m_room->ShowArticleCategory(QStringLiteral("育儿百科"), QStringLiteral("出行安全"));
+        QVERIFY(shows("儿童安全座椅"));
+
+        window->backAction()->trigger();  // back into the other category
+        QVERIFY(shows("药品锁进高处"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("家居安全"));
+        QCOMPARE(window->list()->currentIndex().row(), 2);
+        QCOMPARE(enabled(), QStringLiteral("111"));
+        window->backAction()->trigger();
+        QVERIFY(shows("插座都要加上保护盖"));
+        QCOMPARE(enabled(), QStringLiteral("001"));
+        window->forwardAction()->trigger();
+        window->forwardAction()->trigger();
+        QVERIFY(shows("儿童安全座椅"));
+        QCOMPARE(enabled(), QStringLiteral("110"));
+        window->homeAction()->trigger();  // the first article, as a new step
+        QVERIFY(shows("插座都要加上保护盖"));
+        QCOMPARE(enabled(), QStringLiteral("010"));
+        window->backAction()->trigger();
+        QVERIFY(shows("儿童安全座椅"));
+    }
+
     void emptyCategoryShowsNothing() {
         m_room->ShowArticleCategory(QStringLiteral("育儿百科"), QStringLiteral("没有的分类"));
         QCOMPARE(m_room->articleWindow()->list()->model()->rowCount(), 0);

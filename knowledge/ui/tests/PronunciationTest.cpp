@@ -15,6 +15,7 @@
 
 #include "knowledge/ui/Pronunciation.h"
 #include "knowledge/ui/ReadingRoom.h"
+#include "knowledge/ui/SpeechEngine.h"
 #include "widgets/ResultListView.h"
 
 using knowledge_ui::Pronunciation;
@@ -323,14 +324,52 @@ class PronunciationTest : public QObject {
         QCOMPARE(none.inactivityMilliseconds, 90000);
     }
 
-    void missingSpeechEngineIsToldOnce() {
+    // What kept a name from being read is told, each cause once.
+    void aNameThatCannotBeReadSaysWhy() {
         auto pronunciation = Make({QString(), 300});
-        pronunciation->SetSpeaker([](const QString&) { return false; });
+        QString problem = QStringLiteral("没有可用的语音引擎");
+        pronunciation->SetSpeaker([&problem](const QString&) { return problem; });
         QSignalSpy told(pronunciation.get(), &Pronunciation::statusMessage);
         pronunciation->Play(QStringLiteral("Kate"));
         pronunciation->Play(QStringLiteral("Anna"));
-        QCOMPARE(told.size(), 1);
-        QVERIFY(!told.first().first().toString().isEmpty());
+        problem = QStringLiteral("没有可用的声音输出设备");
+        pronunciation->Play(QStringLiteral("Kate"));
+        QCOMPARE(told.size(), 2);
+        QCOMPARE(told[0].first().toString(), QStringLiteral("没有可用的语音引擎,无法朗读英文名字"));
+        QCOMPARE(told[1].first().toString(),
+                 QStringLiteral("没有可用的声音输出设备,无法朗读英文名字"));
+
+        // The desktop's engine tells which of the two it lacks.
+        if (QMediaDevices::audioOutputs().isEmpty()) {
+            const QString lacking = knowledge_ui::SpeechEngine().Say(QStringLiteral("Kate"));
+            QVERIFY2(lacking == QStringLiteral("没有可用的语音引擎") ||
+                         lacking == QStringLiteral("没有可用的声音输出设备"),
+                     qPrintable(lacking));
+        }
+    }
+
+    // With a sound output (the test command starts a PulseAudio null sink) the dictionary's
+    // sound really plays to its end, and the speech engine really speaks and falls silent.
+    void soundAndSpeechReallyPlay() {
+        if (QMediaDevices::audioOutputs().isEmpty())
+            QSKIP("no sound output here; the test command starts a PulseAudio null sink");
+        Pronunciation pronunciation({m_dictionary->searchAddress(), 90000});
+        QSignalSpy finished(&pronunciation, &Pronunciation::finished);
+        pronunciation.Play(QStringLiteral("Kate"));
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.first(), (QVariantList{QStringLiteral("Kate"), true}));
+        QMediaPlayer* player = pronunciation.player();
+        QCOMPARE(player->playbackState(), QMediaPlayer::PlayingState);
+        QTRY_COMPARE_WITH_TIMEOUT(player->mediaStatus(), QMediaPlayer::EndOfMedia, 15000);
+        QCOMPARE(player->playbackState(), QMediaPlayer::StoppedState);
+        QVERIFY(player->error() == QMediaPlayer::NoError);
+
+        knowledge_ui::SpeechEngine engine;
+        QSignalSpy speaking(&engine, &knowledge_ui::SpeechEngine::speakingChanged);
+        QCOMPARE(engine.Say(QStringLiteral("Kate")), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(speaking.size(), 2, 15000);
+        QCOMPARE(speaking[0].first().toBool(), true);
+        QCOMPARE(speaking[1].first().toBool(), false);
     }
 
     // Only a double-click on a row of the English list reads its name; the empty area below the
@@ -345,7 +384,7 @@ class PronunciationTest : public QObject {
         room.pronunciation()->SetPlaysSounds(false);
         room.pronunciation()->SetSpeaker([this](const QString& text) {
             m_spoken << text;
-            return true;
+            return QString();
         });
         room.AttachEnglishNames(&list);
         list.frame()->resize(400, 300);
@@ -375,7 +414,7 @@ class PronunciationTest : public QObject {
         pronunciation->SetPlaysSounds(false);
         pronunciation->SetSpeaker([this](const QString& text) {
             m_spoken << text;
-            return true;
+            return QString();
         });
         return pronunciation;
     }

@@ -11,6 +11,7 @@
 
 #include "numerology/ui/NameDetailOpener.h"
 #include "numerology/ui/NameDetailWindow.h"
+#include "numerology/ui/PageWindow.h"
 #include "numerology/ui/ScorePage.h"
 #include "numerology/ui/tests/ListClicks.h"
 #include "numerology/ui/tests/NameDetailFixture.h"
@@ -229,6 +230,35 @@ class NameDetailWindowTest : public QObject {
         QCOMPARE(boxes[0][2], QString::number(int(widgets::MessageBoxes::Icon::Warning)));
         QVERIFY(QFileInfo(folder.path()).isDir());
         widgets::PageExport::SetSaveQuestion({});
+    }
+
+    // The detail window's 后退, 前进 and 首页 step through the tabs the parent looked at.
+    void homeBackAndForwardFollowTheTabsShown() {
+        NameDetailWindow* window = m_opener->OpenNameDetail(
+            QStringLiteral("李"), QStringLiteral("月光"), QStringLiteral("李月光"), nullptr);
+        QVERIFY(window);
+        const auto enabled = [window] {
+            return QString::number(window->homeAction()->isEnabled()) +
+                   QString::number(window->backAction()->isEnabled()) +
+                   QString::number(window->forwardAction()->isEnabled());
+        };
+        QCOMPARE(enabled(), QStringLiteral("000"));
+        window->tabs()->setCurrentIndex(2);
+        window->tabs()->setCurrentIndex(5);
+        QCOMPARE(enabled(), QStringLiteral("110"));
+        window->backAction()->trigger();
+        QCOMPARE(window->tabs()->currentIndex(), 2);
+        QCOMPARE(window->statusText(), QStringLiteral("月"));
+        QCOMPARE(enabled(), QStringLiteral("111"));
+        window->forwardAction()->trigger();
+        QCOMPARE(window->tabs()->currentIndex(), 5);
+        window->homeAction()->trigger();
+        QCOMPARE(window->tabs()->currentIndex(), 0);
+        QCOMPARE(enabled(), QStringLiteral("010"));
+        // A single page has nowhere to go.
+        numerology_ui::PageWindow single(QStringLiteral("使用帮助"), m_owner.get());
+        QVERIFY(!single.homeAction()->isEnabled() && !single.backAction()->isEnabled() &&
+                !single.forwardAction()->isEnabled());
     }
 
     void nothingOpensWithoutAName() {
