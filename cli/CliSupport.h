@@ -11,7 +11,7 @@ class SqliteDatabase;
 // texts as UTF-8 on the terminal.
 struct CliContext {
     std::vector<std::string> args;  // GBK, the command's own arguments (after the command name)
-    // The same arguments exactly as the system gave them: file names are taken from these, so a
+    // The same arguments in UTF-8, never converted to GBK: file names are taken from these, so a
     // name with a character GBK lacks still names its own file.
     std::vector<std::string> nativeArgs;
     std::filesystem::path databaseFile;
@@ -24,6 +24,9 @@ constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
 std::string ToGbk(const std::string& utf8);
+// The program's arguments in UTF-8: argv itself where the system gives UTF-8 (or any bytes), the
+// wide command line converted on Windows.
+std::vector<std::string> Utf8Arguments(int argc, char** argv);
 // Writes a GBK text as UTF-8, followed by a newline unless newline is false.
 void Print(const std::string& gbk, bool newline = true);
 void PrintError(const std::string& gbk);
@@ -39,8 +42,8 @@ bool IsOneOrTwoChineseCharacters(std::string_view gbk);
 // extensions), as opposed to its punctuation, full-width letters and private areas.
 bool IsChineseCharacter(unsigned char lead, unsigned char trail);
 
-// A file name given on the command line as the system's own name (never converted to GBK and
-// back); false for an empty argument, which names no file.
+// A file name given on the command line in UTF-8 (never converted to GBK and back); false for an
+// empty argument, which names no file.
 bool FileArgument(const std::string& native, std::filesystem::path& file);
 
 // Opens the name database file into db (read in place: a command runs once, so the copy into

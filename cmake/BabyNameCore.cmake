@@ -1,3 +1,9 @@
+# What runs a program of this build from a test script (RunCommand.cmake and the like): nothing
+# on the build machine's own system, wine in a Windows cross build.
+set(BABYNAME_RUN ${CMAKE_CROSSCOMPILING_EMULATOR})
+# The same as one argument of a test command (a test's arguments are split at semicolons).
+string(REPLACE ";" "|" BABYNAME_RUN_ARGUMENT "${BABYNAME_RUN}")
+
 # Core libraries keep every string as GBK bytes, the way the program's texts, pages and exports
 # are encoded. Compiling their narrow string literals to GB18030 lets the sources stay in UTF-8
 # while "李" in the code is already the two GBK bytes the rest of the core works with (GB18030 is

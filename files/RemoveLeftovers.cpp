@@ -4,6 +4,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "files/Utf8Path.h"
+
 #ifdef __unix__
 #include <signal.h>
 #include <sys/stat.h>
@@ -64,13 +66,13 @@ bool IsOwn(const fs::path& path, bool folder) {
 }  // namespace
 
 int RemoveLeftoverTemporaries(const fs::path& file) {
-    const std::string start = "." + file.filename().string() + ".";
+    const std::string start = "." + Utf8FromPath(file.filename()) + ".";
     const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
     int removed = 0;
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
+        const std::string name = Utf8FromPath(entry->path().filename());
         if (name.size() <= start.size() + 4 || name.compare(0, start.size(), start) != 0 ||
             name.compare(name.size() - 4, 4, ".tmp") != 0)
             continue;
@@ -92,7 +94,7 @@ int RemoveLeftoverWorkFolders(const fs::path& folder, const std::string& prefix)
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
+        const std::string name = Utf8FromPath(entry->path().filename());
         if (name.size() <= start.size() || name.compare(0, start.size(), start) != 0) continue;
         const std::string_view rest = std::string_view(name).substr(start.size());
         const long long process = LeadingNumber(rest, '-');

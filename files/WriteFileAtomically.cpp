@@ -1,9 +1,12 @@
 #include "files/WriteFileAtomically.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <fstream>
 #include <random>
+
+#include "files/Utf8Path.h"
 
 #ifdef __unix__
 #include <fcntl.h>
@@ -12,6 +15,11 @@
 
 #include <cerrno>
 #define BABYNAME_POSIX_FILES 1
+#elif defined(_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
 #endif
 
 namespace files {
@@ -19,11 +27,6 @@ namespace files {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Utf8(const fs::path& path) {
-    auto text = path.u8string();
-    return std::string(reinterpret_cast<const char*>(text.data()), text.size());
-}
 
 WriteFileResult Failure(WriteFileError error, const fs::path& target, std::error_code code = {}) {
     WriteFileResult result;
@@ -61,11 +64,13 @@ fs::path TemporaryName(const fs::path& target) {
     unsigned long long process = 0;
 #ifdef BABYNAME_POSIX_FILES
     process = static_cast<unsigned long long>(::getpid());
+#elif defined(_WIN32)
+    process = GetCurrentProcessId();
 #endif
-    std::string name = "." + Utf8(target.filename()) + "." + std::to_string(process) + "-" +
+    std::string name = "." + Utf8FromPath(target.filename()) + "." + std::to_string(process) + "-" +
                        std::to_string(counter++) + "-" + std::to_string(salt % 1000000007ULL) +
                        ".tmp";
-    return target.parent_path() / fs::u8path(name);
+    return target.parent_path() / PathFromUtf8(name);
 }
 
 #ifdef BABYNAME_POSIX_FILES
@@ -125,7 +130,74 @@ WriteFileResult WriteAndRename(const fs::path& target, std::string_view bytes, b
     return result;
 }
 
+#elif defined(_WIN32)
+
+std::error_code LastError() {
+    return std::error_code(static_cast<int>(GetLastError()), std::system_category());
+}
+
+// Another process that has the target open (a browser showing the page, a virus scanner, another
+// writer replacing it this very moment) makes the replace fail for a short while.
+bool TargetIsBusy(DWORD error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+           error == ERROR_LOCK_VIOLATION;
+}
+
+WriteFileResult WriteAndRename(const fs::path& target, std::string_view bytes, bool) {
+    fs::path temporary;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        temporary = TemporaryName(target);
+        file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
+    }
+    if (file == INVALID_HANDLE_VALUE)
+        return Failure(WriteFileError::CannotCreateTemporary, target, LastError());
+    auto abandon = [&](WriteFileError error, std::error_code code) {
+        CloseHandle(file);
+        DeleteFileW(temporary.c_str());
+        return Failure(error, target, code);
+    };
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(left, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, data, chunk, &written, nullptr) || written == 0)
+            return abandon(WriteFileError::WriteFailed, LastError());
+        data += written;
+        left -= written;
+    }
+    if (!FlushFileBuffers(file)) return abandon(WriteFileError::FlushFailed, LastError());
+    if (!CloseHandle(file)) {
+        const std::error_code code = LastError();
+        DeleteFileW(temporary.c_str());
+        return Failure(WriteFileError::FlushFailed, target, code);
+    }
+    // Waits about two seconds in all for a target that is held, then gives up with the old file
+    // whole.
+    DWORD pause = 1;
+    for (DWORD waited = 0;; waited += pause, pause = std::min<DWORD>(pause * 2, 200)) {
+        if (MoveFileExW(temporary.c_str(), target.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            break;
+        const DWORD error = GetLastError();
+        if (!TargetIsBusy(error) || waited >= 2000) {
+            DeleteFileW(temporary.c_str());
+            return Failure(WriteFileError::RenameFailed, target,
+                           std::error_code(static_cast<int>(error), std::system_category()));
+        }
+        Sleep(pause);
+    }
+    WriteFileResult result;
+    result.target = target;
+    return result;
+}
+
 #else
+
+// Elsewhere: the standard library only, without the flush to the disk.
 
 WriteFileResult WriteAndRename(const fs::path& target, std::string_view bytes, bool) {
     fs::path temporary;
@@ -162,6 +234,31 @@ WriteFileResult WriteAndRename(const fs::path& target, std::string_view bytes, b
 }
 
 #endif
+
+// What the system said, in UTF-8. On Windows the standard library gives the system's text in the
+// ANSI code page (GBK on a Chinese system), which would garble a UTF-8 message; the wide text
+// does not.
+std::string SystemMessage(const std::error_code& code) {
+#ifdef _WIN32
+    if (code.category() == std::system_category()) {
+        wchar_t* text = nullptr;
+        DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                          FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, DWORD(code.value()), 0,
+                                      reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        if (length > 0 && text) {
+            while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n' ||
+                                  text[length - 1] == L' '))
+                --length;
+            const std::string utf8 = Utf8FromPath(fs::path(std::wstring(text, length)));
+            LocalFree(text);
+            return utf8;
+        }
+        if (text) LocalFree(text);
+    }
+#endif
+    return code.message();
+}
 
 }  // namespace
 
@@ -207,8 +304,8 @@ std::string WriteFileResult::Message() const {
             reason = "无法替换原文件";
             break;
     }
-    if (systemError) reason += " (" + systemError.message() + ")";
-    return "无法写入 " + Utf8(target) + ": " + reason;
+    if (systemError) reason += " (" + SystemMessage(systemError) + ")";
+    return "无法写入 " + Utf8FromPath(target) + ": " + reason;
 }
 
 }  // namespace files

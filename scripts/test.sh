@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up, then builds and runs every test: the whole program once under AddressSanitizer
 # and UndefinedBehaviorSanitizer and once normally, and the thread tests (run controller, database
-# loading) under ThreadSanitizer in a build without Qt, which also shows the core needs none.
+# loading) under ThreadSanitizer in a build without Qt, which also shows the core needs none; the
+# core and babyname-cli cross-built for Windows run their tests under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -21,6 +22,10 @@ echo "== Whole program, with a sound output for the read-aloud tests"
 bash scripts/start-sound.sh
 bash scripts/build.sh build
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== The core and babyname-cli built for Windows, tested under wine, compared with Linux"
+BABYNAME_SETUP_DONE=1 BABYNAME_LINUX_CLI=$PWD/build/bin/babyname-cli \
+  bash scripts/test-windows.sh build-windows
 
 echo "== The Debian package: built, checked, unpacked and run from a read-only place"
 deb=$(bash scripts/package.sh build)

@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <algorithm>
 #else
 #include <iconv.h>
 
@@ -15,26 +17,179 @@ namespace {
 
 #ifdef _WIN32
 
-std::string Convert(std::string_view input, unsigned fromCodePage, unsigned toCodePage) {
-    if (input.empty()) return {};
-    int wideLength =
-        MultiByteToWideChar(fromCodePage, 0, input.data(), int(input.size()), nullptr, 0);
-    if (wideLength <= 0) return {};
-    std::wstring wide(size_t(wideLength), L'\0');
-    MultiByteToWideChar(fromCodePage, 0, input.data(), int(input.size()), wide.data(), wideLength);
-    int outLength =
-        WideCharToMultiByte(toCodePage, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    if (outLength <= 0) return {};
-    std::string out(size_t(outLength), '\0');
-    WideCharToMultiByte(toCodePage, 0, wide.data(), wideLength, out.data(), outLength, nullptr,
-                        nullptr);
+// The Windows converters differ from iconv's GBK, which the program's texts were made with, in
+// three ways: code page 936 reads the user-defined areas (AAA1-AFFE, F8A1-FEFE, A140-A7A0) and the
+// byte 0xFF as private-use characters, writes a character it lacks as one '?' per UTF-16 unit (an
+// emoji as "??"), and keeps the Unicode tag characters that iconv drops. Whole texts that meet
+// none of these take one call each way; the rest go character by character, with the same
+// "one '?' per unreadable character" rule as the iconv branch.
+constexpr UINT kGbk = 936;
+
+bool IsPrivateUse(wchar_t unit) { return unit >= 0xE000 && unit <= 0xF8FF; }
+
+std::string WideToUtf8(const wchar_t* wide, int length) {
+    if (length <= 0) return {};
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    std::string out(size_t(size > 0 ? size : 0), '\0');
+    if (size > 0) WideCharToMultiByte(CP_UTF8, 0, wide, length, out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+// Strictly decoded (invalid bytes fail the call) UTF-16 of bytes in a code page; false when the
+// bytes are not valid there.
+bool StrictWide(UINT codePage, std::string_view bytes, std::wstring& wide) {
+    const int length = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(),
+                                           int(bytes.size()), nullptr, 0);
+    if (length <= 0) return false;
+    wide.assign(size_t(length), L'\0');
+    return MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()),
+                               wide.data(), length) == length;
+}
+
+// GBK bytes of UTF-16 text, or false when a character has none.
+bool GbkOfWide(const wchar_t* wide, int length, std::string& out) {
+    BOOL usedDefault = FALSE;
+    const int size = WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, wide, length, nullptr, 0,
+                                         nullptr, &usedDefault);
+    if (size <= 0 || usedDefault) return false;
+    std::string bytes(size_t(size), '\0');
+    WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, wide, length, bytes.data(), size, nullptr,
+                        &usedDefault);
+    if (usedDefault) return false;
+    out += bytes;
+    return true;
+}
+
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// The code point of a well-formed UTF-8 sequence at bytes (no overlong form, no surrogate, nothing
+// past U+10FFFF) and its length; 0 when there is none.
+size_t DecodeUtf8(const unsigned char* bytes, size_t left, char32_t& codePoint) {
+    const unsigned char lead = bytes[0];
+    size_t length;
+    unsigned char low = 0x80, high = 0xBF;  // the allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        codePoint = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        codePoint = lead & 0x0F;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        codePoint = lead & 0x07;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (left < length || bytes[1] < low || bytes[1] > high) return 0;
+    for (size_t i = 1; i < length; ++i) {
+        if (!IsContinuation(bytes[i])) return 0;
+        codePoint = (codePoint << 6) | (bytes[i] & 0x3F);
+    }
+    return length;
+}
+
+size_t Utf8Skip(const unsigned char* bytes, size_t left) {
+    size_t length = 1;
+    while (length < left && length < 4 && IsContinuation(bytes[length])) ++length;
+    return length;
+}
+
+std::string GbkToUtf8Slowly(std::string_view gbk) {
+    std::string out;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(gbk.data());
+    size_t at = 0;
+    std::wstring wide;
+    while (at < gbk.size()) {
+        const unsigned char lead = bytes[at];
+        if (lead < 0x80) {
+            out.push_back(char(lead));
+            ++at;
+            continue;
+        }
+        const size_t length = lead >= 0x81 && lead <= 0xFE ? 2 : 1;
+        if (at + length > gbk.size()) {  // a lead byte cut off at the end
+            out.push_back('?');
+            break;
+        }
+        if (StrictWide(kGbk, gbk.substr(at, length), wide) && wide.size() == 1 &&
+            !IsPrivateUse(wide[0])) {
+            out += WideToUtf8(wide.data(), 1);
+            at += length;
+            continue;
+        }
+        out.push_back('?');
+        const unsigned char trail = length == 2 ? bytes[at + 1] : 0;
+        at += length == 2 && trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 1;
+    }
+    return out;
+}
+
+std::string Utf8ToGbkSlowly(std::string_view utf8) {
+    std::string out;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(utf8.data());
+    size_t at = 0;
+    while (at < utf8.size()) {
+        if (bytes[at] < 0x80) {
+            out.push_back(char(bytes[at++]));
+            continue;
+        }
+        const size_t left = utf8.size() - at;
+        char32_t codePoint = 0;
+        const size_t length = DecodeUtf8(bytes + at, left, codePoint);
+        if (length > 0 && codePoint >= 0xE0000 && codePoint <= 0xE007F) {
+            at += length;  // a tag character: iconv leaves it out
+            continue;
+        }
+        if (length > 0 && !(codePoint >= 0xE000 && codePoint <= 0xF8FF)) {
+            wchar_t wide[2];
+            int units = 1;
+            if (codePoint < 0x10000) {
+                wide[0] = wchar_t(codePoint);
+            } else {
+                wide[0] = wchar_t(0xD800 + ((codePoint - 0x10000) >> 10));
+                wide[1] = wchar_t(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
+                units = 2;
+            }
+            if (GbkOfWide(wide, units, out)) {
+                at += length;
+                continue;
+            }
+        }
+        out.push_back('?');
+        at += Utf8Skip(bytes + at, left);
+    }
     return out;
 }
 
 }  // namespace
 
-std::string GbkToUtf8(std::string_view gbk) { return Convert(gbk, 936, CP_UTF8); }
-std::string Utf8ToGbk(std::string_view utf8) { return Convert(utf8, CP_UTF8, 936); }
+std::string GbkToUtf8(std::string_view gbk) {
+    std::wstring wide;
+    if (gbk.empty()) return {};
+    if (StrictWide(kGbk, gbk, wide) && std::none_of(wide.begin(), wide.end(), IsPrivateUse))
+        return WideToUtf8(wide.data(), int(wide.size()));
+    return GbkToUtf8Slowly(gbk);
+}
+
+std::string Utf8ToGbk(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    std::wstring wide;
+    if (StrictWide(CP_UTF8, utf8, wide)) {
+        bool plain = true;
+        for (size_t i = 0; i < wide.size() && plain; ++i) {
+            const wchar_t unit = wide[i];
+            // Private use, and the tag characters U+E0000-U+E007F (high surrogate DB40).
+            if (IsPrivateUse(unit) || unit == 0xDB40) plain = false;
+        }
+        std::string out;
+        if (plain && GbkOfWide(wide.data(), int(wide.size()), out)) return out;
+    }
+    return Utf8ToGbkSlowly(utf8);
+}
 
 #else
 

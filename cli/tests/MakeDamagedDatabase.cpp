@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliSupport.h"
+#include "files/Utf8Path.h"
 #include "namedb/SqliteDatabase.h"
 #include "text/Gbk.h"
 
@@ -16,10 +18,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: cli_damaged_database IN OUT damage|empty NAME\n");
         return 2;
     }
-    const std::filesystem::path in = argv[1], out = argv[2];
+    const std::vector<std::string> arguments = cli::Utf8Arguments(argc, argv);
+    const std::filesystem::path in = files::PathFromUtf8(arguments[1]),
+                                out = files::PathFromUtf8(arguments[2]);
     // The core speaks GBK; the table name arrives as UTF-8.
-    const std::string mode = argv[3], name = text::Utf8ToGbk(argv[4]);
-    std::filesystem::copy_file(in, out, std::filesystem::copy_options::overwrite_existing);
+    const std::string mode = arguments[3], name = text::Utf8ToGbk(arguments[4]);
+    // Removed first: MinGW's copy_file refuses to overwrite even when asked to.
+    std::filesystem::remove(out);
+    std::filesystem::copy_file(in, out);
     SqliteDatabase db;
     if (!db.Open(out)) return 1;
     if (mode == "empty") {

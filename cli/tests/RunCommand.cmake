@@ -4,6 +4,7 @@
 #   EXPECTED_OUTPUT       text that standard output contains
 #   EXPECTED_NO_OUTPUT    standard output must be empty (a failure prints no half answer)
 #   EXPECTED_LINES        the number of lines on standard output
+#   EXPECTED_FILE         a file the command must have written, under exactly that name
 #   EXPECTED_EXACT_OUTPUT the whole standard output, byte for byte (needs OUTPUT_FILE)
 #   EXPECTED_REPORT_FILE  a file whose lines, with CR LF, are the whole standard output (needs
 #                         OUTPUT_FILE); the program ends the report with one newline
@@ -54,6 +55,11 @@ if(DEFINED EXPECTED_LINES)
   if(NOT lines EQUAL EXPECTED_LINES)
     message(FATAL_ERROR "${lines} lines on standard output, expected ${EXPECTED_LINES}:\n${output}")
   endif()
+endif()
+
+if(DEFINED EXPECTED_FILE AND NOT EXISTS "${EXPECTED_FILE}")
+  file(GLOB written RELATIVE "${CMAKE_CURRENT_BINARY_DIR}" "${CMAKE_CURRENT_BINARY_DIR}/*")
+  message(FATAL_ERROR "${EXPECTED_FILE} was not written; the folder holds: ${written}")
 endif()
 
 if(DEFINED EXPECTED_REPORT_FILE)

@@ -4,8 +4,10 @@
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(REMOVE ${FIXTURE})
+# RUN: what runs a program of the build (wine in a Windows cross build), its words split by "|".
+string(REPLACE "|" ";" run_program "${RUN}")
 function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result)
+  execute_process(COMMAND ${run_program} ${ARGN} RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
     message(FATAL_ERROR "failed (${result}): ${ARGN}")
   endif()

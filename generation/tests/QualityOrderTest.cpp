@@ -141,8 +141,9 @@ TEST_F(HighScoreOnTheNameDatabase, WithoutCommonOnlyOnlyEqualScoresChangePlaces)
         const int score = std::stoi(rows[k][7]);
         ASSERT_GE(before, score) << k;
         const bool findings = checker.HasFindings(rows[k][1].substr(2));
-        if (before == score && !findings)
+        if (before == score && !findings) {
             ASSERT_FALSE(checker.HasFindings(rows[k - 1][1].substr(2))) << rows[k][1];
+        }
         rareCharacters += checker.Evaluate(rows[k][1].substr(2)).HasRareCharacter();
         unfitCharacters += checker.Evaluate(rows[k][1].substr(2)).HasUnfitCharacter();
     }

@@ -230,8 +230,9 @@ TEST(SqliteDatabaseReadErrors, DamagedPagesAndLocksAreFailures) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto damaged = dir.path() / "damaged.db";
-        std::filesystem::copy_file(file, damaged,
-                                   std::filesystem::copy_options::overwrite_existing);
+        // Removed first: MinGW's copy_file refuses to overwrite even when asked to.
+        std::filesystem::remove(damaged);
+        std::filesystem::copy_file(file, damaged);
         {
             std::fstream bytes(damaged, std::ios::in | std::ios::out | std::ios::binary);
             bytes.seekp(static_cast<std::streamoff>(c.from));

@@ -368,8 +368,12 @@ TEST(PoemSourceOnTheNameDatabase, FoundLinesHoldTheirCharacters) {
                 if (line.compare(i, part.size(), part) == 0) return true;
             return false;
         };
-        if (poem.match == PoemMatch::InOrder) EXPECT_TRUE(at(inOrder)) << line;
-        if (poem.match == PoemMatch::Reversed) EXPECT_TRUE(at(reversed)) << line;
+        if (poem.match == PoemMatch::InOrder) {
+            EXPECT_TRUE(at(inOrder)) << line;
+        }
+        if (poem.match == PoemMatch::Reversed) {
+            EXPECT_TRUE(at(reversed)) << line;
+        }
         if (poem.match == PoemMatch::SameLine) {
             EXPECT_TRUE(at(first) && at(second)) << line;
         }
