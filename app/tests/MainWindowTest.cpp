@@ -41,7 +41,7 @@
 #include "widgets/QtText.h"
 #include "widgets/ResultListView.h"
 
-    using generation_ui::SuperLuckyPage;
+using generation_ui::SuperLuckyPage;
 using widgets::MessageBoxes::Icon;
 
 namespace {
@@ -67,12 +67,12 @@ class MainWindowTest : public QObject {
             about->show();
             QVERIFY(QTest::qWaitForWindowExposed(about));
             about->activateWindow();
-            QTRY_VERIFY(about->isActiveWindow());
+            QTRY_VERIFY_WITH_TIMEOUT(about->isActiveWindow(), 60000);
             if (byEscape)
                 QTest::keyClick(about, Qt::Key_Escape);
             else
                 about->findChild<QPushButton*>(QStringLiteral("按钮_关闭"))->click();
-            QTRY_VERIFY(!about);
+            QTRY_VERIFY_WITH_TIMEOUT(!about, 60000);
         }
     }
 
@@ -251,7 +251,7 @@ class MainWindowTest : public QObject {
         ProgramSession session(m_programFolder.path().toStdString(), FullPoolDatabase);
         MainWindow window(session);
         window.StartUp();
-        QTRY_VERIFY(session.HasLoaded());
+        QTRY_VERIFY_WITH_TIMEOUT(session.HasLoaded(), 60000);
 
         // The run's second batch of rows waits until the test has pressed 暂停, so the hold
         // certainly comes while the run is still going.
@@ -267,7 +267,7 @@ class MainWindowTest : public QObject {
         QAction* modeSelection = window.navigationAction(MainWindow::Destination::ModeSelection);
         page->generateButton()->click();
         QVERIFY(!modeSelection->isEnabled());
-        QTRY_VERIFY(page->pauseButton()->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(page->pauseButton()->isEnabled(), 60000);
         page->pauseButton()->click();
         QVERIFY(modeSelection->isEnabled());
         release.set_value();
@@ -285,7 +285,8 @@ class MainWindowTest : public QObject {
         page->pauseButton()->click();
         QVERIFY(!runs.IsHeld());
         QVERIFY(!modeSelection->isEnabled());
-        QTRY_VERIFY(page->list()->model()->rowCount() > rowsWhenHeld || !runs.IsActive());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            page->list()->model()->rowCount() > rowsWhenHeld || !runs.IsActive(), 60000);
         window.exitAction()->trigger();  // stops the run and waits for it before the database goes
         QVERIFY(!runs.IsActive());
     }
@@ -297,7 +298,7 @@ class MainWindowTest : public QObject {
         ProgramSession session(m_programFolder.path().toStdString(), FullPoolDatabase);
         MainWindow window(session);
         window.StartUp();
-        QTRY_VERIFY(session.HasLoaded());
+        QTRY_VERIFY_WITH_TIMEOUT(session.HasLoaded(), 60000);
         bool closedFromTheBox = false;
         QTimer watch;
         connect(&watch, &QTimer::timeout, this, [&] {
@@ -312,8 +313,8 @@ class MainWindowTest : public QObject {
         window.modeSelectionPage()->nameLength()->setCurrentIndex(0);
         window.modeSelectionPage()->modeButtons()[1]->click();
         window.modeSelectionPage()->startButton()->click();
-        QTRY_VERIFY(closedFromTheBox);
-        QTRY_VERIFY(!session.runs().IsActive());
+        QTRY_VERIFY_WITH_TIMEOUT(closedFromTheBox, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!session.runs().IsActive(), 60000);
         QVERIFY(!QApplication::activeModalWidget());
     }
 
@@ -336,7 +337,7 @@ class MainWindowTest : public QObject {
         ProgramSession session(m_programFolder.path().toStdString(), FullPoolDatabase);
         MainWindow window(session);
         window.StartUp();
-        QTRY_VERIFY(session.HasLoaded());
+        QTRY_VERIFY_WITH_TIMEOUT(session.HasLoaded(), 60000);
         birthchart_ui::BirthChartPage* chart = window.birthChartPage();
         QCOMPARE(chart->elementBars()->tenths(), (std::array<int, 5>{10, 13, 51, 10, 6}));
         QCOMPARE(chart->elementBars()->accessibleDescription(),
@@ -362,7 +363,7 @@ class MainWindowTest : public QObject {
         window.modeSelectionPage()->surname()->setText(QStringLiteral("李"));
         page->generateButton()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!session.runs().IsActive() && page->list()->model()->rowCount(),
-                                 20000);
+                                 120000);
         for (const QStringList& row : page->list()->model()->Rows()) {
             const QString given = row.value(4).mid(1);
             QCOMPARE(given.size(), 2);
@@ -386,9 +387,9 @@ class MainWindowTest : public QObject {
         QVERIFY(window.isVisible());
         QVERIFY(!session.HasLoaded());
         release.set_value();
-        QTRY_VERIFY(session.HasLoaded());
+        QTRY_VERIFY_WITH_TIMEOUT(session.HasLoaded(), 60000);
         QVERIFY(session.database() == nullptr);
-        QTRY_COMPARE(m_messages.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(m_messages.size(), 1, 60000);
         QCOMPARE(m_messages[0].mid(1),
                  (QStringList{QStringLiteral("信息："), QString::number(int(Icon::Error))}));
         QVERIFY(m_messages[0][0].endsWith(QStringLiteral("详细信息：将")));
@@ -423,7 +424,7 @@ class MainWindowTest : public QObject {
         ProgramSession session(program.path().toStdString());
         MainWindow window(session);
         window.StartUp();
-        QTRY_COMPARE(m_messages.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(m_messages.size(), 1, 60000);
         const QString told = m_messages[0][0];
         QVERIFY2(told.startsWith(QStringLiteral("名字数据库不能使用：") + problem),
                  qPrintable(told));

@@ -66,8 +66,8 @@ class ReportWindowsTest : public QObject {
         m_window->combinationPage()->characters()->setText(QStringLiteral("月"));
         widgets::ResultListView* generated = m_window->combinationPage()->list();
         QTest::mouseClick(m_window->combinationPage()->generateButton(), Qt::LeftButton);
-        QTRY_COMPARE(generated->model()->rowCount(), 1);
-        QTRY_VERIFY(m_window->combinationPage()->generateButton()->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(generated->model()->rowCount(), 1, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->combinationPage()->generateButton()->isEnabled(), 60000);
         QStringList row = generated->model()->Row(0);
         QCOMPARE(row.value(1), QStringLiteral("李月"));
         m_window->modeSelectionPage()->surname()->setText(QString());
@@ -104,8 +104,8 @@ class ReportWindowsTest : public QObject {
         m_window->combinationPage()->characters()->setText(QStringLiteral("月"));
         widgets::ResultListView* generated = m_window->combinationPage()->list();
         QTest::mouseClick(m_window->combinationPage()->generateButton(), Qt::LeftButton);
-        QTRY_VERIFY(generated->model()->rowCount() > 0);
-        QTRY_VERIFY(m_window->combinationPage()->generateButton()->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(generated->model()->rowCount() > 0, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->combinationPage()->generateButton()->isEnabled(), 60000);
         int row = -1;
         for (int k = 0; k < generated->model()->rowCount(); ++k)
             if (generated->model()->Row(k).value(1) == QStringLiteral("欧阳月")) row = k;
@@ -150,7 +150,8 @@ class ReportWindowsTest : public QObject {
         QCOMPARE(page->windowTitle(), QStringLiteral(" 汉字[ 玥 ]的详细解释"));
         QVERIFY(page->view()->toPlainText().contains(QStringLiteral("玥")));
         dictionary->close();
-        QTRY_VERIFY(!m_window->findChild<numerology_ui::CharacterQueryWindow*>());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->findChild<numerology_ui::CharacterQueryWindow*>(),
+                                 60000);
     }
 
     void helpShowsTheManualInTheProgramsOwnWindow() {

@@ -82,7 +82,7 @@ struct NamingWindow {
     // Waits until the run the window knows of has ended, and its worker with it.
     bool WaitForRunEnd() {
         if (!QTest::qWaitFor(
-                [this] { return controller->runState().phase == RunState::Phase::Ended; }, 60000))
+                [this] { return controller->runState().phase == RunState::Phase::Ended; }, 180000))
             return false;
         runs.WaitUntilFinished();
         QCoreApplication::processEvents();
@@ -287,7 +287,7 @@ class NamingControllerTest : public QObject {
             page.start->click();  // started: nothing to pause or export yet
             QCOMPARE(shown(page) + name, QStringLiteral("- -:暂停 -") + name);
             QCOMPARE(shown(other), idle);
-            QTRY_VERIFY(page.pause->isEnabled());  // the first row is on screen
+            QTRY_VERIFY_WITH_TIMEOUT(page.pause->isEnabled(), 60000);  // the first row is on screen
             QCOMPARE(shown(page), QStringLiteral("- pause:暂停 -"));
             page.pause->click();  // held: the rows so far may be exported
             QCOMPARE(shown(page), QStringLiteral("- pause:继续 export"));
@@ -306,7 +306,7 @@ class NamingControllerTest : public QObject {
         // A held 高分 run that a 超吉 start stops gives its page back at once.
         closeGate();
         highScore.start->click();
-        QTRY_VERIFY(highScore.pause->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(highScore.pause->isEnabled(), 60000);
         highScore.pause->click();
         gate->set_value();
         w.runs.WaitUntilHeldOrFinished();
@@ -383,7 +383,9 @@ class NamingControllerTest : public QObject {
 
         // 超吉 导出 writes 100NameList.txt and opens it; a folder that cannot take it is told.
         SuperLuckyPage* superLucky = w.pages.superLucky;
-        superLucky->master(SuperLuckyPage::MustNot)->click();
+        // A small list: second character 金 only.
+        superLucky->master(SuperLuckyPage::SecondCharacter)->click();
+        superLucky->elements(SuperLuckyPage::SecondCharacter)[0]->click();
         QVERIFY(w.RunFrom(superLucky->generateButton()));
         QVERIFY(superLucky->list()->model()->rowCount() > 0);
         superLucky->exportButton()->click();
@@ -490,11 +492,11 @@ class NamingControllerTest : public QObject {
         SuperLuckyPage* page = w.pages.superLucky;
         page->master(SuperLuckyPage::MustNot)->click();  // no element excluded: every character
         page->generateButton()->click();
-        QTRY_VERIFY(page->list()->model()->rowCount() > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(page->list()->model()->rowCount() > 0, 60000);
         w.pages.modeSelection->surname()->setText(QStringLiteral("张"));
         w.pages.modeSelection->startButton()->click();  // stops the run and empties the list
         QCOMPARE(page->list()->model()->rowCount(), 0);
-        QTRY_VERIFY(!w.runs.IsActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!w.runs.IsActive(), 60000);
         QCoreApplication::processEvents();
         QCOMPARE(page->list()->model()->rowCount(), 0);
         QCOMPARE(page->pauseButton()->text(), QStringLiteral("暂停"));
@@ -691,7 +693,7 @@ class NamingControllerTest : public QObject {
         QVERIFY(!w.pages.modeSelection->generationCharacter().active);
         dialog->secondText()->setText(QStringLiteral("志"));
         dialog->okButton()->click();
-        QTRY_VERIFY(!w.pages.modeSelection->generationCharacterDialog());
+        QTRY_VERIFY_WITH_TIMEOUT(!w.pages.modeSelection->generationCharacterDialog(), 60000);
         QVERIFY(w.pages.modeSelection->generationCharacter().active);
         QVERIFY(mark->styleSheet().contains(QStringLiteral("#ff0000")));
 
@@ -708,7 +710,7 @@ class NamingControllerTest : public QObject {
         dialog = w.pages.modeSelection->generationCharacterDialog();
         QVERIFY(dialog->secondButton()->isChecked());
         dialog->cancelButton()->click();
-        QTRY_VERIFY(!w.pages.modeSelection->generationCharacterDialog());
+        QTRY_VERIFY_WITH_TIMEOUT(!w.pages.modeSelection->generationCharacterDialog(), 60000);
         QVERIFY(!w.pages.modeSelection->generationCharacter().active);
         QVERIFY(mark->styleSheet().contains(QStringLiteral("#ff0000")));
         w.pages.modeSelection->ResetGenerationCharacter();
@@ -722,7 +724,7 @@ class NamingControllerTest : public QObject {
         QCOMPARE(m_messages.last().value(0), QStringLiteral("请输入所设定的第三个字"));
         dialog->thirdText()->setText(QStringLiteral("华"));
         dialog->okButton()->click();
-        QTRY_VERIFY(!w.pages.modeSelection->generationCharacterDialog());
+        QTRY_VERIFY_WITH_TIMEOUT(!w.pages.modeSelection->generationCharacterDialog(), 60000);
         w.pages.modeSelection->surname()->setText(QStringLiteral("王"));
         QVERIFY(w.RunFrom(w.pages.modeSelection->startButton()));
         QVERIFY(!w.Rows(w.pages.highScore->list()).empty());
@@ -757,7 +759,7 @@ class NamingControllerTest : public QObject {
         w.pages.modeSelection->sex()->setCurrentIndex(0);
         w.pages.modeSelection->startButton()->click();
         QPushButton* pause = w.pages.highScore->pauseButton();
-        QTRY_VERIFY(pause->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(pause->isEnabled(), 60000);
         pause->click();
         release.set_value();
         w.runs.WaitUntilHeldOrFinished();
