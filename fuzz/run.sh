@@ -31,7 +31,7 @@ while IFS= read -r -d '' file; do
   # Unchanged files keep their time stamps, so a second run rebuilds only what changed.
   if cmp -s "$sources/$file.new" "$sources/$file"; then rm "$sources/$file.new"; else mv "$sources/$file.new" "$sources/$file"; fi
 done < <(git ls-files -z -- CMakeLists.txt cmake text files namedb numerology quality birthchart generation \
-  knowledge cli tools fuzz app/SettingsFile.h app/SettingsFile.cpp app/SavedSettings.h app/SavedSettings.cpp)
+  knowledge cli tools fuzz settings)
 
 CC=clang CXX=clang++ cmake -S "$sources" -B build-fuzz/build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBABYNAME_WITH_QT=OFF -DBABYNAME_WITH_BENCH=OFF -DBABYNAME_FUZZ=ON \
