@@ -13,19 +13,9 @@ packages=(
   dpkg-dev file lintian desktop-file-utils appstream
   clang libclang-rt-14-dev
 )
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
-done
 # npm comes with some nodejs builds and is a package of its own in Debian.
-command -v npm >/dev/null 2>&1 || missing+=(npm)
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+command -v npm >/dev/null 2>&1 || packages+=(npm)
+bash scripts/install-packages.sh "${packages[@]}"
 
 # The calendar generators' npm input, for the check that the committed tables are reproducible.
 calendar=tools/calendar

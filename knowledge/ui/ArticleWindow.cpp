@@ -11,6 +11,7 @@
 
 #include "files/WriteFileAtomically.h"
 #include "knowledge/Articles.h"
+#include "widgets/HistoryButtons.h"
 #include "widgets/PageExport.h"
 #include "widgets/PageView.h"
 #include "widgets/QtText.h"
@@ -67,15 +68,7 @@ ArticleWindow::ArticleWindow(std::function<SqliteDatabase*()> database,
     connect(m_print, &QAction::triggered, this, &ArticleWindow::PrintWithDialog);
     connect(m_exit, &QAction::triggered, this, &QWidget::close);
     // Home, back and forward step through the articles this window has shown.
-    connect(m_home, &QAction::triggered, this, [this] {
-        if (m_history.CanGoHome()) StepTo(m_history.Home());
-    });
-    connect(m_back, &QAction::triggered, this, [this] {
-        if (m_history.CanGoBack()) StepTo(m_history.Back());
-    });
-    connect(m_forward, &QAction::triggered, this, [this] {
-        if (m_history.CanGoForward()) StepTo(m_history.Forward());
-    });
+    HistoryButtons().Connect(this, m_history, [this](const ArticleVisit& visit) { StepTo(visit); });
     UpdateHistoryButtons();
 
     m_rule->setObjectName(QStringLiteral("分组框4"));
@@ -162,11 +155,11 @@ void ArticleWindow::StepTo(const ArticleVisit& visit) {
     UpdateHistoryButtons();
 }
 
-void ArticleWindow::UpdateHistoryButtons() {
-    m_home->setEnabled(m_history.CanGoHome());
-    m_back->setEnabled(m_history.CanGoBack());
-    m_forward->setEnabled(m_history.CanGoForward());
+widgets::HistoryButtons ArticleWindow::HistoryButtons() const {
+    return {m_home, m_back, m_forward};
 }
+
+void ArticleWindow::UpdateHistoryButtons() { HistoryButtons().Update(m_history); }
 
 void ArticleWindow::PrintWithDialog() {
     QPrintDialog dialog(&m_printer, this);

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "widgets/PageHistory.h"
+#include "widgets/HistoryButtons.h"
 
 class QAction;
 class QFrame;
@@ -63,6 +63,7 @@ class ArticleWindow : public QWidget {
     };
     void StepTo(const ArticleVisit& visit);
     void UpdateHistoryButtons();
+    widgets::HistoryButtons HistoryButtons() const;
 
     std::function<SqliteDatabase*()> m_database;
     std::filesystem::path m_pageFile;

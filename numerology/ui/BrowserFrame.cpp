@@ -57,15 +57,7 @@ BrowserFrame::BrowserFrame(QWidget* owner) : QMainWindow(owner, Qt::Window) {
     m_exit = add(QStringLiteral("退出"), QStyle::SP_DialogCloseButton);
     // The pages are shown from memory and have no links of their own: home, back and forward
     // step through the pages this window has shown.
-    connect(m_home, &QAction::triggered, this, [this] {
-        if (m_history.CanGoHome()) StepTo(m_history.Home());
-    });
-    connect(m_back, &QAction::triggered, this, [this] {
-        if (m_history.CanGoBack()) StepTo(m_history.Back());
-    });
-    connect(m_forward, &QAction::triggered, this, [this] {
-        if (m_history.CanGoForward()) StepTo(m_history.Forward());
-    });
+    HistoryButtons().Connect(this, m_history, [this](widgets::PageView* view) { StepTo(view); });
     connect(m_export, &QAction::triggered, this, [this] {
         if (widgets::PageView* view = currentView())
             widgets::PageExport::Export(*view, this, exportName());
@@ -104,11 +96,9 @@ void BrowserFrame::StepTo(widgets::PageView* view) {
     UpdateHistoryButtons();
 }
 
-void BrowserFrame::UpdateHistoryButtons() {
-    m_home->setEnabled(m_history.CanGoHome());
-    m_back->setEnabled(m_history.CanGoBack());
-    m_forward->setEnabled(m_history.CanGoForward());
-}
+widgets::HistoryButtons BrowserFrame::HistoryButtons() const { return {m_home, m_back, m_forward}; }
+
+void BrowserFrame::UpdateHistoryButtons() { HistoryButtons().Update(m_history); }
 
 void BrowserFrame::Print() {
     widgets::PageView* view = currentView();

@@ -3,7 +3,7 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "widgets/PageHistory.h"
+#include "widgets/HistoryButtons.h"
 
 class QAction;
 class QLabel;
@@ -54,6 +54,7 @@ class BrowserFrame : public QMainWindow {
     void Print();
     void StepTo(widgets::PageView* view);
     void UpdateHistoryButtons();
+    widgets::HistoryButtons HistoryButtons() const;
 
     QAction* m_home;
     QAction* m_back;
