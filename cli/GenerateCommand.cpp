@@ -29,15 +29,11 @@ class CliObserver : public GenerationObserver {
     // to be exported, since a list of 100000 rows is tens of megabytes.
     void ListFinished(ResultList, const std::vector<ResultRow>& rows) override {
         size_t size = 0;
-        for (const ResultRow& row : rows)
-            for (const std::string& cell : row) size += cell.size() + 1;
+        for (const ResultRow& row : rows) size += row.TextSize() + row.size();
         listText.clear();
         listText.reserve(size);
         for (const ResultRow& row : rows) {
-            for (size_t i = 0; i < row.size(); ++i) {
-                if (i) listText += '\t';
-                listText += row[i];
-            }
+            row.AppendJoined(listText, "\t");
             listText += '\n';
         }
         if (keepRows) finishedRows = rows;

@@ -21,14 +21,13 @@ void KeepCommonCharacters(std::vector<std::string>& characters,
 void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname,
                         quality::NameQualityChecker& checker) {
     struct Key {
-        int score;
+        long long score;
         bool findings;
     };
     // The facts of all the given names' characters, read in one go: a long list holds tens of
     // thousands of names over a few hundred characters.
     const auto givenOf = [&](const ResultRow& row) {
-        const std::string_view name =
-            row.size() > 1 ? std::string_view(row[1]) : std::string_view();
+        const std::string_view name = row[1];
         return name.substr(0, surname.size()) == surname ? name.substr(surname.size()) : name;
     };
     std::vector<std::string> characters;
@@ -48,8 +47,7 @@ void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname
     std::string given;
     for (const ResultRow& row : rows) {
         given = givenOf(row);
-        keys.push_back(
-            {row.size() > 7 ? std::atoi(row[7].c_str()) : 0, checker.HasFindings(given)});
+        keys.push_back({row.NumberIn(7), checker.HasFindings(given)});
     }
     std::vector<size_t> order(rows.size());
     std::iota(order.begin(), order.end(), size_t{0});

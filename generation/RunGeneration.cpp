@@ -1,6 +1,7 @@
 #include "generation/RunGeneration.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cstdint>
 #include <exception>
@@ -273,7 +274,7 @@ void RunGeneration::RunEnglish() {
     const std::string initial = EnglishInitial(LookupChineseInitial(m_database, characters[0]));
     std::vector<ResultRow> rows = ListEnglishNames(m_database, initial, m_inputs.englishSex);
     if (m_inputs.englishShortest > 0 || m_inputs.englishLongest > 0) {
-        const auto letters = [](const std::string& name) {
+        const auto letters = [](std::string_view name) {
             return int(std::count_if(name.begin(), name.end(), [](char c) {
                 return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
             }));
@@ -284,7 +285,7 @@ void RunGeneration::RunEnglish() {
                    (m_inputs.englishLongest > 0 && count > m_inputs.englishLongest);
         });
         for (size_t k = 0; k < rows.size(); ++k)
-            if (!rows[k].empty()) rows[k][0] = std::to_string(k + 1);
+            if (!rows[k].empty()) rows[k].SetNumber(0, static_cast<long long>(k + 1));
     }
     Deliver([&] {
         m_observer.RowsReady(ResultList::English, rows);
@@ -564,19 +565,25 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
 
 ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName, int score) const {
     const NameEvaluation& e = m_evaluation;
-    std::string grids = std::to_string(e.heavenGrid);
-    for (int grid : {e.personGrid, e.earthGrid, e.totalGrid, e.outerGrid}) {
-        grids += ',';
-        grids += std::to_string(grid);
+    char grids[64];
+    char* end = grids;
+    for (int grid : {e.heavenGrid, e.personGrid, e.earthGrid, e.totalGrid, e.outerGrid}) {
+        if (end != grids) *end++ = ',';
+        end = std::to_chars(end, grids + sizeof grids, grid).ptr;
     }
-    return {std::to_string(number),
-            m_inputs.surname + givenName,
-            std::to_string(e.simplifiedTotal),
-            std::to_string(e.totalGrid),
-            e.elementText,
-            std::move(grids),
-            e.threeTalents,
-            std::to_string(score)};
+    ResultRow row;
+    row.reserve(m_inputs.surname.size() + givenName.size() + e.elementText.size() +
+                e.threeTalents.size() + static_cast<size_t>(end - grids) + 16);
+    row.PushNumber(number);
+    row.push_back(m_inputs.surname);
+    row.AppendToLastCell(givenName);
+    row.PushNumber(e.simplifiedTotal);
+    row.PushNumber(e.totalGrid);
+    row.push_back(e.elementText);
+    row.push_back(std::string_view(grids, static_cast<size_t>(end - grids)));
+    row.push_back(e.threeTalents);
+    row.PushNumber(score);
+    return row;
 }
 
 void RunGeneration::FlushRows(ResultList list) {
