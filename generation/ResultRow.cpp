@@ -1,5 +1,6 @@
 #include "generation/ResultRow.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <stdexcept>
@@ -85,8 +86,15 @@ void ResultRow::SetCell(size_t column, std::string_view text) {
 }
 
 void ResultRow::AppendJoined(std::string& text, std::string_view separator) const {
+    if (m_cellCount == 0) return;
+    // Sized once and filled through a pointer: the command line joins 100 000 rows this way.
+    const size_t start = text.size();
+    text.resize(start + m_text.size() + (m_cellCount - 1) * separator.size());
+    char* write = text.data() + start;
+    size_t from = 0;
     for (size_t column = 0; column < m_cellCount; ++column) {
-        if (column) text += separator;
-        text += (*this)[column];
+        if (column) write = std::copy(separator.begin(), separator.end(), write);
+        write = std::copy(m_text.data() + from, m_text.data() + m_ends[column], write);
+        from = m_ends[column];
     }
 }
