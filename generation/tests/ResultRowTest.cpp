@@ -29,6 +29,26 @@ TEST(ResultRowTest, ReplacingACellKeepsTheOthers) {
     EXPECT_EQ(row[9], "");
 }
 
+// A long cell (an English name's meaning) takes the row's text out of the row onto the heap;
+// copies and moves keep every cell either way.
+TEST(ResultRowTest, LongTextsSurviveCopiesAndMoves) {
+    const std::string meaning(300, 'm');
+    ResultRow row{"1", "Adam", "亚当"};
+    const ResultRow shortCopy = row;
+    row.push_back(meaning);
+    row.SetCell(1, "Alexander");
+    ResultRow copy = row;
+    EXPECT_EQ(copy, row);
+    EXPECT_EQ(copy[3], meaning);
+    ResultRow moved = std::move(copy);
+    EXPECT_EQ(moved, row);
+    EXPECT_TRUE(copy.empty());  // NOLINT(bugprone-use-after-move): a moved-from row is empty
+    moved = shortCopy;
+    EXPECT_EQ(Joined(moved), "1|Adam|亚当");
+    row.SetCell(3, "");
+    EXPECT_EQ(Joined(row), "1|Alexander|亚当|");
+}
+
 TEST(ResultRowTest, NumbersAreReadFromTheirLeadingDigits) {
     const ResultRow row{"95", "", "x1", "-3", "12,4"};
     EXPECT_EQ(row.NumberIn(0), 95);
