@@ -108,7 +108,7 @@ std::string_view ResultRow::operator[](size_t column) const {
     return std::string_view(Data() + start, m_ends[column] - start);
 }
 
-void ResultRow::push_back(std::string_view cell) {
+void ResultRow::PushBackSlowly(std::string_view cell) {
     if (m_cellCount == kMaxCells) throw std::length_error("a result row holds at most 8 cells");
     const size_t size = TextSize();
     Splice(size, 0, cell);
