@@ -18,6 +18,7 @@
 #include "quality/NameQuality.h"
 
 class SqliteDatabase;
+struct ScoredCells;
 
 // What ScoreIntoList does for one mode.
 struct ScoringProfile {
@@ -96,7 +97,8 @@ class RunGeneration {
     template <typename Visitor>
     bool ForEachCandidate(Visitor&& visit) const;
     bool ScoreIntoList(const ScoringProfile& profile);
-    ResultRow MakeResultRow(int number, const std::string& givenName, int score) const;
+    ResultRow MakeResultRow(int number, const std::string& givenName,
+                            const ScoredCells& cells) const;
     // Whether each name found, in the order found, has findings (rare or unfit characters, tones,
     // unfortunate sounds).
     std::vector<bool> FindingsOfFoundNames(quality::NameQualityChecker& checker);
