@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <exception>
 #include <new>
+#include <span>
 #include <stdexcept>
 #include <unordered_set>
 #include <utility>
@@ -76,7 +77,6 @@ void RunGeneration::Fail(const std::string& text) {
     std::vector<Candidate>().swap(m_candidates);
     std::vector<CandidateProduct>().swap(m_products);
     std::vector<ResultRow>().swap(m_rows);
-    std::vector<ResultRow>().swap(m_pendingRows);
     std::vector<Candidate>().swap(m_foundCandidates);
     try {
         if (m_scoringStarted) Deliver([&] { m_observer.ListFinished(m_scoringList, {}); });
@@ -480,7 +480,6 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
         m_rows.reserve(static_cast<size_t>(profile.maximumRows));
         m_foundCandidates.reserve(static_cast<size_t>(profile.maximumRows));
     }
-    m_pendingRows.reserve(kRowsPerBatch);
     const bool completed = ForEachCandidate([&](std::int32_t first, std::int32_t second) {
         if (!Checkpoint()) return Visit::Stopped;
         const std::optional<size_t> slot = memo.SlotOf(first, second);
@@ -497,11 +496,11 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
             if (!madeTheList) return Visit::Next;
             cells.Read(m_evaluation, score);
         }
-        const size_t rowCount = m_rows.size() + m_pendingRows.size() + 1;
-        m_pendingRows.push_back(MakeResultRow(static_cast<int>(rowCount), givenName, cells));
+        const size_t rowCount = m_rows.size() + 1;
+        m_rows.push_back(MakeResultRow(static_cast<int>(rowCount), givenName, cells));
         m_foundCandidates.push_back({first, second});
         const auto now = std::chrono::steady_clock::now();
-        if (rowCount == 1 || m_pendingRows.size() >= kRowsPerBatch ||
+        if (rowCount == 1 || m_rows.size() - m_deliveredRows >= kRowsPerBatch ||
             now - m_lastFlush >= kBatchInterval) {
             FlushRows(profile.list);
             m_lastFlush = now;
@@ -513,7 +512,6 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     if (!completed) return false;
     if (!Checkpoint()) return false;
     FlushRows(profile.list);
-    KeepPendingRows();
     // Numerology alone ranks 李勐渗 beside 李明华; among names of one score, those a parent can
     // write anywhere, say easily and hear no joke in come first.
     if (profile.list == ResultList::HighScore || profile.list == ResultList::SuperLucky) {
@@ -581,14 +579,10 @@ ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName,
 }
 
 void RunGeneration::FlushRows(ResultList list) {
-    if (m_pendingRows.empty()) return;
-    if (Deliver([&] { m_observer.RowsReady(list, m_pendingRows); })) KeepPendingRows();
-}
-
-void RunGeneration::KeepPendingRows() {
-    m_rows.insert(m_rows.end(), std::make_move_iterator(m_pendingRows.begin()),
-                  std::make_move_iterator(m_pendingRows.end()));
-    m_pendingRows.clear();
+    if (m_deliveredRows >= m_rows.size()) return;
+    const std::span<const ResultRow> found =
+        std::span<const ResultRow>(m_rows).subspan(m_deliveredRows);
+    if (Deliver([&] { m_observer.RowsReady(list, found); })) m_deliveredRows = m_rows.size();
 }
 
 void RunGeneration::FinishRun(RunOutcome outcome) {
