@@ -115,8 +115,6 @@ void ResultRow::PushBackSlowly(std::string_view cell) {
     m_ends[m_cellCount++] = static_cast<std::uint16_t>(size + cell.size());
 }
 
-void ResultRow::PushNumber(long long number) { push_back(DecimalText(number).view()); }
-
 long long ResultRow::NumberIn(size_t column) const {
     const std::string_view cell = (*this)[column];
     long long number = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -45,7 +46,11 @@ class ResultRow {
         PushBackSlowly(cell);
     }
     // Adds a cell holding the number in decimal.
-    void PushNumber(long long number);
+    void PushNumber(long long number) {
+        char digits[24];
+        const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+        push_back(std::string_view(digits, static_cast<size_t>(end - digits)));
+    }
     // Lengthens the last cell (the surname's cell by the given name, say).
     void AppendToLastCell(std::string_view text);
     void reserve(size_t textSize);
