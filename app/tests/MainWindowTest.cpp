@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,10 @@
 #include <QTimer>
 #include <QToolBar>
 #include <future>
+
+#ifdef Q_OS_UNIX
+#include <signal.h>
+#endif
 
 #include "app/AboutWindow.h"
 #include "app/MainWindow.h"
@@ -467,6 +473,35 @@ class MainWindowTest : public QObject {
         QVERIFY(second.waitForFinished(20000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
+    }
+
+    // The system's request to end the program (SIGTERM, as at logout) closes it as the user
+    // would: it ends normally and has saved the inputs, which a killed program would lose.
+    void aTerminationRequestClosesTheWindowAndSavesTheInputs() {
+#ifdef Q_OS_UNIX
+        QTemporaryDir home;
+        const QString lockPath = home.filePath("instance.lock");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("BABYNAME_LOCK_FILE", lockPath);
+        environment.insert("HOME", home.path());
+        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        environment.insert("XDG_DATA_HOME", home.filePath("data"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(qEnvironmentVariable("BABYNAME_PROGRAM"), {});
+        QVERIFY(program.waitForStarted(20000));
+        // The lock is taken once the program listens for the request.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(lockPath), 20000);
+        QCOMPARE(::kill(static_cast<pid_t>(program.processId()), SIGTERM), 0);
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QDirIterator saved(home.filePath("config"), {QStringLiteral("settings.ini")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        QVERIFY2(saved.hasNext(), "no settings file was written");
+#else
+        QSKIP("termination requests are signals on Unix systems only");
+#endif
     }
 
     // Qt's own dialogs read in Chinese: the save dialog of 导出 offers "保存" and "取消".
