@@ -517,8 +517,10 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     if (profile.list == ResultList::HighScore || profile.list == ResultList::SuperLucky) {
         // The pool's readings came with its strokes.
         quality::NameQualityChecker& checker = Quality();
-        for (const auto& [character, essentials] : m_essentials)
+        for (const auto& [character, essentials] : m_essentials) {
             checker.KnowReading(character, essentials.reading);
+            if (essentials.level) checker.KnowLevel(character, *essentials.level);
+        }
         if (m_foundCandidates.size() == m_rows.size())
             OrderByFindings(m_rows, FindingsOfFoundNames(checker));
         else

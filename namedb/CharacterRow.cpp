@@ -49,6 +49,14 @@ std::optional<CharacterRow> FetchCharacterRow(SqliteDatabase& db, const std::str
 
 namespace {
 
+// Whether the database holds NB_字要, the summary of what a run reads of each character; a file
+// built before it lacks it.
+bool HasSummaryTable(SqliteDatabase& db) {
+    Statement table =
+        db.Prepare("select 1 from sqlite_master where type='table' and name='NB_字要'");
+    return table.NextOrThrow();
+}
+
 // A read transaction around many look-ups, so that the engine takes its lock and checks the file
 // once and not once per statement; none when the connection has one open already.
 class ReadTransaction {
@@ -70,7 +78,7 @@ class ReadTransaction {
 
 void ForEachCharacterRow(SqliteDatabase& db, const std::string& columns, const std::string& table,
                          const std::vector<std::string>& characters,
-                         const std::function<void(const Statement&)>& row) {
+                         const std::function<void(const Statement&)>& row, bool keyedTable) {
     // One statement looks the characters up one after the other: a list of hundreds of values
     // costs the engine more to parse, hold and sort than the look-ups themselves. In the order of
     // their codes, which is the order of the character table's rows, so that neighbours share
@@ -80,9 +88,9 @@ void ForEachCharacterRow(SqliteDatabase& db, const std::string& columns, const s
     distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
     if (distinct.empty()) return;
     ReadTransaction transaction(db);
-    Statement statement =
-        db.Prepare("select " + columns + " from " + table + " where 汉字=? order by rowid",
-                   {SqlValue::Text(distinct.front())});
+    Statement statement = db.Prepare("select " + columns + " from " + table + " where 汉字=?" +
+                                         (keyedTable ? "" : " order by rowid"),
+                                     {SqlValue::Text(distinct.front())});
     for (size_t k = 0; k < distinct.size(); ++k) {
         if (k > 0) statement.Rebind({SqlValue::Text(distinct[k])});
         while (statement.NextOrThrow()) row(statement);
@@ -93,12 +101,23 @@ std::unordered_map<std::string, CharacterEssentials> FetchCharacterEssentials(
     SqliteDatabase& db, const std::vector<std::string>& characters) {
     std::unordered_map<std::string, CharacterEssentials> found;
     found.reserve(characters.size());
+    if (HasSummaryTable(db)) {
+        ForEachCharacterRow(
+            db, "汉字, 简体笔画数, 繁体笔画数, 五行属性, 拼音2, 级别", "NB_字要", characters,
+            [&](const Statement& row) {
+                found.try_emplace(row.Text(0),
+                                  CharacterEssentials{row.Int(1), row.Int(2), row.Text(3),
+                                                      row.Text(4), row.IsNull(5) ? 0 : row.Int(5)});
+            },
+            true);
+        return found;
+    }
     ForEachCharacterRow(
         db, "汉字, 简体笔画数, 繁体笔画数, 五行属性, 拼音2", "NB_CNWord", characters,
         [&](const Statement& row) {
             // Rows come in rowid order: the first row of a character stays.
-            found.try_emplace(
-                row.Text(0), CharacterEssentials{row.Int(1), row.Int(2), row.Text(3), row.Text(4)});
+            found.try_emplace(row.Text(0), CharacterEssentials{row.Int(1), row.Int(2), row.Text(3),
+                                                               row.Text(4), std::nullopt});
         });
     return found;
 }

@@ -69,19 +69,24 @@ struct CharacterEssentials {
     int traditionalStrokes = 0;
     std::string element;
     std::string reading;
+    // The character's level in NB_字级 (0 for none) when the database's summary table NB_字要
+    // gave it; empty when the essentials came from NB_CNWord, which holds no levels.
+    std::optional<int> level;
 };
 
 // The essentials of every given character the dictionary holds, keyed by the character, read with
-// one statement (a few when there are more characters than a statement may carry parameters). A
-// character held twice answers with its first row, as FetchCharacterRow does; one the dictionary
-// lacks has no entry. A database that cannot be read throws DatabaseError.
+// one statement. A character held twice answers with its first row, as FetchCharacterRow does;
+// one the dictionary lacks has no entry. They come from the summary table NB_字要, with the
+// levels, where the database has it, else from NB_CNWord. A database that cannot be read throws
+// DatabaseError.
 std::unordered_map<std::string, CharacterEssentials> FetchCharacterEssentials(
     SqliteDatabase& db, const std::vector<std::string>& characters);
 
 // Runs "select <columns> from <table> where 汉字=?" for each distinct given character, in the
-// order of their codes, and hands every row to row(statement); a character's rows arrive in rowid order.
-// Throws DatabaseError when the database cannot be read. The SQL is GBK, the table and columns
-// fixed by the caller.
+// order of their codes, and hands every row to row(statement); a character's rows arrive in rowid
+// order. Throws DatabaseError when the database cannot be read. The SQL is GBK, the table and
+// columns fixed by the caller.
+// A table keyed by the character itself (NB_字要) has one row each and no rowid: keyedTable.
 void ForEachCharacterRow(SqliteDatabase& db, const std::string& columns, const std::string& table,
                          const std::vector<std::string>& characters,
-                         const std::function<void(const Statement&)>& row);
+                         const std::function<void(const Statement&)>& row, bool keyedTable = false);

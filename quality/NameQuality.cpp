@@ -156,6 +156,10 @@ void NameQualityChecker::KnowReading(const std::string& character, const std::st
     m_knownReadings.insert_or_assign(character, reading);
 }
 
+void NameQualityChecker::KnowLevel(const std::string& character, int level) {
+    if (m_levelsPresent) m_levels.try_emplace(character, level);
+}
+
 NameQuality NameQualityChecker::Evaluate(const std::string& givenName) {
     NameQuality quality;
     quality.surname = m_surname;

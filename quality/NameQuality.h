@@ -81,6 +81,10 @@ class NameQualityChecker {
     // A reading the caller has read from NB_CNWord's first row of the character already (拼音2,
     // as Character would read it), so that ReadCharacters need not read it again.
     void KnowReading(const std::string& character, const std::string& reading);
+    // A level the caller has read from NB_字级's first row of the character already (0 for a
+    // character outside it), so that ReadCharacters need not read it again. Ignored where the
+    // database has no level table.
+    void KnowLevel(const std::string& character, int level);
     // Whether the database has the level table; without it no character can be told common.
     bool HasLevels() const { return m_levelsPresent; }
     // The level alone, without the reading. After ReadAllLevels a lookup in memory.

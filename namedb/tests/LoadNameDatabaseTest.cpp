@@ -173,4 +173,43 @@ TEST(NameDatabaseSchema, TheBuiltDatabaseHasTheProgramsLayout) {
     }
 }
 
+// The command line reads what a run needs of each character from the summary table NB_字要 of
+// the file, the window from NB_CNWord copied into memory: both must give every character the same
+// strokes, element and reading, and the summary the level of its first row in NB_字级.
+TEST(NameDatabaseSummary, GivesWhatTheCharacterAndLevelTablesGive) {
+    const char* source = std::getenv("BABYNAME_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    const auto file = std::filesystem::path(source) / "data" / "namedata.db";
+    SqliteDatabase onDisk;
+    ASSERT_TRUE(onDisk.OpenReadOnly(file)) << file << " is missing; scripts/setup.sh builds it";
+    SqliteDatabase inMemory;
+    RecordingSink sink;
+    ASSERT_TRUE(LoadNameDatabase(inMemory, file, sink));
+
+    std::vector<std::string> characters;
+    Statement all = onDisk.Prepare("select distinct 汉字 from NB_CNWord where 汉字 is not null");
+    while (all.NextOrThrow()) characters.push_back(all.Text(0));
+    ASSERT_GT(characters.size(), 20000u);
+    const auto summary = FetchCharacterEssentials(onDisk, characters);
+    const auto table = FetchCharacterEssentials(inMemory, characters);
+    ASSERT_EQ(summary.size(), table.size());
+    for (const auto& [character, expected] : table) {
+        SCOPED_TRACE(character);
+        const auto found = summary.find(character);
+        ASSERT_NE(found, summary.end());
+        const CharacterEssentials& read = found->second;
+        EXPECT_EQ(read.simplifiedStrokes, expected.simplifiedStrokes);
+        EXPECT_EQ(read.traditionalStrokes, expected.traditionalStrokes);
+        EXPECT_EQ(read.element, expected.element);
+        EXPECT_EQ(read.reading, expected.reading);
+        EXPECT_FALSE(expected.level.has_value());
+        Statement level =
+            inMemory.Prepare("select 级别 from NB_字级 where 汉字=? order by rowid limit 1",
+                             {SqlValue::Text(character)});
+        const int expectedLevel = level.NextOrThrow() ? level.Int(0) : 0;
+        ASSERT_TRUE(read.level.has_value());
+        EXPECT_EQ(*read.level, expectedLevel);
+    }
+}
+
 }  // namespace

@@ -1231,6 +1231,18 @@ def write_database(tables):
         connection.execute("create index UnfitCharacterIndex on NB_不宜字(汉字 ASC)")
         for index in quality_tables.INDEXES:
             connection.execute(index)
+        # What a naming run reads of each character, in one small table that the command line
+        # reads in place: the character's first row in NB_CNWord (in rowid order, as every
+        # look-up of the program takes it) with its level from NB_字级, none for a character
+        # outside the standard list. Its few pages are read where NB_CNWord's long rows would
+        # cost a page each.
+        connection.execute("create table NB_字要 (汉字 text primary key, 简体笔画数, 繁体笔画数, "
+                           "五行属性, 拼音2, 级别) without rowid")
+        connection.execute(
+            "insert into NB_字要 select c.汉字, c.简体笔画数, c.繁体笔画数, c.五行属性, c.拼音2, "
+            "(select l.级别 from NB_字级 l where l.汉字 = c.汉字 order by l.rowid limit 1) "
+            "from NB_CNWord c where c.汉字 is not null and c.rowid = "
+            "(select min(d.rowid) from NB_CNWord d where d.汉字 = c.汉字)")
         connection.commit()
         connection.execute("vacuum")
         connection.close()
