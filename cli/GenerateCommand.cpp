@@ -25,32 +25,38 @@ class CliObserver : public GenerationObserver {
         cli::PrintError(text);
     }
     void RowsReady(ResultList, const std::vector<ResultRow>&) override {}
-    // The list as the lines to print, converted in one go; the rows themselves only when they are
-    // to be exported, since a list of 100000 rows is tens of megabytes.
+    // The finished list is the run's last word before it reports itself complete, so it is
+    // printed (and exported) here, from the run's own rows: a list of 100000 rows is megabytes,
+    // and neither a copy of it nor its whole text is ever held.
     void ListFinished(ResultList, const std::vector<ResultRow>& rows) override {
-        size_t size = 0;
-        for (const ResultRow& row : rows)
-            for (const std::string& cell : row) size += cell.size() + 1;
-        listText.clear();
-        listText.reserve(size);
-        for (const ResultRow& row : rows) {
-            for (size_t i = 0; i < row.size(); ++i) {
-                if (i) listText += '\t';
-                listText += row[i];
-            }
-            listText += '\n';
-        }
-        if (keepRows) finishedRows = rows;
+        PrintList(rows);
+        if (exportFile) exported = ExportNameList(rows, *exportFile);
     }
     void ClassicTextReady(const std::string& text) override { classicText = text; }
     void RunFinished(GenerationMode, RunOutcome outcome, const std::string& message) override {
         if (outcome == RunOutcome::Failed) cli::PrintError(message);
     }
 
-    bool keepRows = false;
-    std::vector<ResultRow> finishedRows;
-    std::string listText;
+    std::optional<std::filesystem::path> exportFile;
+    std::optional<files::WriteFileResult> exported;
     std::string classicText;
+
+  private:
+    // In pieces of whole lines, each converted and written before the next is joined.
+    static void PrintList(const std::vector<ResultRow>& rows) {
+        constexpr size_t kPiece = 64 * 1024;
+        std::string piece;
+        piece.reserve(kPiece + 1024);
+        for (const ResultRow& row : rows) {
+            row.AppendJoined(piece, "\t");
+            piece += '\n';
+            if (piece.size() >= kPiece) {
+                cli::Print(piece, false);
+                piece.clear();
+            }
+        }
+        if (!piece.empty()) cli::Print(piece, false);
+    }
 };
 
 std::optional<GenerationMode> ModeFromText(const std::string& text) {
@@ -221,31 +227,20 @@ int RunGenerateCommand(const CliContext& context) {
     }
 
     CliObserver observer;
-    observer.keepRows = exportFile.has_value();
+    if (mode != GenerationMode::Classic) observer.exportFile = exportFile;
     RunControl control;
     RunGeneration run(inputs, observer, db, control);
     run.Execute();
     // The run has shown its message (a read error, say); its rows would be a short list.
     if (run.Failed()) return cli::kExitFailure;
 
-    if (mode == GenerationMode::Classic) {
-        cli::Print(observer.classicText, false);
-    } else {
-        // In pieces of whole lines, so the converted text never needs a second copy of the list.
-        const std::string& text = observer.listText;
-        constexpr size_t kPiece = 64 * 1024;
-        for (size_t start = 0; start < text.size();) {
-            size_t end =
-                start + kPiece < text.size() ? text.find('\n', start + kPiece) : text.size();
-            end = end == std::string::npos ? text.size() : end + 1;
-            cli::Print(text.substr(start, end - start), false);
-            start = end;
-        }
-    }
+    if (mode == GenerationMode::Classic) cli::Print(observer.classicText, false);
     if (exportFile) {
+        // A run that finished no list exports just the heading.
         const files::WriteFileResult written =
             mode == GenerationMode::Classic ? ExportClassicText(observer.classicText, *exportFile)
-                                            : ExportNameList(observer.finishedRows, *exportFile);
+            : observer.exported             ? *observer.exported
+                                            : ExportNameList({}, *exportFile);
         if (!written) {
             cli::PrintErrorUtf8("generate: " + written.Message());
             return cli::kExitFailure;

@@ -6,7 +6,7 @@
 
 namespace {
 
-int ScoreOf(const ResultRow& row) { return row.size() > 7 ? std::atoi(row[7].c_str()) : 0; }
+long long ScoreOf(const ResultRow& row) { return row.NumberIn(7); }
 
 }  // namespace
 
@@ -30,11 +30,14 @@ void PermuteRows(std::vector<ResultRow>& rows, std::vector<size_t>& order) {
 }
 
 void SortByScore(std::vector<ResultRow>& rows) {
-    std::vector<std::pair<int, size_t>> keys(rows.size());
+    // The quality order leaves its lists sorted already.
+    bool sorted = true;
+    for (size_t i = 1; i < rows.size() && sorted; ++i)
+        sorted = ScoreOf(rows[i - 1]) >= ScoreOf(rows[i]);
+    if (sorted) return;
+    std::vector<std::pair<long long, size_t>> keys(rows.size());
     for (size_t i = 0; i < rows.size(); ++i) keys[i] = {ScoreOf(rows[i]), i};
     const auto higher = [](const auto& a, const auto& b) { return a.first > b.first; };
-    // The quality order leaves its lists sorted already.
-    if (std::is_sorted(keys.begin(), keys.end(), higher)) return;
     std::stable_sort(keys.begin(), keys.end(), higher);
     std::vector<size_t> order(rows.size());
     for (size_t k = 0; k < keys.size(); ++k) order[k] = keys[k].second;
@@ -44,5 +47,5 @@ void SortByScore(std::vector<ResultRow>& rows) {
 void FinishResultList(std::vector<ResultRow>& rows) {
     SortByScore(rows);
     for (size_t k = 0; k < rows.size(); ++k)
-        if (!rows[k].empty()) rows[k][0] = std::to_string(k + 1);
+        if (!rows[k].empty()) rows[k].SetNumber(0, static_cast<long long>(k + 1));
 }

@@ -4,15 +4,13 @@
 #include <vector>
 
 #include "generation/GenerationInputs.h"
+#include "generation/ResultRow.h"
 
 // The lists a run writes into.
 enum class ResultList { HighScore, SuperLucky, Poem, Combination, Nickname, English };
 
 enum class MessageIcon { None, Information, Warning, Error };
 
-// One row of a result list, all cells text: 编号 | 姓名 | 简体笔划 | 繁体笔划 | 五行 | 五格 | 三才
-// | 评分 for the Chinese lists, 编号 | 英文名 | 中文读音 | 相关含义 for the English list.
-using ResultRow = std::vector<std::string>;
 
 // How a run ended.
 enum class RunOutcome {

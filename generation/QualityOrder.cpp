@@ -1,7 +1,6 @@
 #include "generation/QualityOrder.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <numeric>
 #include <string_view>
 #include <unordered_set>
@@ -20,15 +19,10 @@ void KeepCommonCharacters(std::vector<std::string>& characters,
 
 void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname,
                         quality::NameQualityChecker& checker) {
-    struct Key {
-        int score;
-        bool findings;
-    };
     // The facts of all the given names' characters, read in one go: a long list holds tens of
     // thousands of names over a few hundred characters.
     const auto givenOf = [&](const ResultRow& row) {
-        const std::string_view name =
-            row.size() > 1 ? std::string_view(row[1]) : std::string_view();
+        const std::string_view name = row[1];
         return name.substr(0, surname.size()) == surname ? name.substr(surname.size()) : name;
     };
     std::vector<std::string> characters;
@@ -37,20 +31,28 @@ void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname
     for (const ResultRow& row : rows) {
         SplitCharactersInto(givenOf(row), pieces);
         for (const std::string& character : pieces)
-            if (!seen.count(character)) {
-                seen.insert(character);
-                characters.push_back(character);
-            }
+            if (seen.insert(character).second) characters.push_back(character);
     }
     checker.ReadCharacters(characters);
-    std::vector<Key> keys;
-    keys.reserve(rows.size());
+    std::vector<bool> findings;
+    findings.reserve(rows.size());
     std::string given;
     for (const ResultRow& row : rows) {
         given = givenOf(row);
-        keys.push_back(
-            {row.size() > 7 ? std::atoi(row[7].c_str()) : 0, checker.HasFindings(given)});
+        findings.push_back(checker.HasFindings(given));
     }
+    OrderByFindings(rows, findings);
+}
+
+void OrderByFindings(std::vector<ResultRow>& rows, const std::vector<bool>& findings) {
+    struct Key {
+        long long score;
+        bool findings;
+    };
+    std::vector<Key> keys;
+    keys.reserve(rows.size());
+    for (size_t k = 0; k < rows.size(); ++k)
+        keys.push_back({rows[k].NumberIn(7), k < findings.size() && findings[k]});
     std::vector<size_t> order(rows.size());
     std::iota(order.begin(), order.end(), size_t{0});
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {

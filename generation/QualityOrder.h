@@ -20,3 +20,7 @@ void KeepCommonCharacters(std::vector<std::string>& characters,
 // group keeps the order in which its rows were found. Column 1 is surname + given name.
 void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname,
                         quality::NameQualityChecker& checker);
+
+// The same order where the caller knows already which rows' names have findings (findings[k] for
+// rows[k], one per row).
+void OrderByFindings(std::vector<ResultRow>& rows, const std::vector<bool>& findings);

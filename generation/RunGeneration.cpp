@@ -1,6 +1,7 @@
 #include "generation/RunGeneration.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cstdint>
 #include <exception>
@@ -77,6 +78,7 @@ void RunGeneration::Fail(const std::string& text) {
     std::vector<CandidateProduct>().swap(m_products);
     std::vector<ResultRow>().swap(m_rows);
     std::vector<ResultRow>().swap(m_pendingRows);
+    std::vector<Candidate>().swap(m_foundCandidates);
     try {
         if (m_scoringStarted) Deliver([&] { m_observer.ListFinished(m_scoringList, {}); });
         FinishRun(RunOutcome::Failed);
@@ -273,7 +275,7 @@ void RunGeneration::RunEnglish() {
     const std::string initial = EnglishInitial(LookupChineseInitial(m_database, characters[0]));
     std::vector<ResultRow> rows = ListEnglishNames(m_database, initial, m_inputs.englishSex);
     if (m_inputs.englishShortest > 0 || m_inputs.englishLongest > 0) {
-        const auto letters = [](const std::string& name) {
+        const auto letters = [](std::string_view name) {
             return int(std::count_if(name.begin(), name.end(), [](char c) {
                 return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
             }));
@@ -284,7 +286,7 @@ void RunGeneration::RunEnglish() {
                    (m_inputs.englishLongest > 0 && count > m_inputs.englishLongest);
         });
         for (size_t k = 0; k < rows.size(); ++k)
-            if (!rows[k].empty()) rows[k][0] = std::to_string(k + 1);
+            if (!rows[k].empty()) rows[k].SetNumber(0, static_cast<long long>(k + 1));
     }
     Deliver([&] {
         m_observer.RowsReady(ResultList::English, rows);
@@ -520,7 +522,10 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     std::string givenName;
     ScoreMemo memo(m_pieces, m_table);
     // The list's room at once: the rows themselves are allocated one by one as they are found.
-    if (profile.maximumRows > 0) m_rows.reserve(static_cast<size_t>(profile.maximumRows));
+    if (profile.maximumRows > 0) {
+        m_rows.reserve(static_cast<size_t>(profile.maximumRows));
+        m_foundCandidates.reserve(static_cast<size_t>(profile.maximumRows));
+    }
     m_pendingRows.reserve(kRowsPerBatch);
     const bool completed = ForEachCandidate([&](std::int32_t first, std::int32_t second) {
         if (!Checkpoint()) return Visit::Stopped;
@@ -535,6 +540,7 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
         if (score < profile.threshold) return Visit::Next;
         const size_t rowCount = m_rows.size() + m_pendingRows.size() + 1;
         m_pendingRows.push_back(MakeResultRow(static_cast<int>(rowCount), givenName, score));
+        m_foundCandidates.push_back({first, second});
         const auto now = std::chrono::steady_clock::now();
         if (rowCount == 1 || m_pendingRows.size() >= kRowsPerBatch ||
             now - m_lastFlush >= kBatchInterval) {
@@ -556,27 +562,71 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
         quality::NameQualityChecker& checker = Quality();
         for (const auto& [character, essentials] : m_essentials)
             checker.KnowReading(character, essentials.reading);
-        OrderByNameQuality(m_rows, m_inputs.surname, checker);
+        if (m_foundCandidates.size() == m_rows.size())
+            OrderByFindings(m_rows, FindingsOfFoundNames(checker));
+        else
+            OrderByNameQuality(m_rows, m_inputs.surname, checker);
     }
     FinishResultList(m_rows);
     return Deliver([&] { m_observer.ListFinished(profile.list, m_rows); });
 }
 
+std::vector<bool> RunGeneration::FindingsOfFoundNames(quality::NameQualityChecker& checker) {
+    // A name's findings follow from its pieces' characters, so each piece is looked up once and
+    // not once for every name it stands in.
+    std::vector<std::vector<const quality::CharacterFacts*>> factsOfPiece(m_pieces.size());
+    std::vector<std::int32_t> usedPieces;
+    std::vector<std::string> characters;
+    std::vector<bool> used(m_pieces.size());
+    for (const Candidate& candidate : m_foundCandidates)
+        for (const std::int32_t piece : {candidate.first, candidate.second})
+            if (piece >= 0 && !used[static_cast<size_t>(piece)]) {
+                used[static_cast<size_t>(piece)] = true;
+                usedPieces.push_back(piece);
+                for (std::string& character : SplitCharacters(m_pieces[static_cast<size_t>(piece)]))
+                    characters.push_back(std::move(character));
+            }
+    checker.ReadCharacters(characters);
+    for (const std::int32_t piece : usedPieces)
+        for (const std::string& character : SplitCharacters(m_pieces[static_cast<size_t>(piece)]))
+            factsOfPiece[static_cast<size_t>(piece)].push_back(&checker.Character(character));
+
+    std::vector<bool> findings;
+    findings.reserve(m_foundCandidates.size());
+    std::vector<const quality::CharacterFacts*> given;
+    for (const Candidate& candidate : m_foundCandidates) {
+        given.clear();
+        for (const std::int32_t piece : {candidate.first, candidate.second})
+            if (piece >= 0) {
+                const auto& facts = factsOfPiece[static_cast<size_t>(piece)];
+                given.insert(given.end(), facts.begin(), facts.end());
+            }
+        findings.push_back(checker.HasFindings(given));
+    }
+    return findings;
+}
+
 ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName, int score) const {
     const NameEvaluation& e = m_evaluation;
-    std::string grids = std::to_string(e.heavenGrid);
-    for (int grid : {e.personGrid, e.earthGrid, e.totalGrid, e.outerGrid}) {
-        grids += ',';
-        grids += std::to_string(grid);
+    char grids[64];
+    char* end = grids;
+    for (int grid : {e.heavenGrid, e.personGrid, e.earthGrid, e.totalGrid, e.outerGrid}) {
+        if (end != grids) *end++ = ',';
+        end = std::to_chars(end, grids + sizeof grids, grid).ptr;
     }
-    return {std::to_string(number),
-            m_inputs.surname + givenName,
-            std::to_string(e.simplifiedTotal),
-            std::to_string(e.totalGrid),
-            e.elementText,
-            std::move(grids),
-            e.threeTalents,
-            std::to_string(score)};
+    ResultRow row;
+    row.reserve(m_inputs.surname.size() + givenName.size() + e.elementText.size() +
+                e.threeTalents.size() + static_cast<size_t>(end - grids) + 16);
+    row.PushNumber(number);
+    row.push_back(m_inputs.surname);
+    row.AppendToLastCell(givenName);
+    row.PushNumber(e.simplifiedTotal);
+    row.PushNumber(e.totalGrid);
+    row.push_back(e.elementText);
+    row.push_back(std::string_view(grids, static_cast<size_t>(end - grids)));
+    row.push_back(e.threeTalents);
+    row.PushNumber(score);
+    return row;
 }
 
 void RunGeneration::FlushRows(ResultList list) {

@@ -97,6 +97,9 @@ class RunGeneration {
     bool ForEachCandidate(Visitor&& visit) const;
     bool ScoreIntoList(const ScoringProfile& profile);
     ResultRow MakeResultRow(int number, const std::string& givenName, int score) const;
+    // Whether each name found, in the order found, has findings (rare or unfit characters, tones,
+    // unfortunate sounds).
+    std::vector<bool> FindingsOfFoundNames(quality::NameQualityChecker& checker);
     void FlushRows(ResultList list);
     void KeepPendingRows();  // moves the rows written since the last delivery behind m_rows
     void FinishRun(RunOutcome outcome);
@@ -122,8 +125,9 @@ class RunGeneration {
     NameEvaluation m_evaluation;
     std::optional<quality::NameQualityChecker> m_quality;  // made when a run first needs it
 
-    std::vector<ResultRow> m_rows;         // the rows handed to the window so far
-    std::vector<ResultRow> m_pendingRows;  // the rows written since, handed over in a batch
+    std::vector<ResultRow> m_rows;             // the rows handed to the window so far
+    std::vector<ResultRow> m_pendingRows;      // the rows written since, handed over in a batch
+    std::vector<Candidate> m_foundCandidates;  // the pieces of each row's name, in the order found
     ResultList m_scoringList = ResultList::HighScore;
     std::chrono::steady_clock::time_point m_lastFlush;
     bool m_scoringStarted = false;

@@ -1,6 +1,8 @@
 #include "numerology/CharacterTable.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 
 CharacterTable::CharacterTable(std::vector<CharacterRecord> entries)
     : m_entries(std::move(entries)) {
@@ -23,30 +25,31 @@ void CharacterTable::IndexEntry(std::size_t index) {
     int slot = SlotOf(m_entries[index].character);
     if (slot < 0) return;
     if (!m_firstBySlot) {
-        m_firstBySlot = std::make_unique<std::int32_t[]>(kSlotCount);
-        std::fill_n(m_firstBySlot.get(), kSlotCount, kNone);
+        m_firstBySlot.reset(
+            static_cast<std::int32_t*>(std::calloc(kSlotCount, sizeof(std::int32_t))));
+        if (!m_firstBySlot) throw std::bad_alloc();
     }
     std::int32_t& first = m_firstBySlot[slot];
-    if (first == kNone || first > static_cast<std::int32_t>(index))
-        first = static_cast<std::int32_t>(index);
+    const auto mark = static_cast<std::int32_t>(index + 1);
+    if (first == kNone || first > mark) first = mark;
 }
 
 void CharacterTable::UnindexEntry(std::size_t index) {
     int slot = SlotOf(m_entries[index].character);
-    if (slot < 0 || !m_firstBySlot || m_firstBySlot[slot] != static_cast<std::int32_t>(index))
+    if (slot < 0 || !m_firstBySlot || m_firstBySlot[slot] != static_cast<std::int32_t>(index + 1))
         return;
     // The entry was the first of its character: the next one of the same character takes over.
     m_firstBySlot[slot] = kNone;
     for (std::size_t later = index + 1; later < m_entries.size(); ++later) {
         if (m_entries[later].character == m_entries[index].character) {
-            m_firstBySlot[slot] = static_cast<std::int32_t>(later);
+            m_firstBySlot[slot] = static_cast<std::int32_t>(later + 1);
             break;
         }
     }
 }
 
 void CharacterTable::Reindex() {
-    if (m_firstBySlot) std::fill_n(m_firstBySlot.get(), kSlotCount, kNone);
+    m_firstBySlot.reset();
     for (std::size_t i = 0; i < m_entries.size(); ++i) IndexEntry(i);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -37,11 +38,11 @@ class CharacterTable {
         int slot = SlotOf(character);
         if (slot < 0) return FindByScan(character);
         if (!m_firstBySlot || m_firstBySlot[slot] == kNone) return nullptr;
-        return &m_entries[static_cast<std::size_t>(m_firstBySlot[slot])];
+        return &m_entries[static_cast<std::size_t>(m_firstBySlot[slot] - 1)];
     }
 
   private:
-    static constexpr std::int32_t kNone = -1;
+    static constexpr std::int32_t kNone = 0;
     static constexpr int kOneByteSlots = 256;
     static constexpr int kSlotCount = kOneByteSlots + 65536;
     // Index slot for a one- or two-byte character; -1 for any other length.
@@ -58,6 +59,11 @@ class CharacterTable {
     void Reindex();
 
     std::vector<CharacterRecord> m_entries;
-    // First entry per slot; allocated with the first indexed entry.
-    std::unique_ptr<std::int32_t[]> m_firstBySlot;
+    // First entry per slot, plus one (kNone for no entry); allocated with the first indexed entry.
+    // Zero stands for none so that the table comes from calloc: the system hands out zeroed pages
+    // as they are first touched, and a run touches the few that its characters fall in.
+    struct FreeSlots {
+        void operator()(std::int32_t* table) const { std::free(table); }
+    };
+    std::unique_ptr<std::int32_t[], FreeSlots> m_firstBySlot;
 };

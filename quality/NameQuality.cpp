@@ -176,11 +176,16 @@ NameQuality NameQualityChecker::Evaluate(const std::string& givenName) {
 
 bool NameQualityChecker::HasFindings(const std::string& givenName) {
     SplitCharactersInto(givenName, m_pieces);
+    m_givenFacts.clear();
+    for (const std::string& character : m_pieces) m_givenFacts.push_back(&Character(character));
+    return HasFindings(m_givenFacts);
+}
+
+bool NameQualityChecker::HasFindings(const std::vector<const CharacterFacts*>& givenCharacters) {
     m_syllables.resize(m_surnameSyllables.size());
-    for (const std::string& character : m_pieces) {
-        const CharacterFacts& facts = Character(character);
-        if (!IsCommonLevel(facts.level) || facts.IsUnfit()) return true;
-        m_syllables.push_back(facts.syllable);
+    for (const CharacterFacts* facts : givenCharacters) {
+        if (!IsCommonLevel(facts->level) || facts->IsUnfit()) return true;
+        m_syllables.push_back(facts->syllable);
     }
     if (ClassifyTones(m_syllables) != ToneProblem::None) return true;
     return FindUnfortunateSound(m_syllables, m_surnameSyllables.size()).found;

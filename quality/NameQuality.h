@@ -98,6 +98,9 @@ class NameQualityChecker {
     // Levels, tones and sounds, without the poem source (which a run does not need).
     NameQuality Evaluate(const std::string& givenName);
     bool HasFindings(const std::string& givenName);
+    // The same answer for a given name whose characters' facts the caller holds already (from
+    // Character, in the name's order): a run asks it for tens of thousands of names.
+    bool HasFindings(const std::vector<const CharacterFacts*>& givenCharacters);
 
   private:
     // A character's facts from its reading; the level and fitness come from their tables.
@@ -113,8 +116,9 @@ class NameQualityChecker {
     std::unordered_map<std::string, std::string> m_unfit;  // character -> reason
     std::unordered_map<std::string, CharacterFacts> m_characters;
     std::unordered_map<std::string, std::string> m_knownReadings;
-    std::vector<std::string> m_pieces;  // reused by HasFindings
-    std::vector<Syllable> m_syllables;  // reused by HasFindings
+    std::vector<std::string> m_pieces;                // reused by HasFindings
+    std::vector<const CharacterFacts*> m_givenFacts;  // reused by HasFindings
+    std::vector<Syllable> m_syllables;                // reused by HasFindings
 };
 
 // All four findings of one name, the poem source included. Index lookups only.

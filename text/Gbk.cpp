@@ -302,26 +302,30 @@ class TwoByteCache {
 std::string GbkToUtf8(std::string_view gbk) {
     thread_local Converter converter("UTF-8", "GBK", GbkSkip);
     thread_local TwoByteCache cache;
-    std::string out;
-    out.reserve(gbk.size() * 3 / 2 + 4);
-    for (size_t i = 0; i < gbk.size();) {
-        const auto lead = static_cast<unsigned char>(gbk[i]);
+    // Written through a pointer into room for the longest result (a two-byte character takes at
+    // most four bytes of UTF-8), then cut to size: a printed list is half a megabyte.
+    std::string out(gbk.size() * 2, '\0');
+    char* write = out.data();
+    const char* const bytes = gbk.data();
+    const size_t size = gbk.size();
+    for (size_t i = 0; i < size;) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
-            out.push_back(gbk[i]);
-            ++i;
+            *write++ = bytes[i++];
             continue;
         }
-        const int index = i + 1 < gbk.size()
-                              ? TwoByteCache::IndexOf(lead, static_cast<unsigned char>(gbk[i + 1]))
-                              : -1;
+        const int index =
+            i + 1 < size ? TwoByteCache::IndexOf(lead, static_cast<unsigned char>(bytes[i + 1]))
+                         : -1;
         const std::string_view character =
-            index >= 0 ? cache.Lookup(index, gbk.data() + i, converter) : std::string_view();
+            index >= 0 ? cache.Lookup(index, bytes + i, converter) : std::string_view();
         // Anything else, a damaged byte say, takes iconv's path for the whole text, which marks
         // it as it always has.
         if (character.empty()) return converter.Run(gbk);
-        out.append(character);
+        for (char byte : character) *write++ = byte;
         i += 2;
     }
+    out.resize(static_cast<size_t>(write - out.data()));
     return out;
 }
 

@@ -10,7 +10,7 @@
 // the lists' rows of QStrings.
 namespace widgets {
 
-// Any row of GBK strings (a vector or an array) as a row of the window's lists.
+// Any row of GBK cells (a vector, an array or a result row) as a row of the window's lists.
 template <typename GbkRow>
 std::vector<QStringList> FromGbkRows(const std::vector<GbkRow>& rows) {
     std::vector<QStringList> converted;
@@ -18,14 +18,15 @@ std::vector<QStringList> FromGbkRows(const std::vector<GbkRow>& rows) {
     for (const GbkRow& row : rows) {
         QStringList cells;
         cells.reserve(qsizetype(row.size()));
-        for (const std::string& cell : row) cells << FromGbk(cell);
+        for (size_t column = 0; column < row.size(); ++column) cells << FromGbk(row[column]);
         converted.push_back(std::move(cells));
     }
     return converted;
 }
 
-// The window's rows as GBK rows of the core; GbkRow is std::vector<std::string> or a fixed
-// std::array, whose cells beyond the row's end stay empty and whose extra cells are dropped.
+// The window's rows as GBK rows of the core; GbkRow is std::vector<std::string>, a result row
+// or a fixed std::array, whose cells beyond the row's end stay empty and whose extra cells are
+// dropped.
 template <typename GbkRow>
 std::vector<GbkRow> ToGbkRows(const std::vector<QStringList>& rows) {
     std::vector<GbkRow> converted;
@@ -33,7 +34,6 @@ std::vector<GbkRow> ToGbkRows(const std::vector<QStringList>& rows) {
     for (const QStringList& cells : rows) {
         GbkRow row{};
         if constexpr (requires { row.push_back(std::string()); }) {
-            row.reserve(size_t(cells.size()));
             for (const QString& cell : cells) row.push_back(ToGbk(cell));
         } else {
             for (size_t column = 0; column < row.size(); ++column)

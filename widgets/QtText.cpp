@@ -4,7 +4,7 @@
 
 namespace widgets {
 
-QString FromGbk(const std::string& gbk) { return QString::fromStdString(text::GbkToUtf8(gbk)); }
+QString FromGbk(std::string_view gbk) { return QString::fromStdString(text::GbkToUtf8(gbk)); }
 
 std::string ToGbk(const QString& text) { return text::Utf8ToGbk(text.toStdString()); }
 

@@ -129,7 +129,7 @@ TEST(FinishResultListTest, SortsStablyByScoreAndRenumbers) {
                                    {"5", "e", "", "", "", "", "", "95"}};
     FinishResultList(rows);
     std::vector<std::string> order;
-    for (const ResultRow& row : rows) order.push_back(row[0] + row[1]);
+    for (const ResultRow& row : rows) order.push_back(std::string(row[0]).append(row[1]));
     EXPECT_EQ(order, (std::vector<std::string>{"1d", "2b", "3e", "4a", "5c"}));
 }
 

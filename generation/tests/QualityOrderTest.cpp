@@ -22,7 +22,7 @@ ResultRow Row(const std::string& name, int score) {
 
 std::vector<std::string> Names(const std::vector<ResultRow>& rows) {
     std::vector<std::string> names;
-    for (const ResultRow& row : rows) names.push_back(row[1]);
+    for (const ResultRow& row : rows) names.emplace_back(row[1]);
     return names;
 }
 
@@ -112,7 +112,7 @@ TEST_F(HighScoreOnTheNameDatabase, CommonOnlyListsLevelOneCharactersAndStillFill
     ASSERT_EQ(rows.size(), 10000u);
     quality::NameQualityChecker checker(*db, "李");
     for (const ResultRow& row : rows) {
-        EXPECT_GE(std::stoi(row[7]), 90) << row[1];
+        EXPECT_GE(row.NumberIn(7), 90) << row[1];
         for (const std::string& character : SplitCharacters(row[1].substr(2))) {
             ASSERT_EQ(checker.Character(character).level, 1) << row[1];
             ASSERT_FALSE(checker.Character(character).IsUnfit()) << row[1];
@@ -128,8 +128,8 @@ TEST_F(HighScoreOnTheNameDatabase, WithoutCommonOnlyOnlyEqualScoresChangePlaces)
     ASSERT_EQ(rows.size(), 10000u);
     std::multiset<std::pair<std::string, std::string>> found, listed;
     for (const ResultRow& row : observer.written(ResultList::HighScore))
-        found.insert({row[1], row[7]});
-    for (const ResultRow& row : rows) listed.insert({row[1], row[7]});
+        found.emplace(row[1], row[7]);
+    for (const ResultRow& row : rows) listed.emplace(row[1], row[7]);
     EXPECT_EQ(listed, found);
 
     quality::NameQualityChecker checker(*db, "李");
@@ -137,15 +137,16 @@ TEST_F(HighScoreOnTheNameDatabase, WithoutCommonOnlyOnlyEqualScoresChangePlaces)
     for (size_t k = 0; k < rows.size(); ++k) {
         ASSERT_EQ(rows[k][0], std::to_string(k + 1));
         if (k == 0) continue;
-        const int before = std::stoi(rows[k - 1][7]);
-        const int score = std::stoi(rows[k][7]);
+        const long long before = rows[k - 1].NumberIn(7);
+        const long long score = rows[k].NumberIn(7);
         ASSERT_GE(before, score) << k;
-        const bool findings = checker.HasFindings(rows[k][1].substr(2));
+        const std::string given(rows[k][1].substr(2));
+        const bool findings = checker.HasFindings(given);
         if (before == score && !findings) {
-            ASSERT_FALSE(checker.HasFindings(rows[k - 1][1].substr(2))) << rows[k][1];
+            ASSERT_FALSE(checker.HasFindings(std::string(rows[k - 1][1].substr(2)))) << rows[k][1];
         }
-        rareCharacters += checker.Evaluate(rows[k][1].substr(2)).HasRareCharacter();
-        unfitCharacters += checker.Evaluate(rows[k][1].substr(2)).HasUnfitCharacter();
+        rareCharacters += checker.Evaluate(given).HasRareCharacter();
+        unfitCharacters += checker.Evaluate(given).HasUnfitCharacter();
     }
     // The pool still holds characters beyond level 1, and the ones unfit for a name.
     EXPECT_GT(rareCharacters, 0u);

@@ -167,7 +167,7 @@ TEST(RunFailures, CombinationOfThousandsOfCharactersStaysBounded) {
     const std::vector<ResultRow> rows = observer.finished(ResultList::Combination);
     EXPECT_EQ(rows.size(), 300u * 300u);
     std::set<std::string> names;
-    for (const ResultRow& row : rows) names.insert(row[1]);
+    for (const ResultRow& row : rows) names.emplace(row[1]);
     EXPECT_EQ(names.size(), rows.size());
     EXPECT_TRUE(observer.logged("message:组合的字超过300个，只使用前300个不同的字|提示|1"));
 }

@@ -36,12 +36,12 @@ void Generate(SqliteDatabase& db, const GenerationInputs& inputs, RecordingObser
 
 std::vector<std::string> Names(const std::vector<ResultRow>& rows) {
     std::vector<std::string> names;
-    for (const ResultRow& row : rows) names.push_back(row[1]);
+    for (const ResultRow& row : rows) names.emplace_back(row[1]);
     return names;
 }
 
 std::string GivenName(const ResultRow& row, const std::string& surname) {
-    return row[1].substr(surname.size());
+    return std::string(row[1].substr(surname.size()));
 }
 
 // The male characters a 高分 run with kSeed samples, in sample order.
@@ -56,7 +56,7 @@ void ExpectFinishedOrder(const std::vector<ResultRow>& rows) {
     for (size_t k = 0; k < rows.size(); ++k) {
         EXPECT_EQ(rows[k][0], std::to_string(k + 1));
         if (k > 0) {
-            EXPECT_GE(std::stoi(rows[k - 1][7]), std::stoi(rows[k][7])) << k;
+            EXPECT_GE(rows[k - 1].NumberIn(7), rows[k].NumberIn(7)) << k;
         }
     }
 }
@@ -351,8 +351,10 @@ TEST_F(SuperLuckyFilterTest, FiltersByPositionAndWholeName) {
         EXPECT_EQ(rows.size(), c.rows);
         for (const ResultRow& row : rows) {
             ASSERT_EQ(row[1].size(), 6u);
-            EXPECT_TRUE(GbkContains(c.firstAllowed, elementOf[row[1].substr(2, 2)])) << row[1];
-            EXPECT_TRUE(GbkContains(c.secondAllowed, elementOf[row[1].substr(4, 2)])) << row[1];
+            EXPECT_TRUE(GbkContains(c.firstAllowed, elementOf[std::string(row[1].substr(2, 2))]))
+                << row[1];
+            EXPECT_TRUE(GbkContains(c.secondAllowed, elementOf[std::string(row[1].substr(4, 2))]))
+                << row[1];
         }
     }
 }
@@ -398,7 +400,7 @@ TEST_F(GenerationTest, SuperLuckyThresholdFollowsTheSurnameHeavenGrid) {
         Generate(db, inputs, recorder);
         std::vector<ResultRow> rows = recorder.finished(ResultList::SuperLucky);
         ASSERT_EQ(rows.size(), c.rows);
-        EXPECT_EQ(std::stoi(rows.back()[7]), c.lowestScore);
+        EXPECT_EQ(rows.back().NumberIn(7), c.lowestScore);
     }
 }
 
