@@ -51,14 +51,12 @@ void LoadingNameDatabase::StartLoading(Loader loader, LoadFailureSink* sink) {
             // Out of memory while copying the tables, say: the program goes on without data.
             failures.ShowLoadFailure(error.what());
         }
+        if (!loaded && failures.text.empty()) failures.ShowLoadFailure("名字数据库加载失败");
         std::lock_guard lock(m_mutex);
         // A stop that came after the loader's last step still counts: the connection now refuses
         // every statement, so it must not be handed out.
         if (m_stopped) loaded = false;
-        if (!loaded) {
-            m_database.Close();
-            if (failures.text.empty()) failures.ShowLoadFailure("名字数据库加载失败");
-        }
+        if (!loaded) m_database.Close();
         m_state = loaded ? State::Loaded : State::Failed;
         if (!loaded) m_failureText = failures.text;
         m_finished.notify_all();
