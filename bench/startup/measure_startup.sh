@@ -15,10 +15,14 @@ build=${1:-build}
 runs=${2:-20}
 program="$build/bin/babyname"
 [ -x "$program" ] || { echo "no program at $program; build first" >&2; exit 2; }
+# Without its database the load fails at once and the figures would not be the program's own.
+[ -f "$build/bin/data/namedata.db" ] ||
+    { echo "no name database at $build/bin/data/namedata.db" >&2; exit 2; }
 command -v python3 >/dev/null || { echo "needs python3 for the steady clock" >&2; exit 2; }
 
-# One start: prints "<launch to first paint ms> <main() to first paint ms> <launch to exit ms>".
-# Python reads CLOCK_MONOTONIC, the clock the program's steady clock is on.
+# One start: prints "<launch to first paint ms> <main() to first paint ms> <launch to exit ms>
+# <exit code>", "nan" for the figures of a start that showed no first paint. Python reads
+# CLOCK_MONOTONIC, the clock the program's steady clock is on.
 run_once='
 import re, subprocess, sys, time
 launch = time.monotonic_ns()
@@ -31,17 +35,20 @@ for line in child.stdout:
         inside = found.group(1)
         painted = int(found.group(2)) if found.group(2) else arrived
         to_paint = "%.1f" % ((painted - launch) / 1e6)
-child.wait()
-print(to_paint, inside, "%.1f" % ((time.monotonic_ns() - launch) / 1e6))
+code = child.wait()
+print(to_paint, inside, "%.1f" % ((time.monotonic_ns() - launch) / 1e6), code)
 '
 
 if command -v Xvfb >/dev/null 2>&1 && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-    # One X server for every run, so its own start-up is not counted.
-    Xvfb :97 -screen 0 1280x800x24 >/dev/null 2>&1 &
+    # One X server for every run, so its own start-up is not counted, on a display number that
+    # is free: the server picks it and writes it to the pipe once it takes connections.
+    ready=$(mktemp -u)
+    mkfifo "$ready"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 3>"$ready" >/dev/null 2>&1 &
     xvfb_pid=$!
-    trap 'kill $xvfb_pid 2>/dev/null' EXIT
-    export DISPLAY=:97
-    sleep 1
+    trap 'kill $xvfb_pid 2>/dev/null; rm -f "$ready"' EXIT
+    read -r number <"$ready" || { echo "Xvfb did not start" >&2; exit 2; }
+    export DISPLAY=:$number
     export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 else
     export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -52,9 +59,13 @@ inside=()
 whole=()
 for ((i = 0; i < runs; ++i)); do
     lock=$(mktemp -u)
-    read -r p m w < <(BABYNAME_LOCK_FILE="$lock" BABYNAME_EXIT_AFTER_FIRST_PAINT=1 \
+    read -r p m w code < <(BABYNAME_LOCK_FILE="$lock" BABYNAME_EXIT_AFTER_FIRST_PAINT=1 \
         python3 -c "$run_once" "$program")
     rm -f "$lock"
+    if [ "$p" = nan ] || [ "$code" != 0 ]; then
+        echo "run $((i + 1)): the program showed no first paint or failed (exit code $code)" >&2
+        exit 1
+    fi
     to_paint+=("$p")
     inside+=("$m")
     whole+=("$w")
