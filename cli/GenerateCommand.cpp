@@ -24,7 +24,7 @@ class CliObserver : public GenerationObserver {
     void ShowMessage(const std::string& text, const std::string&, MessageIcon) override {
         cli::PrintError(text);
     }
-    void RowsReady(ResultList, const std::vector<ResultRow>&) override {}
+    void RowsReady(ResultList, std::span<const ResultRow>) override {}
     // The finished list is the run's last word before it reports itself complete, so it is
     // printed (and exported) here, from the run's own rows: a list of 100000 rows is megabytes,
     // and neither a copy of it nor its whole text is ever held.

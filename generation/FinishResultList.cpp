@@ -10,7 +10,7 @@ long long ScoreOf(const ResultRow& row) { return row.NumberIn(7); }
 
 }  // namespace
 
-void PermuteRows(std::vector<ResultRow>& rows, std::vector<size_t>& order) {
+void PermuteRows(std::vector<ResultRow>& rows, std::vector<std::uint32_t>& order) {
     // Each cycle of the permutation is walked once; a place that is done points at itself.
     for (size_t start = 0; start < order.size(); ++start) {
         if (order[start] == start) continue;
@@ -18,7 +18,7 @@ void PermuteRows(std::vector<ResultRow>& rows, std::vector<size_t>& order) {
         size_t place = start;
         while (true) {
             const size_t from = order[place];
-            order[place] = place;
+            order[place] = static_cast<std::uint32_t>(place);
             if (from == start) {
                 rows[place] = std::move(held);
                 break;
@@ -39,8 +39,8 @@ void SortByScore(std::vector<ResultRow>& rows) {
     for (size_t i = 0; i < rows.size(); ++i) keys[i] = {ScoreOf(rows[i]), i};
     const auto higher = [](const auto& a, const auto& b) { return a.first > b.first; };
     std::stable_sort(keys.begin(), keys.end(), higher);
-    std::vector<size_t> order(rows.size());
-    for (size_t k = 0; k < keys.size(); ++k) order[k] = keys[k].second;
+    std::vector<std::uint32_t> order(rows.size());
+    for (size_t k = 0; k < keys.size(); ++k) order[k] = static_cast<std::uint32_t>(keys[k].second);
     PermuteRows(rows, order);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "generation/GenerationObserver.h"
@@ -14,4 +15,4 @@ void FinishResultList(std::vector<ResultRow>& rows);
 
 // Puts the row at order[k] in place k for every k, moving the rows in place rather than into a
 // second list; order must hold every index once and is used up.
-void PermuteRows(std::vector<ResultRow>& rows, std::vector<size_t>& order);
+void PermuteRows(std::vector<ResultRow>& rows, std::vector<std::uint32_t>& order);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,6 @@
 enum class ResultList { HighScore, SuperLucky, Poem, Combination, Nickname, English };
 
 enum class MessageIcon { None, Information, Warning, Error };
-
 
 // How a run ended.
 enum class RunOutcome {
@@ -39,8 +39,9 @@ class GenerationObserver {
         (void)done;
         (void)total;
     }
-    // Rows found since the last call, to be shown after the rows found before them.
-    virtual void RowsReady(ResultList list, const std::vector<ResultRow>& rows) = 0;
+    // Rows found since the last call, to be shown after the rows found before them; the span is
+    // the run's own and valid during the call only.
+    virtual void RowsReady(ResultList list, std::span<const ResultRow> rows) = 0;
     // The list as the run leaves it: it replaces whatever the rows so far showed.
     virtual void ListFinished(ResultList list, const std::vector<ResultRow>& rows) = 0;
     // The names of the 经典 mode, as one text.

@@ -1,7 +1,7 @@
 #include "generation/QualityOrder.h"
 
 #include <algorithm>
-#include <numeric>
+#include <cstdint>
 #include <string_view>
 #include <unordered_set>
 #include <utility>
@@ -45,19 +45,18 @@ void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname
 }
 
 void OrderByFindings(std::vector<ResultRow>& rows, const std::vector<bool>& findings) {
-    struct Key {
-        long long score;
-        bool findings;
-    };
-    std::vector<Key> keys;
+    // One number per row sorts it: the score, highest first, then names without findings, then
+    // the order found, so that a plain sort keeps each group in that order.
+    std::vector<std::uint64_t> keys;
     keys.reserve(rows.size());
-    for (size_t k = 0; k < rows.size(); ++k)
-        keys.push_back({rows[k].NumberIn(7), k < findings.size() && findings[k]});
-    std::vector<size_t> order(rows.size());
-    std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        if (keys[a].score != keys[b].score) return keys[a].score > keys[b].score;
-        return !keys[a].findings && keys[b].findings;
-    });
+    for (size_t k = 0; k < rows.size(); ++k) {
+        const long long score = std::clamp(rows[k].NumberIn(7), -(1LL << 29), (1LL << 29) - 1);
+        const std::uint64_t rank = static_cast<std::uint64_t>((1LL << 29) - 1 - score);
+        const bool withFindings = k < findings.size() && findings[k];
+        keys.push_back(rank << 33 | std::uint64_t{withFindings} << 32 | k);
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<std::uint32_t> order(rows.size());
+    for (size_t k = 0; k < keys.size(); ++k) order[k] = static_cast<std::uint32_t>(keys[k]);
     PermuteRows(rows, order);
 }

@@ -108,7 +108,7 @@ std::string_view ResultRow::operator[](size_t column) const {
     return std::string_view(Data() + start, m_ends[column] - start);
 }
 
-void ResultRow::push_back(std::string_view cell) {
+void ResultRow::PushBackSlowly(std::string_view cell) {
     if (m_cellCount == kMaxCells) throw std::length_error("a result row holds at most 8 cells");
     const size_t size = TextSize();
     Splice(size, 0, cell);
@@ -142,6 +142,10 @@ void ResultRow::SetCell(size_t column, std::string_view text) {
     if (column >= m_cellCount) return;
     const size_t start = StartOf(column);
     const size_t oldSize = m_ends[column] - start;
+    if (text.size() == oldSize) {  // a list's new number, mostly
+        std::copy(text.begin(), text.end(), Data() + start);
+        return;
+    }
     Splice(start, oldSize, text);
     // Every later cell moves by the difference; unsigned wrap-around gives the right ends when
     // the text shrinks.
@@ -158,9 +162,11 @@ void ResultRow::AppendJoined(std::string& text, std::string_view separator) cons
     char* write = text.data() + start;
     const char* data = Data();
     size_t from = 0;
+    // Byte by byte: the cells are a few bytes each, too short to be worth a call to copy them.
     for (size_t column = 0; column < m_cellCount; ++column) {
-        if (column) write = std::copy(separator.begin(), separator.end(), write);
-        write = std::copy(data + from, data + m_ends[column], write);
+        if (column)
+            for (char byte : separator) *write++ = byte;
+        for (size_t at = from; at < m_ends[column]; ++at) *write++ = data[at];
         from = m_ends[column];
     }
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -33,7 +34,16 @@ class ResultRow {
 
     // The texts handed to the changing calls below must not be views into this row.
     // Adds a cell at the end. Throws std::length_error past kMaxCells cells or 65535 bytes.
-    void push_back(std::string_view cell);
+    void push_back(std::string_view cell) {
+        // Written in place while the row has room: a run writes every cell of every row this way.
+        const size_t size = TextSize();
+        if (m_cellCount < kMaxCells && size + cell.size() <= Capacity()) {
+            if (!cell.empty()) std::memcpy(Data() + size, cell.data(), cell.size());
+            m_ends[m_cellCount++] = static_cast<std::uint16_t>(size + cell.size());
+            return;
+        }
+        PushBackSlowly(cell);
+    }
     // Adds a cell holding the number in decimal.
     void PushNumber(long long number);
     // Lengthens the last cell (the surname's cell by the given name, say).
@@ -61,6 +71,7 @@ class ResultRow {
     // Replaces removed bytes at at by inserted, moving the text to the heap when it outgrows its
     // room; the ends are the caller's to adjust.
     void Splice(size_t at, size_t removed, std::string_view inserted);
+    void PushBackSlowly(std::string_view cell);
     void Grow(size_t capacity);
 
     std::unique_ptr<char[]> m_heap;  // the text, once it outgrows m_inline

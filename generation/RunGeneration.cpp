@@ -1,11 +1,10 @@
 #include "generation/RunGeneration.h"
 
 #include <algorithm>
-#include <charconv>
-#include <climits>
 #include <cstdint>
 #include <exception>
 #include <new>
+#include <span>
 #include <stdexcept>
 #include <unordered_set>
 #include <utility>
@@ -16,6 +15,7 @@
 #include "generation/FinishResultList.h"
 #include "generation/KeepGb2312Hanzi.h"
 #include "generation/QualityOrder.h"
+#include "generation/ScoreMemo.h"
 #include "generation/ShufflePool.h"
 #include "namedb/CharacterRow.h"
 #include "namedb/SqliteDatabase.h"
@@ -77,7 +77,6 @@ void RunGeneration::Fail(const std::string& text) {
     std::vector<Candidate>().swap(m_candidates);
     std::vector<CandidateProduct>().swap(m_products);
     std::vector<ResultRow>().swap(m_rows);
-    std::vector<ResultRow>().swap(m_pendingRows);
     std::vector<Candidate>().swap(m_foundCandidates);
     try {
         if (m_scoringStarted) Deliver([&] { m_observer.ListFinished(m_scoringList, {}); });
@@ -468,52 +467,6 @@ std::vector<std::string> RunGeneration::CandidateTexts() const {
 
 // ---- scoring -------------------------------------------------------------------------------
 
-namespace {
-
-// The score of a name depends on nothing but the traditional strokes of its characters and how
-// many characters it has, so the scores of a run's candidates are remembered per pair of stroke
-// counts: a candidate whose pair already scored below the list's threshold is passed over without
-// being written out and scored again. Pieces of more than one character are never remembered.
-class ScoreMemo {
-  public:
-    ScoreMemo(const std::vector<std::string>& pieces, const CharacterTable& table) {
-        std::unordered_map<int, int> classOfStrokes;
-        m_classOfPiece.reserve(pieces.size());
-        for (const std::string& piece : pieces) {
-            if (SplitCharacters(piece).size() != 1) {
-                m_classOfPiece.push_back(-1);
-                continue;
-            }
-            const CharacterRecord* record = table.Find(piece);
-            const int strokes = record ? record->traditionalStrokes : 0;
-            const auto next = static_cast<int>(classOfStrokes.size());
-            m_classOfPiece.push_back(classOfStrokes.try_emplace(strokes, next).first->second);
-        }
-        m_width = classOfStrokes.size() + 1;  // the last column: no second piece
-        if (m_width <= kMaxWidth) m_scores.assign(m_width * m_width, kUnknown);
-    }
-
-    // The remembered score of the candidate, or nullptr where none can be kept.
-    int* Slot(std::int32_t first, std::int32_t second) {
-        if (m_scores.empty()) return nullptr;
-        const int a = m_classOfPiece[static_cast<size_t>(first)];
-        const int b = second >= 0 ? m_classOfPiece[static_cast<size_t>(second)]
-                                  : static_cast<int>(m_width) - 1;
-        if (a < 0 || b < 0) return nullptr;
-        return &m_scores[static_cast<size_t>(a) * m_width + static_cast<size_t>(b)];
-    }
-
-    static constexpr int kUnknown = INT32_MIN;
-
-  private:
-    static constexpr size_t kMaxWidth = 512;
-    std::vector<int> m_classOfPiece;  // index among the distinct stroke counts, -1 for none
-    size_t m_width = 0;
-    std::vector<int> m_scores;
-};
-
-}  // namespace
-
 bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     m_scoringList = profile.list;
     m_scoringStarted = true;
@@ -521,28 +474,33 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     const std::string& surname = m_inputs.surname;
     std::string givenName;
     ScoreMemo memo(m_pieces, m_table);
+    ScoredCells cells;
     // The list's room at once: the rows themselves are allocated one by one as they are found.
     if (profile.maximumRows > 0) {
         m_rows.reserve(static_cast<size_t>(profile.maximumRows));
         m_foundCandidates.reserve(static_cast<size_t>(profile.maximumRows));
     }
-    m_pendingRows.reserve(kRowsPerBatch);
     const bool completed = ForEachCandidate([&](std::int32_t first, std::int32_t second) {
         if (!Checkpoint()) return Visit::Stopped;
-        int* remembered = memo.Slot(first, second);
-        if (remembered && *remembered != ScoreMemo::kUnknown && *remembered < profile.threshold)
+        const std::optional<size_t> slot = memo.SlotOf(first, second);
+        if (slot && memo.Score(*slot) != ScoreMemo::kUnknown &&
+            memo.Score(*slot) < profile.threshold)
             return Visit::Next;
         givenName = m_pieces[static_cast<size_t>(first)];
         if (second >= 0) givenName += m_pieces[static_cast<size_t>(second)];
         if (GbkContains(givenName, surname)) return Visit::Next;
-        const int score = QuickScore(surname, givenName, m_table, m_ratings, m_evaluation);
-        if (remembered) *remembered = score;
-        if (score < profile.threshold) return Visit::Next;
-        const size_t rowCount = m_rows.size() + m_pendingRows.size() + 1;
-        m_pendingRows.push_back(MakeResultRow(static_cast<int>(rowCount), givenName, score));
+        if (!slot || !memo.CellsOf(*slot, first, second, cells)) {
+            const int score = QuickScore(surname, givenName, m_table, m_ratings, m_evaluation);
+            const bool madeTheList = score >= profile.threshold;
+            if (slot) memo.Remember(*slot, score, m_evaluation, madeTheList);
+            if (!madeTheList) return Visit::Next;
+            cells.Read(m_evaluation, score);
+        }
+        const size_t rowCount = m_rows.size() + 1;
+        m_rows.push_back(MakeResultRow(static_cast<int>(rowCount), givenName, cells));
         m_foundCandidates.push_back({first, second});
         const auto now = std::chrono::steady_clock::now();
-        if (rowCount == 1 || m_pendingRows.size() >= kRowsPerBatch ||
+        if (rowCount == 1 || m_rows.size() - m_deliveredRows >= kRowsPerBatch ||
             now - m_lastFlush >= kBatchInterval) {
             FlushRows(profile.list);
             m_lastFlush = now;
@@ -554,7 +512,6 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     if (!completed) return false;
     if (!Checkpoint()) return false;
     FlushRows(profile.list);
-    KeepPendingRows();
     // Numerology alone ranks 李勐渗 beside 李明华; among names of one score, those a parent can
     // write anywhere, say easily and hear no joke in come first.
     if (profile.list == ResultList::HighScore || profile.list == ResultList::SuperLucky) {
@@ -606,38 +563,26 @@ std::vector<bool> RunGeneration::FindingsOfFoundNames(quality::NameQualityChecke
     return findings;
 }
 
-ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName, int score) const {
-    const NameEvaluation& e = m_evaluation;
-    char grids[64];
-    char* end = grids;
-    for (int grid : {e.heavenGrid, e.personGrid, e.earthGrid, e.totalGrid, e.outerGrid}) {
-        if (end != grids) *end++ = ',';
-        end = std::to_chars(end, grids + sizeof grids, grid).ptr;
-    }
+ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName,
+                                       const ScoredCells& cells) const {
     ResultRow row;
-    row.reserve(m_inputs.surname.size() + givenName.size() + e.elementText.size() +
-                e.threeTalents.size() + static_cast<size_t>(end - grids) + 16);
     row.PushNumber(number);
     row.push_back(m_inputs.surname);
     row.AppendToLastCell(givenName);
-    row.PushNumber(e.simplifiedTotal);
-    row.PushNumber(e.totalGrid);
-    row.push_back(e.elementText);
-    row.push_back(std::string_view(grids, static_cast<size_t>(end - grids)));
-    row.push_back(e.threeTalents);
-    row.PushNumber(score);
+    row.PushNumber(cells.simplifiedTotal);
+    row.PushNumber(cells.totalGrid);
+    row.push_back(cells.elementText);
+    row.push_back(cells.grids);
+    row.push_back(cells.threeTalents);
+    row.PushNumber(cells.score);
     return row;
 }
 
 void RunGeneration::FlushRows(ResultList list) {
-    if (m_pendingRows.empty()) return;
-    if (Deliver([&] { m_observer.RowsReady(list, m_pendingRows); })) KeepPendingRows();
-}
-
-void RunGeneration::KeepPendingRows() {
-    m_rows.insert(m_rows.end(), std::make_move_iterator(m_pendingRows.begin()),
-                  std::make_move_iterator(m_pendingRows.end()));
-    m_pendingRows.clear();
+    if (m_deliveredRows >= m_rows.size()) return;
+    const std::span<const ResultRow> found =
+        std::span<const ResultRow>(m_rows).subspan(m_deliveredRows);
+    if (Deliver([&] { m_observer.RowsReady(list, found); })) m_deliveredRows = m_rows.size();
 }
 
 void RunGeneration::FinishRun(RunOutcome outcome) {

@@ -18,6 +18,7 @@
 #include "quality/NameQuality.h"
 
 class SqliteDatabase;
+struct ScoredCells;
 
 // What ScoreIntoList does for one mode.
 struct ScoringProfile {
@@ -96,12 +97,12 @@ class RunGeneration {
     template <typename Visitor>
     bool ForEachCandidate(Visitor&& visit) const;
     bool ScoreIntoList(const ScoringProfile& profile);
-    ResultRow MakeResultRow(int number, const std::string& givenName, int score) const;
+    ResultRow MakeResultRow(int number, const std::string& givenName,
+                            const ScoredCells& cells) const;
     // Whether each name found, in the order found, has findings (rare or unfit characters, tones,
     // unfortunate sounds).
     std::vector<bool> FindingsOfFoundNames(quality::NameQualityChecker& checker);
     void FlushRows(ResultList list);
-    void KeepPendingRows();  // moves the rows written since the last delivery behind m_rows
     void FinishRun(RunOutcome outcome);
 
     // A step boundary: hands pending rows over before a hold, so a held run shows all it found.
@@ -125,8 +126,8 @@ class RunGeneration {
     NameEvaluation m_evaluation;
     std::optional<quality::NameQualityChecker> m_quality;  // made when a run first needs it
 
-    std::vector<ResultRow> m_rows;             // the rows handed to the window so far
-    std::vector<ResultRow> m_pendingRows;      // the rows written since, handed over in a batch
+    std::vector<ResultRow> m_rows;             // the rows found so far
+    size_t m_deliveredRows = 0;                // how many of them the window has been handed
     std::vector<Candidate> m_foundCandidates;  // the pieces of each row's name, in the order found
     ResultList m_scoringList = ResultList::HighScore;
     std::chrono::steady_clock::time_point m_lastFlush;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <unordered_set>
 
 namespace {
 
@@ -48,25 +47,44 @@ std::optional<CharacterRow> FetchCharacterRow(SqliteDatabase& db, const std::str
     return ReadCharacterRow(statement);
 }
 
+namespace {
+
+// A read transaction around many look-ups, so that the engine takes its lock and checks the file
+// once and not once per statement; none when the connection has one open already.
+class ReadTransaction {
+  public:
+    explicit ReadTransaction(SqliteDatabase& db)
+        : m_db(db), m_own(!db.InTransaction() && db.Begin()) {}
+    ~ReadTransaction() {
+        if (m_own) m_db.Commit();
+    }
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+  private:
+    SqliteDatabase& m_db;
+    bool m_own;
+};
+
+}  // namespace
+
 void ForEachCharacterRow(SqliteDatabase& db, const std::string& columns, const std::string& table,
                          const std::vector<std::string>& characters,
                          const std::function<void(const Statement&)>& row) {
-    std::vector<SqlValue> values;
-    std::unordered_set<std::string> seen;
-    for (const std::string& character : characters)
-        if (seen.insert(character).second) values.push_back(SqlValue::Text(character));
-    // 999 is the smallest limit an engine build has ever defaulted to.
-    const size_t limit =
-        static_cast<size_t>(std::max(1, db.ParameterLimit() > 0 ? db.ParameterLimit() : 999));
-    for (size_t start = 0; start < values.size(); start += limit) {
-        const size_t count = std::min(limit, values.size() - start);
-        std::string sql = "select " + columns + " from " + table + " where 汉字 in (?";
-        for (size_t i = 1; i < count; ++i) sql += ",?";
-        sql += ") order by rowid";
-        Statement statement = db.Prepare(
-            sql,
-            std::vector<SqlValue>(values.begin() + static_cast<std::ptrdiff_t>(start),
-                                  values.begin() + static_cast<std::ptrdiff_t>(start + count)));
+    // One statement looks the characters up one after the other: a list of hundreds of values
+    // costs the engine more to parse, hold and sort than the look-ups themselves. In the order of
+    // their codes, which is the order of the character table's rows, so that neighbours share
+    // the pages read.
+    std::vector<std::string> distinct = characters;
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    if (distinct.empty()) return;
+    ReadTransaction transaction(db);
+    Statement statement =
+        db.Prepare("select " + columns + " from " + table + " where 汉字=? order by rowid",
+                   {SqlValue::Text(distinct.front())});
+    for (size_t k = 0; k < distinct.size(); ++k) {
+        if (k > 0) statement.Rebind({SqlValue::Text(distinct[k])});
         while (statement.NextOrThrow()) row(statement);
     }
 }

@@ -78,10 +78,10 @@ struct CharacterEssentials {
 std::unordered_map<std::string, CharacterEssentials> FetchCharacterEssentials(
     SqliteDatabase& db, const std::vector<std::string>& characters);
 
-// Runs "select <columns> from <table> where 汉字 in (...)" over the distinct given characters,
-// with as few statements as the connection's parameter limit allows, and hands every row to
-// row(statement); rows arrive in rowid order within each statement. Throws DatabaseError when the
-// database cannot be read. The SQL is GBK, the table and columns fixed by the caller.
+// Runs "select <columns> from <table> where 汉字=?" for each distinct given character, in the
+// order of their codes, and hands every row to row(statement); a character's rows arrive in rowid order.
+// Throws DatabaseError when the database cannot be read. The SQL is GBK, the table and columns
+// fixed by the caller.
 void ForEachCharacterRow(SqliteDatabase& db, const std::string& columns, const std::string& table,
                          const std::vector<std::string>& characters,
                          const std::function<void(const Statement&)>& row);

@@ -84,6 +84,54 @@ bool Statement::Run() {
     return !Failed();
 }
 
+bool Statement::Rebind(const std::vector<SqlValue>& values) {
+    if (!m_statement) return false;
+    sqlite3_reset(m_statement);
+    sqlite3_clear_bindings(m_statement);
+    m_errorCode = 0;
+    m_errorText.clear();
+    m_onRow = false;
+    m_done = false;
+    return Bind(values);
+}
+
+bool Statement::Bind(const std::vector<SqlValue>& values) {
+    const int parameters = sqlite3_bind_parameter_count(m_statement);
+    if (parameters != static_cast<int>(values.size())) {
+        Fail(SQLITE_RANGE, "the statement has " + std::to_string(parameters) + " parameters but " +
+                               std::to_string(values.size()) + " values were bound");
+        return false;
+    }
+    int position = 1;
+    for (const SqlValue& value : values) {
+        int bound;
+        if (value.kind() == SqlValue::Kind::Text) {
+            std::string text = GbkToUtf8(value.text());
+            bound = sqlite3_bind_text(m_statement, position, text.data(),
+                                      static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        } else if (value.kind() == SqlValue::Kind::Bytes) {
+            bound = sqlite3_bind_blob(m_statement, position, value.text().data(),
+                                      static_cast<int>(value.text().size()), SQLITE_TRANSIENT);
+        } else {
+            bound = sqlite3_bind_int64(m_statement, position, value.integer());
+        }
+        if (bound != SQLITE_OK) {
+            std::string message;
+            if (m_connection) {
+                sqlite3_mutex* mutex = sqlite3_db_mutex(m_connection);
+                if (mutex) sqlite3_mutex_enter(mutex);
+                message = sqlite3_errmsg(m_connection);
+                if (mutex) sqlite3_mutex_leave(mutex);
+            }
+            Fail(bound, "binding parameter " + std::to_string(position) +
+                            " failed: " + Utf8ToGbk(message));
+            return false;
+        }
+        ++position;
+    }
+    return true;
+}
+
 int Statement::ColumnCount() const { return m_statement ? sqlite3_column_count(m_statement) : 0; }
 
 std::string Statement::ColumnName(int column) const {
@@ -221,33 +269,7 @@ Statement SqliteDatabase::Prepare(const std::string& sql, const std::vector<SqlV
                        result != SQLITE_OK ? Utf8ToGbk(message) : std::string("empty statement"));
         return statement;
     }
-    const int parameters = sqlite3_bind_parameter_count(prepared);
-    if (parameters != static_cast<int>(values.size())) {
-        statement.Fail(SQLITE_RANGE, "the statement has " + std::to_string(parameters) +
-                                         " parameters but " + std::to_string(values.size()) +
-                                         " values were bound");
-        return statement;
-    }
-    int position = 1;
-    for (const SqlValue& value : values) {
-        int bound;
-        if (value.kind() == SqlValue::Kind::Text) {
-            std::string text = GbkToUtf8(value.text());
-            bound = sqlite3_bind_text(prepared, position, text.data(),
-                                      static_cast<int>(text.size()), SQLITE_TRANSIENT);
-        } else if (value.kind() == SqlValue::Kind::Bytes) {
-            bound = sqlite3_bind_blob(prepared, position, value.text().data(),
-                                      static_cast<int>(value.text().size()), SQLITE_TRANSIENT);
-        } else {
-            bound = sqlite3_bind_int64(prepared, position, value.integer());
-        }
-        if (bound != SQLITE_OK) {
-            statement.Fail(bound, "binding parameter " + std::to_string(position) +
-                                      " failed: " + ErrorMessage());
-            return statement;
-        }
-        ++position;
-    }
+    statement.Bind(values);
     return statement;
 }
 
@@ -313,6 +335,10 @@ bool SqliteDatabase::CreateTable(const std::string& tableName, const std::vector
 }
 
 bool SqliteDatabase::Begin() { return Execute("BEGIN"); }
+
+bool SqliteDatabase::InTransaction() const {
+    return m_connection && sqlite3_get_autocommit(m_connection) == 0;
+}
 bool SqliteDatabase::Commit() { return Execute("COMMIT"); }
 
 bool SqliteDatabase::AttachDatabase(const std::filesystem::path& file, const std::string& alias,

@@ -74,6 +74,9 @@ class Statement {
     bool NextOrThrow();
     // Runs a statement that returns no rows to its end; true when it completed.
     bool Run();
+    // Starts the statement again with other values for its parameters, so that one prepared
+    // statement serves many look-ups; false (and Failed) when they cannot be bound.
+    bool Rebind(const std::vector<SqlValue>& values);
 
     bool Failed() const { return !m_errorText.empty(); }
     bool Done() const { return m_done; }  // the end of the result was reached without an error
@@ -94,6 +97,7 @@ class Statement {
     friend class SqliteDatabase;
     Statement(sqlite3_stmt* statement, sqlite3* connection);
     void Fail(int code, std::string text);
+    bool Bind(const std::vector<SqlValue>& values);
     bool HasRow() const { return m_statement && m_onRow; }
 
     sqlite3_stmt* m_statement = nullptr;
@@ -157,6 +161,8 @@ class SqliteDatabase {
 
     bool Begin();
     bool Commit();
+    // Whether a transaction is open on the connection (BEGIN without its COMMIT yet).
+    bool InTransaction() const;
 
     // The file is bound as a parameter, so a quote in a path cannot break the statement.
     bool AttachDatabase(const std::filesystem::path& file, const std::string& alias,

@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #endif
 
@@ -255,59 +257,96 @@ size_t Utf8Skip(const char* bytes, size_t left) {
     return length;
 }
 
-}  // namespace
+// Frees what calloc gave.
+struct FreeWithFree {
+    void operator()(void* memory) const { std::free(memory); }
+};
 
-// The UTF-8 form of every two-byte GBK character this thread has converted, so that each is
-// handed to iconv once: a list of 100000 names repeats a few hundred characters, and iconv's own
-// loop costs many times a table lookup per character. GBK carries no state between characters,
-// so a character converted alone converts as it does inside any text.
-class TwoByteCache {
+// The other encoding's form of every character this thread has converted, so that each is handed
+// to iconv once: a list of 100000 names repeats a few hundred characters, a database read the
+// same few hundred again and again, and iconv's own loop costs many times a table lookup per
+// character. Neither encoding carries state between characters, so a character converted alone
+// converts as it does inside any text. The table comes from calloc, as a zeroed entry is an
+// unknown one: the system hands out zeroed pages as they are first touched, and a run touches the
+// few its characters fall in.
+template <size_t kBytes>
+class CharacterCache {
   public:
-    static constexpr int kLeads = 0xFE - 0x81 + 1;
-    static constexpr int kTrails = 0xFE - 0x40 + 1;
+    enum State : unsigned char { kUnknown, kKnown, kUnconvertible };
+    struct Entry {
+        std::array<char, kBytes> bytes;
+        unsigned char length;
+        State state;
+    };
 
-    // Index of a lead and trail byte pair that GbkSkip counts as one character, or -1.
-    static int IndexOf(unsigned char lead, unsigned char trail) {
-        if (lead < 0x81 || lead > 0xFE || trail < 0x40 || trail > 0xFE || trail == 0x7F) return -1;
-        return (lead - 0x81) * kTrails + (trail - 0x40);
-    }
+    explicit CharacterCache(size_t size)
+        : m_size(size), m_entries(static_cast<Entry*>(std::calloc(size, sizeof(Entry)))) {}
 
-    // The character's UTF-8 bytes, or an empty view when iconv cannot convert it alone.
-    std::string_view Lookup(int index, const char* pair, Converter& converter) {
-        Entry& entry = m_entries[static_cast<size_t>(index)];
+    // The converted bytes of the character at index, whose own bytes are source; nullptr when
+    // iconv cannot convert it alone (or memory ran out for the table).
+    const Entry* Lookup(size_t index, std::string_view source, Converter& converter) {
+        if (!m_entries || index >= m_size) return nullptr;
+        Entry& entry = m_entries.get()[index];
+        if (entry.state == kKnown) return &entry;
         if (entry.state == kUnknown) {
-            const std::string converted = converter.Run(std::string_view(pair, 2));
-            if (converted.size() >= 2 && converted.size() <= entry.bytes.size()) {
+            const std::string converted = converter.Run(source);
+            // iconv marks what it cannot convert with '?', which no real character here becomes.
+            const bool ok = !converted.empty() && converted.size() <= kBytes &&
+                            converted.find('?') == std::string::npos;
+            if (ok) {
                 entry.length = static_cast<unsigned char>(converted.size());
                 converted.copy(entry.bytes.data(), converted.size());
-                entry.state = kKnown;
-            } else {
-                entry.state = kUnconvertible;
             }
+            entry.state = ok ? kKnown : kUnconvertible;
         }
-        if (entry.state != kKnown) return {};
-        return std::string_view(entry.bytes.data(), entry.length);
+        return entry.state == kKnown ? &entry : nullptr;
     }
 
   private:
-    enum State : unsigned char { kUnknown, kKnown, kUnconvertible };
-    struct Entry {
-        std::array<char, 4> bytes{};
-        unsigned char length = 0;
-        State state = kUnknown;
-    };
-    std::unique_ptr<Entry[]> m_entries = std::make_unique<Entry[]>(kLeads * kTrails);
+    size_t m_size;
+    std::unique_ptr<Entry, FreeWithFree> m_entries;
 };
+
+constexpr int kGbkTrails = 0xFE - 0x40 + 1;
+
+// Index of a lead and trail byte pair that GbkSkip counts as one character, or -1.
+int GbkPairIndex(unsigned char lead, unsigned char trail) {
+    if (lead < 0x81 || lead > 0xFE || trail < 0x40 || trail > 0xFE || trail == 0x7F) return -1;
+    return (lead - 0x81) * kGbkTrails + (trail - 0x40);
+}
+
+// The code point of a two- or three-byte UTF-8 sequence that is well formed (no overlong form,
+// no surrogate), and its length; 0 for anything else.
+size_t DecodeBmp(const unsigned char* bytes, size_t left, char32_t& codePoint) {
+    const unsigned char lead = bytes[0];
+    if (lead >= 0xC2 && lead <= 0xDF && left >= 2 && (bytes[1] & 0xC0) == 0x80) {
+        codePoint = char32_t(lead & 0x1F) << 6 | (bytes[1] & 0x3F);
+        return 2;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF && left >= 3 && (bytes[1] & 0xC0) == 0x80 &&
+        (bytes[2] & 0xC0) == 0x80) {
+        codePoint =
+            char32_t(lead & 0x0F) << 12 | char32_t(bytes[1] & 0x3F) << 6 | (bytes[2] & 0x3F);
+        if (codePoint < 0x800 || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) return 0;
+        return 3;
+    }
+    return 0;
+}
+
+}  // namespace
 
 std::string GbkToUtf8(std::string_view gbk) {
     thread_local Converter converter("UTF-8", "GBK", GbkSkip);
-    thread_local TwoByteCache cache;
-    // Written through a pointer into room for the longest result (a two-byte character takes at
-    // most four bytes of UTF-8), then cut to size: a printed list is half a megabyte.
-    std::string out(gbk.size() * 2, '\0');
-    char* write = out.data();
+    thread_local CharacterCache<4> cache(size_t(0xFE - 0x81 + 1) * kGbkTrails);
+    // Written through a pointer into room for the longest result, then cut to size: every GBK
+    // character lies in the Basic Multilingual Plane, so its UTF-8 takes at most three bytes for
+    // its two. A printed list comes in pieces of 64 KB, whose room the heap then reuses. A
+    // character's bytes are copied four at a time, the entry's whole array, and the pointer then
+    // moves on by their length: hence the spare byte at the end of the room.
     const char* const bytes = gbk.data();
     const size_t size = gbk.size();
+    std::string out(size / 2 * 3 + 2, '\0');
+    char* write = out.data();
     for (size_t i = 0; i < size;) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
@@ -315,14 +354,14 @@ std::string GbkToUtf8(std::string_view gbk) {
             continue;
         }
         const int index =
-            i + 1 < size ? TwoByteCache::IndexOf(lead, static_cast<unsigned char>(bytes[i + 1]))
-                         : -1;
-        const std::string_view character =
-            index >= 0 ? cache.Lookup(index, bytes + i, converter) : std::string_view();
+            i + 1 < size ? GbkPairIndex(lead, static_cast<unsigned char>(bytes[i + 1])) : -1;
+        const auto* character =
+            index >= 0 ? cache.Lookup(size_t(index), gbk.substr(i, 2), converter) : nullptr;
         // Anything else, a damaged byte say, takes iconv's path for the whole text, which marks
         // it as it always has.
-        if (character.empty()) return converter.Run(gbk);
-        for (char byte : character) *write++ = byte;
+        if (!character || character->length < 2 || character->length > 3) return converter.Run(gbk);
+        std::memcpy(write, character->bytes.data(), character->bytes.size());
+        write += character->length;
         i += 2;
     }
     out.resize(static_cast<size_t>(write - out.data()));
@@ -331,7 +370,29 @@ std::string GbkToUtf8(std::string_view gbk) {
 
 std::string Utf8ToGbk(std::string_view utf8) {
     thread_local Converter converter("GBK", "UTF-8", Utf8Skip);
-    return converter.Run(utf8);
+    thread_local CharacterCache<2> cache(0x10000);
+    // No character's GBK is longer than its UTF-8, so the room is the input's size.
+    std::string out(utf8.size(), '\0');
+    char* write = out.data();
+    const auto* bytes = reinterpret_cast<const unsigned char*>(utf8.data());
+    const size_t size = utf8.size();
+    for (size_t i = 0; i < size;) {
+        if (bytes[i] < 0x80) {
+            *write++ = static_cast<char>(bytes[i++]);
+            continue;
+        }
+        char32_t codePoint = 0;
+        const size_t length = DecodeBmp(bytes + i, size - i, codePoint);
+        const auto* character =
+            length > 0 ? cache.Lookup(codePoint, utf8.substr(i, length), converter) : nullptr;
+        // Anything else, a character beyond the plane, one GBK lacks or a damaged byte, takes
+        // iconv's path for the whole text, which marks it as it always has.
+        if (!character) return converter.Run(utf8);
+        for (size_t k = 0; k < character->length; ++k) *write++ = character->bytes[k];
+        i += length;
+    }
+    out.resize(static_cast<size_t>(write - out.data()));
+    return out;
 }
 
 #endif

@@ -10,12 +10,13 @@
 // the lists' rows of QStrings.
 namespace widgets {
 
-// Any row of GBK cells (a vector, an array or a result row) as a row of the window's lists.
-template <typename GbkRow>
-std::vector<QStringList> FromGbkRows(const std::vector<GbkRow>& rows) {
+// Rows of GBK cells (vectors, arrays or result rows, in a vector or a span) as rows of the
+// window's lists.
+template <typename GbkRows>
+std::vector<QStringList> FromGbkRows(const GbkRows& rows) {
     std::vector<QStringList> converted;
     converted.reserve(rows.size());
-    for (const GbkRow& row : rows) {
+    for (const auto& row : rows) {
         QStringList cells;
         cells.reserve(qsizetype(row.size()));
         for (size_t column = 0; column < row.size(); ++column) cells << FromGbk(row[column]);

@@ -22,9 +22,7 @@ class SilentSink : public LoadFailureSink {
 // Keeps what a window would show, so the run does all the work it does for a window.
 class CountingObserver : public QuietObserver {
   public:
-    void RowsReady(ResultList, const std::vector<ResultRow>& rows) override {
-        written += rows.size();
-    }
+    void RowsReady(ResultList, std::span<const ResultRow> rows) override { written += rows.size(); }
     void ListFinished(ResultList, const std::vector<ResultRow>& rows) override {
         finished = rows.size();
     }

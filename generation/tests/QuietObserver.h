@@ -6,7 +6,7 @@
 class QuietObserver : public GenerationObserver {
   public:
     void RunStarted(GenerationMode) override {}
-    void RowsReady(ResultList, const std::vector<ResultRow>&) override {}
+    void RowsReady(ResultList, std::span<const ResultRow>) override {}
     void ListFinished(ResultList, const std::vector<ResultRow>&) override {}
     void ClassicTextReady(const std::string&) override {}
     void RunFinished(GenerationMode, RunOutcome, const std::string&) override {}

@@ -21,7 +21,7 @@ class RecordingObserver : public GenerationObserver {
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
         Log("message:" + text + "|" + title + "|" + std::to_string(static_cast<int>(icon)));
     }
-    void RowsReady(ResultList list, const std::vector<ResultRow>& rows) override {
+    void RowsReady(ResultList list, std::span<const ResultRow> rows) override {
         {
             std::lock_guard lock(m_mutex);
             auto& written = m_written[list];

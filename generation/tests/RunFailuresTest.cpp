@@ -41,7 +41,7 @@ class QuietSink : public LoadFailureSink {
 // Throws from the first rows, as an allocation that fails inside the window's model would.
 class ThrowingObserver : public RecordingObserver {
   public:
-    void RowsReady(ResultList list, const std::vector<ResultRow>& rows) override {
+    void RowsReady(ResultList list, std::span<const ResultRow> rows) override {
         RecordingObserver::RowsReady(list, rows);
         throw std::bad_alloc();
     }

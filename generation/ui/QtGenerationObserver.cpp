@@ -110,7 +110,7 @@ void QtGenerationObserver::ShowMessage(const std::string& text, const std::strin
     std::erase(m_waits, wait);
 }
 
-void QtGenerationObserver::RowsReady(ResultList list, const std::vector<ResultRow>& rows) {
+void QtGenerationObserver::RowsReady(ResultList list, std::span<const ResultRow> rows) {
     if (m_batchHook) m_batchHook(++m_batches);
     Post([this, list, converted = widgets::FromGbkRows(rows)]() mutable {
         m_window.AppendRows(list, std::move(converted));

@@ -57,7 +57,7 @@ class QtGenerationObserver : public QObject, public GenerationObserver {
 
     void RunStarted(GenerationMode mode) override;
     void ProgressMade(int done, int total) override;
-    void RowsReady(ResultList list, const std::vector<ResultRow>& rows) override;
+    void RowsReady(ResultList list, std::span<const ResultRow> rows) override;
     void ListFinished(ResultList list, const std::vector<ResultRow>& rows) override;
     void ClassicTextReady(const std::string& text) override;
     void RunHeld() override;
