@@ -5,7 +5,8 @@
 
 // Measures start-up as a user feels it: from the start of main() to the first paint of the main
 // window. Installed only when BABYNAME_EXIT_AFTER_FIRST_PAINT is set: it then prints the time on
-// standard output and ends the program, so a script can time many starts in a row.
+// standard output, with the moment of the paint on the steady clock (CLOCK_MONOTONIC on Linux),
+// and ends the program, so a script can time many starts in a row.
 class FirstPaintProbe : public QObject {
     Q_OBJECT
   public:

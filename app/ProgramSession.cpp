@@ -43,9 +43,12 @@ void ProgramSession::StartLoading() {
 
 void ProgramSession::ShutDown() {
     if (!m_names) return;
+    // A load still going ends at its next step: closing the program never waits for the copy
+    // of the database, and a run that waits for the load gets no database and ends.
+    m_names->Stop();
     // A run still going (held or not) is stopped; it ends at its next step and its unfinished
     // results are dropped.
     m_runs.ShutDown(true);
-    // Waits for the loader, then closes the database.
+    // Waits for the (stopped) loader, then closes the database.
     m_names.reset();
 }

@@ -59,8 +59,9 @@ class ProgramSession {
 
     // Starts loading the name database on its own thread; nothing waits for it.
     void StartLoading();
-    // Stops the runs, waits for the loader and closes the database, in that order: a run or the
-    // loader may still be using the database. Called by the destructor if nobody did before.
+    // Stops a load still running and the runs, waits for the loader and closes the database, in
+    // that order: a run or the loader may still be using the database. Called by the destructor
+    // if nobody did before.
     void ShutDown();
 
   private:

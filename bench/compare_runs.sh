@@ -43,6 +43,12 @@ if [ ! -x "$earlier_build/bin/babyname-cli" ] || { [ "$window" = 1 ] && [ ! -x "
     nice cmake --build "$earlier_build" -j2 --target "${targets[@]}" >/dev/null
 fi
 old_cli="$earlier_build/bin/babyname-cli"
+# The earlier build's data/ and Help/ point into the source tree it was built from, which is gone:
+# both programs read this tree's files, so the window starts with its database as it does here.
+if [ "$window" = 1 ]; then
+    ln -sfn "$root/data" "$earlier_build/bin/data"
+    ln -sfn "$root/Help" "$earlier_build/bin/Help"
+fi
 
 # ---- measuring --------------------------------------------------------------------------------
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }

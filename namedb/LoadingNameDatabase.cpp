@@ -4,23 +4,27 @@
 
 namespace {
 
-// Keeps the loader's message and passes it on to the caller's sink.
+// Keeps the loader's message and passes it on to the caller's sink, unless the load was stopped:
+// then the failure is the stop's doing and nobody is told.
 class KeepingSink : public LoadFailureSink {
   public:
-    explicit KeepingSink(LoadFailureSink* next) : m_next(next) {}
+    KeepingSink(LoadFailureSink* next, const std::atomic<bool>& stopped)
+        : m_next(next), m_stopped(stopped) {}
     void ShowLoadFailure(const std::string& gbkText) override {
         if (text.empty()) text = gbkText;
-        if (m_next) m_next->ShowLoadFailure(gbkText);
+        if (m_next && !m_stopped) m_next->ShowLoadFailure(gbkText);
     }
     std::string text;
 
   private:
     LoadFailureSink* m_next;
+    const std::atomic<bool>& m_stopped;
 };
 
 }  // namespace
 
 LoadingNameDatabase::~LoadingNameDatabase() {
+    Stop();
     if (m_thread.joinable()) m_thread.join();
     m_database.Close();
 }
@@ -39,7 +43,7 @@ void LoadingNameDatabase::StartLoading(Loader loader, LoadFailureSink* sink) {
     if (m_state != State::NotStarted) return;
     m_state = State::Loading;
     m_thread = std::thread([this, loader = std::move(loader), sink] {
-        KeepingSink failures(sink);
+        KeepingSink failures(sink, m_stopped);
         bool loaded = false;
         try {
             loaded = loader(m_database, failures);
@@ -47,11 +51,12 @@ void LoadingNameDatabase::StartLoading(Loader loader, LoadFailureSink* sink) {
             // Out of memory while copying the tables, say: the program goes on without data.
             failures.ShowLoadFailure(error.what());
         }
-        if (!loaded) {
-            m_database.Close();
-            if (failures.text.empty()) failures.ShowLoadFailure("名字数据库加载失败");
-        }
+        if (!loaded && failures.text.empty()) failures.ShowLoadFailure("名字数据库加载失败");
         std::lock_guard lock(m_mutex);
+        // A stop that came after the loader's last step still counts: the connection now refuses
+        // every statement, so it must not be handed out.
+        if (m_stopped) loaded = false;
+        if (!loaded) m_database.Close();
         m_state = loaded ? State::Loaded : State::Failed;
         if (!loaded) m_failureText = failures.text;
         m_finished.notify_all();
@@ -81,4 +86,11 @@ SqliteDatabase* LoadingNameDatabase::DatabaseIfLoaded() {
 std::string LoadingNameDatabase::FailureText() const {
     std::lock_guard lock(m_mutex);
     return m_failureText;
+}
+
+void LoadingNameDatabase::Stop() {
+    std::lock_guard lock(m_mutex);
+    if (m_state != State::Loading) return;
+    m_stopped = true;
+    m_database.RequestStop();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <filesystem>
 #include <functional>
@@ -20,8 +21,8 @@
 //   ...
 //   if (SqliteDatabase* db = names.Database()) Score(*db, ...);    // waits for the load
 //
-// The destructor waits for the loader and then closes the database; the session therefore
-// destroys it after the runs that use the database have stopped.
+// The destructor stops a load still running, waits for the loader and then closes the database;
+// the session therefore destroys it after the runs that use the database have stopped.
 class LoadingNameDatabase {
   public:
     // Fills the database; on failure it reports one message to the sink and returns false.
@@ -54,6 +55,11 @@ class LoadingNameDatabase {
     // The loader's message (GBK) when the load failed; "" otherwise.
     std::string FailureText() const;
 
+    // Asks a load still running to end at its next step, from any thread: the program is closing
+    // and nobody will use the data. The stopped load counts as failed and its failure is not
+    // reported. A load that has ended is left alone, so a database in use is never interrupted.
+    void Stop();
+
   private:
     enum class State { NotStarted, Loading, Loaded, Failed };
 
@@ -61,6 +67,7 @@ class LoadingNameDatabase {
     std::condition_variable m_finished;
     State m_state = State::NotStarted;
     std::string m_failureText;
+    std::atomic<bool> m_stopped{false};
     SqliteDatabase m_database;  // touched by the loading thread only while Loading
     std::thread m_thread;
 };

@@ -196,6 +196,12 @@ bool SqliteDatabase::OpenConnection(const std::filesystem::path& file, int flags
     }
     sqlite3_busy_timeout(connection, kDefaultBusyTimeoutMs);
     sqlite3_extended_result_codes(connection, 0);
+    // The engine asks every thousand steps whether to go on; a stop request ends the statement
+    // with SQLITE_INTERRUPT. Unlike sqlite3_interrupt this never touches a closing connection.
+    sqlite3_progress_handler(
+        connection, 1000,
+        [](void* stop) { return static_cast<std::atomic<bool>*>(stop)->load() ? 1 : 0; },
+        &m_stopRequested);
     m_connection = connection;
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <initializer_list>
@@ -133,6 +134,11 @@ class SqliteDatabase {
     bool IsOpen() const { return m_connection != nullptr; }
     // Changes the busy timeout of the open connection (tests shorten it).
     void SetBusyTimeout(int milliseconds);
+    // Makes the engine end the statement running on this connection, and every later one, with
+    // "interrupted" after at most a thousand more steps, for as long as this object lives: a long
+    // job (copying the name database into memory) ends early when nobody wants its result any
+    // more. May be called from any thread at any moment, also while another opens or closes.
+    void RequestStop() { m_stopRequested = true; }
 
     // Runs SQL that returns no rows; errorText receives the engine's message ("" on success).
     bool Execute(const std::string& sql, std::string* errorText = nullptr);
@@ -170,6 +176,7 @@ class SqliteDatabase {
   private:
     bool OpenConnection(const std::filesystem::path& file, int flags);
     sqlite3* m_connection = nullptr;
+    std::atomic<bool> m_stopRequested{false};
 };
 
 // The UTF-8 name the engine gets for a file: the path's own bytes, with "./" before a relative

@@ -401,6 +401,42 @@ class MainWindowTest : public QObject {
         QVERIFY(m_messages[0][0].endsWith(QStringLiteral("详细信息：将")));
     }
 
+    // The user closes the window at once, while the database is still being copied: the copy is
+    // stopped instead of waited for, the inputs reach the settings file, and the stopped load is
+    // no failure to tell anyone about. (Without the stop, this test would never end.)
+    void closingWhileTheDatabaseLoadsStopsTheLoadAndKeepsTheInputs() {
+        QTemporaryDir settingsFolder;
+        const std::filesystem::path settingsFile =
+            settingsFolder.filePath("settings.ini").toStdU16String();
+        std::promise<void> started;
+        auto endlessLoad = [&started](SqliteDatabase& db, LoadFailureSink& sink) {
+            bool ok = db.Open();
+            started.set_value();
+            std::string error;
+            ok = ok && db.Execute(
+                           "with recursive n(i) as (select 1 union all select i + 1 from n) "
+                           "select count(*) from n",
+                           &error);
+            if (!ok) sink.ShowLoadFailure(error);
+            return ok;
+        };
+        {
+            ProgramSession session(m_programFolder.path().toStdString(), endlessLoad, settingsFile);
+            MainWindow window(session);
+            window.StartUp();
+            started.get_future().wait();
+            window.modeSelectionPage()->surname()->setText(QStringLiteral("欧阳"));
+            QVERIFY(window.close());
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(m_messages.isEmpty());
+
+        ProgramSession again(m_programFolder.path().toStdString(), NoDatabase, settingsFile);
+        MainWindow window(again);
+        window.StartUp();
+        QCOMPARE(window.modeSelectionPage()->surname()->text(), QStringLiteral("欧阳"));
+    }
+
     // An empty or damaged database file: the load failure says in Chinese what is wrong, with
     // the file and what to do; afterwards every action that needs the database says so.
     void unusableDatabaseIsExplainedAndEveryActionSaysSo_data() {
