@@ -11,20 +11,6 @@ namespace {
 
 constexpr size_t kMaxText = std::numeric_limits<std::uint16_t>::max();
 
-// A number's decimal digits, without an allocation.
-class DecimalText {
-  public:
-    explicit DecimalText(long long number)
-        : m_end(std::to_chars(m_digits, m_digits + sizeof m_digits, number).ptr) {}
-    std::string_view view() const {
-        return std::string_view(m_digits, static_cast<size_t>(m_end - m_digits));
-    }
-
-  private:
-    char m_digits[24];
-    const char* m_end;
-};
-
 }  // namespace
 
 static_assert(sizeof(ResultRow) == 80, "a result row keeps its text in 80 bytes");
@@ -120,10 +106,6 @@ long long ResultRow::NumberIn(size_t column) const {
     long long number = 0;
     if (std::from_chars(cell.data(), cell.data() + cell.size(), number).ec != std::errc()) return 0;
     return number;
-}
-
-void ResultRow::SetNumber(size_t column, long long number) {
-    SetCell(column, DecimalText(number).view());
 }
 
 void ResultRow::AppendToLastCell(std::string_view text) {

@@ -47,9 +47,8 @@ class ResultRow {
     }
     // Adds a cell holding the number in decimal.
     void PushNumber(long long number) {
-        char digits[24];
-        const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-        push_back(std::string_view(digits, static_cast<size_t>(end - digits)));
+        char digits[kDigits];
+        push_back(Decimal(number, digits));
     }
     // Lengthens the last cell (the surname's cell by the given name, say).
     void AppendToLastCell(std::string_view text);
@@ -58,7 +57,10 @@ class ResultRow {
     long long NumberIn(size_t column) const;
     // Replaces a cell's text; a column beyond the last cell is ignored.
     void SetCell(size_t column, std::string_view text);
-    void SetNumber(size_t column, long long number);
+    void SetNumber(size_t column, long long number) {
+        char digits[kDigits];
+        SetCell(column, Decimal(number, digits));
+    }
     // Appends the cells to text, separated by separator.
     void AppendJoined(std::string& text, std::string_view separator) const;
     // The room the row's own text takes, to size a text before appending many rows.
@@ -68,6 +70,13 @@ class ResultRow {
 
   private:
     static constexpr size_t kInlineText = 53;
+    static constexpr size_t kDigits = 24;
+
+    // The number's decimal digits, written into digits, without an allocation.
+    static std::string_view Decimal(long long number, char (&digits)[kDigits]) {
+        const char* end = std::to_chars(digits, digits + kDigits, number).ptr;
+        return std::string_view(digits, static_cast<size_t>(end - digits));
+    }
 
     size_t StartOf(size_t column) const { return column == 0 ? 0 : m_ends[column - 1]; }
     const char* Data() const { return m_heap ? m_heap.get() : m_inline; }

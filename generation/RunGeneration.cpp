@@ -492,9 +492,9 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
         if (!slot || !memo.CellsOf(*slot, first, second, cells)) {
             const int score = QuickScore(surname, givenName, m_table, m_ratings, m_evaluation);
             const bool madeTheList = score >= profile.threshold;
-            if (slot) memo.Remember(*slot, score, m_evaluation, madeTheList);
+            if (madeTheList) cells.Read(m_evaluation, score);
+            if (slot) memo.Remember(*slot, score, m_evaluation, madeTheList ? &cells : nullptr);
             if (!madeTheList) return Visit::Next;
-            cells.Read(m_evaluation, score);
         }
         const size_t rowCount = m_rows.size() + 1;
         m_rows.push_back(MakeResultRow(static_cast<int>(rowCount), givenName, cells));

@@ -61,7 +61,7 @@ std::optional<size_t> ScoreMemo::SlotOf(std::int32_t first, std::int32_t second)
 }
 
 void ScoreMemo::Remember(size_t slot, int score, const NameEvaluation& evaluation,
-                         bool madeTheList) {
+                         const ScoredCells* listed) {
     m_scores[slot] = score;
     if (!m_surnameKnown) {
         const NameCharacter& first = evaluation.characters[kSurname1];
@@ -71,11 +71,9 @@ void ScoreMemo::Remember(size_t slot, int score, const NameEvaluation& evaluatio
         m_surnameElements = first.element + second.element;
         m_surnameKnown = true;
     }
-    if (!madeTheList) return;
-    ScoredCells cells;
-    cells.Read(evaluation, score);
-    m_cells.try_emplace(
-        slot, PairCells{cells.totalGrid, std::move(cells.grids), std::move(cells.threeTalents)});
+    if (listed)
+        m_cells.try_emplace(slot,
+                            PairCells{listed->totalGrid, listed->grids, listed->threeTalents});
 }
 
 bool ScoreMemo::CellsOf(size_t slot, std::int32_t first, std::int32_t second,

@@ -41,8 +41,9 @@ class ScoreMemo {
     // The score remembered at slot, or kUnknown.
     int Score(size_t slot) const { return m_scores[slot]; }
     // Remembers the score of the candidate QuickScore has just evaluated, and its cells when
-    // the candidate made the list.
-    void Remember(size_t slot, int score, const NameEvaluation& evaluation, bool madeTheList);
+    // the candidate made the list (listed, read from the same evaluation; else nullptr).
+    void Remember(size_t slot, int score, const NameEvaluation& evaluation,
+                  const ScoredCells* listed);
     // The cells of a candidate whose pair made the list before; false when none did.
     bool CellsOf(size_t slot, std::int32_t first, std::int32_t second, ScoredCells& cells) const;
 

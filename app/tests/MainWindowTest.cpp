@@ -37,6 +37,7 @@
 #include "birthchart/ui/BirthChartPage.h"
 #include "birthchart/ui/ElementBars.h"
 #include "generation/tests/GenerationFixture.h"
+#include "namedb/tests/FixtureDatabase.h"
 #include "generation/ui/HighScorePage.h"
 #include "generation/ui/ModeSelectionPage.h"
 #include "generation/ui/NamingController.h"
@@ -413,10 +414,7 @@ class MainWindowTest : public QObject {
             bool ok = db.Open();
             started.set_value();
             std::string error;
-            ok = ok && db.Execute(
-                           "with recursive n(i) as (select 1 union all select i + 1 from n) "
-                           "select count(*) from n",
-                           &error);
+            ok = ok && fixture::RunEndlessQuery(db, error);
             if (!ok) sink.ShowLoadFailure(error);
             return ok;
         };

@@ -66,4 +66,10 @@ void OpenEmptyNameDatabase(SqliteDatabase& db) {
     CreateNameTables(db);
 }
 
+bool RunEndlessQuery(SqliteDatabase& db, std::string& error) {
+    return db.Execute(
+        "with recursive n(i) as (select 1 union all select i + 1 from n) select count(*) from n",
+        &error);
+}
+
 }  // namespace fixture

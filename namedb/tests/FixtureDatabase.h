@@ -39,4 +39,8 @@ bool InsertCharacter(SqliteDatabase& db, const std::string& character,
 // Opens an in-memory database with the nine (empty) tables created.
 void OpenEmptyNameDatabase(SqliteDatabase& db);
 
+// Runs a query on db that never ends by itself, as a load nobody stops would; false with the
+// engine's message in error once a stop request ends it.
+bool RunEndlessQuery(SqliteDatabase& db, std::string& error);
+
 }  // namespace fixture

@@ -10,6 +10,14 @@
 
 namespace {
 
+// The name database the build made, in the source tree's data folder; empty when the test was
+// started without BABYNAME_SOURCE_DIR.
+std::filesystem::path BuiltDatabaseFile() {
+    const char* source = std::getenv("BABYNAME_SOURCE_DIR");
+    return source ? std::filesystem::path(source) / "data" / "namedata.db"
+                  : std::filesystem::path();
+}
+
 class RecordingSink : public LoadFailureSink {
   public:
     void ShowLoadFailure(const std::string& text) override { messages.push_back(text); }
@@ -155,9 +163,8 @@ TEST(NameDatabaseOpening, DamagedFilesAreRefused) {
 // built file must have the program's column names in the program's order (a swapped pair such as
 // 拼音1/拼音2 would otherwise read every reading from the wrong column).
 TEST(NameDatabaseSchema, TheBuiltDatabaseHasTheProgramsLayout) {
-    const char* source = std::getenv("BABYNAME_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    const auto file = std::filesystem::path(source) / "data" / "namedata.db";
+    const auto file = BuiltDatabaseFile();
+    ASSERT_FALSE(file.empty()) << "BABYNAME_SOURCE_DIR is not set";
     SqliteDatabase db;
     ASSERT_TRUE(db.OpenReadOnly(file)) << file << " is missing; scripts/setup.sh builds it";
     for (const TableSchema& table : NameDatabaseTables()) {
@@ -177,9 +184,8 @@ TEST(NameDatabaseSchema, TheBuiltDatabaseHasTheProgramsLayout) {
 // the file, the window from NB_CNWord copied into memory: both must give every character the same
 // strokes, element and reading, and the summary the level of its first row in NB_字级.
 TEST(NameDatabaseSummary, GivesWhatTheCharacterAndLevelTablesGive) {
-    const char* source = std::getenv("BABYNAME_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    const auto file = std::filesystem::path(source) / "data" / "namedata.db";
+    const auto file = BuiltDatabaseFile();
+    ASSERT_FALSE(file.empty()) << "BABYNAME_SOURCE_DIR is not set";
     SqliteDatabase onDisk;
     ASSERT_TRUE(onDisk.OpenReadOnly(file)) << file << " is missing; scripts/setup.sh builds it";
     SqliteDatabase inMemory;

@@ -106,10 +106,7 @@ TEST(LoadingNameDatabase, DestroyingItStopsTheLoadAndWaitsForTheLoader) {
                 bool ok = db.Open();
                 started.set_value();
                 std::string error;
-                ok = ok && db.Execute(
-                               "with recursive n(i) as (select 1 union all select i + 1 from n) "
-                               "select count(*) from n",
-                               &error);
+                ok = ok && fixture::RunEndlessQuery(db, error);
                 if (!ok) failures.ShowLoadFailure(error);
                 loaderEnded = true;
                 return ok;
