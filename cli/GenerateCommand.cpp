@@ -135,6 +135,10 @@ int RunGenerateCommand(const CliContext& context) {
             inputs.commonOnly = true;
             continue;
         }
+        if (option == "--all-characters") {
+            inputs.allCharacters = true;
+            continue;
+        }
         if (i + 1 >= args.size()) return cli::UsageError("generate: " + option + " 需要一个值");
         const std::string& value = args[++i];
         if (option == "--mode") {

@@ -64,6 +64,9 @@ struct GenerationInputs {
     GenerationCharacterSetting generationCharacter;
     // 只用常用字 of the 高分 and 超吉 pages: their pools keep level-1 characters only.
     bool commonOnly = false;
+    // The pools offer every character, those the review finds unfit for a name or leaning to
+    // the other sex too; without it 高分, 超吉 and 起小名 offer only what a parent could give.
+    bool allCharacters = false;
 
     // Fixes the shuffle of the pools for a reproducible run; without it the clock seeds it.
     std::optional<std::uint64_t> shuffleSeed;

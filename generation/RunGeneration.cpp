@@ -22,6 +22,7 @@
 #include "numerology/CharacterLookup.h"
 #include "numerology/GbkTextSearch.h"
 #include "numerology/NameScoring.h"
+#include "quality/CharacterFitness.h"
 
 namespace {
 
@@ -190,6 +191,19 @@ void RunGeneration::KeepCommonOnly(std::vector<std::string>& characters) {
     KeepCommonCharacters(characters, Quality());
 }
 
+void RunGeneration::KeepFitCharacters(std::vector<std::string>& characters) {
+    if (m_inputs.allCharacters) return;
+    const quality::CharacterFitnessTable fitness = quality::CharacterFitnessTable::Load(m_database);
+    const quality::ChildSex sex =
+        m_inputs.sex == Sex::Male ? quality::ChildSex::Boy : quality::ChildSex::Girl;
+    std::erase_if(characters,
+                  [&](const std::string& character) { return !fitness.Offers(character, sex); });
+}
+
+bool RunGeneration::IsBadSenseWord(const std::string& givenName) {
+    return !m_inputs.allCharacters && Quality().BadSenseReason(givenName);
+}
+
 void RunGeneration::AppendPoolCharacters(const std::string& text) {
     for (std::string& piece : SplitCharacters(text)) m_pieces.push_back(std::move(piece));
 }
@@ -202,6 +216,7 @@ void RunGeneration::PrepareHighScore() {
     std::vector<std::string> characters;
     characters = SplitCharacters(m_inputs.sex == Sex::Male ? MalePool() : FemalePool());
     ShufflePoolEntries(characters);
+    KeepFitCharacters(characters);
     if (m_inputs.commonOnly) KeepCommonOnly(characters);
     const size_t limit = m_inputs.nameLength == 2 ? 400 : 1000;
     if (characters.size() > limit) characters.resize(limit);
@@ -212,6 +227,7 @@ void RunGeneration::PrepareHighScore() {
 void RunGeneration::PrepareSuperLucky() {
     m_pieces = SplitCharacters(m_inputs.sex == Sex::Male ? MalePool() : FemalePool());
     ShufflePoolEntries(m_pieces);
+    KeepFitCharacters(m_pieces);
     if (m_inputs.commonOnly) KeepCommonOnly(m_pieces);
     AppendSurnameCharacters();
 }
@@ -258,6 +274,8 @@ void RunGeneration::PrepareNickname() {
     std::unordered_set<std::string> seen;
     for (std::string& character : SplitCharacters(NeutralPool()))
         if (seen.insert(character).second) m_pieces.push_back(std::move(character));
+    // A pet name is a boy's or a girl's too: 小娜 is no boy's, 阿逝 nobody's.
+    KeepFitCharacters(m_pieces);
     if (!GbkContains(NeutralPool(), m_inputs.surname)) AppendSurnameCharacters();
 }
 
@@ -496,6 +514,7 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
             if (slot) memo.Remember(*slot, score, m_evaluation, madeTheList ? &cells : nullptr);
             if (!madeTheList) return Visit::Next;
         }
+        if (IsBadSenseWord(givenName)) return Visit::Next;
         const size_t rowCount = m_rows.size() + 1;
         m_rows.push_back(MakeResultRow(static_cast<int>(rowCount), givenName, cells));
         m_foundCandidates.push_back({first, second});

@@ -81,6 +81,11 @@ class RunGeneration {
     quality::NameQualityChecker& Quality();
     // 只用常用字 on a pool; refuses the run when the database cannot tell common characters.
     void KeepCommonOnly(std::vector<std::string>& characters);
+    // Leaves out of a pool what the review finds unfit for a name or leaning to the other sex,
+    // unless the inputs ask for every character.
+    void KeepFitCharacters(std::vector<std::string>& characters);
+    // Whether a found given name is a word of bad sense (领养, 清明) that no list shows.
+    bool IsBadSenseWord(const std::string& givenName);
     std::int32_t PieceOf(const std::string& text);
 
     // Reads the scoring columns of the characters with one statement, for RawCharacter.

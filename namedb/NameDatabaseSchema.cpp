@@ -87,6 +87,8 @@ const std::vector<OptionalTable>& OptionalNameDatabaseTables() {
           "CREATE INDEX PoemIdIndex on NB_全唐诗(Id ASC)"}},
         {"NB_姓氏读音", {"CREATE INDEX SurnameReadingIndex on NB_姓氏读音(姓 ASC)"}},
         {"NB_不宜字", {"CREATE INDEX UnfitCharacterIndex on NB_不宜字(汉字 ASC)"}},
+        {"NB_用字", {"CREATE INDEX CharacterFitnessIndex on NB_用字(汉字 ASC)"}},
+        {"NB_不宜词", {"CREATE INDEX BadSenseWordIndex on NB_不宜词(词 ASC)"}},
     };
     return tables;
 }

@@ -33,9 +33,16 @@ std::vector<std::string> SplitReading(const std::string& reading) {
 
 }  // namespace
 
+bool IsGb2312Hanzi(const std::string& character) {
+    if (character.size() != 2) return false;
+    const auto lead = static_cast<unsigned char>(character[0]);
+    const auto trail = static_cast<unsigned char>(character[1]);
+    return lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1 && trail <= 0xFE;
+}
+
 bool NameQuality::HasRareCharacter() const {
     for (const CharacterFacts& facts : givenCharacters)
-        if (!IsCommonLevel(facts.level)) return true;
+        if (!PrintsEverywhere(facts)) return true;
     return false;
 }
 
@@ -57,6 +64,8 @@ NameQualityChecker::NameQualityChecker(SqliteDatabase& db, std::string surname)
         std::string reason = unfit->Text(1);
         m_unfit.emplace(unfit->Text(0), reason.empty() ? std::string("字义不宜") : reason);
     }
+    std::optional<Statement> words = PrepareIfPresent(db, "select 词, 缘由 from NB_不宜词", {});
+    while (words && words->NextOrThrow()) m_badWords.emplace(words->Text(0), words->Text(1));
 
     std::optional<Statement> surnameRow = PrepareIfPresent(
         db, "select 拼音2 from NB_姓氏读音 where 姓=?1", {SqlValue::Text(m_surname)});
@@ -94,6 +103,12 @@ void NameQualityChecker::ReadAllLevels() {
 const std::string* NameQualityChecker::UnfitReason(const std::string& character) const {
     auto found = m_unfit.find(character);
     return found == m_unfit.end() ? nullptr : &found->second;
+}
+
+const std::string* NameQualityChecker::BadSenseReason(const std::string& givenName) const {
+    if (m_badWords.empty()) return nullptr;
+    auto found = m_badWords.find(givenName);
+    return found == m_badWords.end() ? nullptr : &found->second;
 }
 
 CharacterFacts NameQualityChecker::MakeFacts(const std::string& character, std::string reading) {
@@ -173,6 +188,7 @@ NameQuality NameQualityChecker::Evaluate(const std::string& givenName) {
         quality.readings.push_back(facts.reading);
         quality.syllables.push_back(facts.syllable);
     }
+    if (const std::string* reason = BadSenseReason(givenName)) quality.badSenseReason = *reason;
     quality.tones = JudgeTones(quality.syllables);
     quality.sound = FindUnfortunateSound(quality.syllables, quality.surnameSyllables);
     return quality;
@@ -187,10 +203,13 @@ bool NameQualityChecker::HasFindings(const std::string& givenName) {
 
 bool NameQualityChecker::HasFindings(const std::vector<const CharacterFacts*>& givenCharacters) {
     m_syllables.resize(m_surnameSyllables.size());
+    m_givenName.clear();
     for (const CharacterFacts* facts : givenCharacters) {
-        if (!IsCommonLevel(facts->level) || facts->IsUnfit()) return true;
+        if (!PrintsEverywhere(*facts) || facts->IsUnfit()) return true;
         m_syllables.push_back(facts->syllable);
+        m_givenName += facts->character;
     }
+    if (BadSenseReason(m_givenName)) return true;
     if (ClassifyTones(m_syllables) != ToneProblem::None) return true;
     return FindUnfortunateSound(m_syllables, m_surnameSyllables.size()).found;
 }

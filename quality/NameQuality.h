@@ -34,6 +34,16 @@ struct CharacterFacts {
 // character when the database cannot tell.
 inline bool IsCommonLevel(int level) { return level == 1 || level == kLevelUnknown; }
 
+// Whether a GBK character is one of GB2312's hanzi, which every register, bank and airline system
+// prints: most level-2 name characters (婷 瑶 琪 梓 萱 睿) are.
+bool IsGb2312Hanzi(const std::string& character);
+
+// Whether a character is safe to write anywhere: level 1, inside GB2312, or unknown where the
+// database cannot tell. Only the others may fail to print on older systems.
+inline bool PrintsEverywhere(const CharacterFacts& facts) {
+    return IsCommonLevel(facts.level) || IsGb2312Hanzi(facts.character);
+}
+
 // The four findings on one name.
 struct NameQuality {
     std::string surname;
@@ -51,14 +61,19 @@ struct NameQuality {
     std::string givenElements;
     std::string favourableElements;
 
-    // A given-name character outside level 1 (the surname is not the parents' choice).
+    // The given name is itself a word of bad sense (领养, 清明, 伯伯), and why; empty otherwise.
+    std::string badSenseReason;
+
+    // A given-name character that older systems may not print: outside level 1 and outside
+    // GB2312 (the surname is not the parents' choice).
     bool HasRareCharacter() const;
     // A given-name character whose meaning makes it unfit for a name (蚊, 贫, 愚).
     bool HasUnfitCharacter() const;
     // Whether any finding on the characters, tones or sounds speaks against the name; a missing
     // poem source does not.
     bool HasFindings() const {
-        return HasRareCharacter() || HasUnfitCharacter() || !tones.harmonious || sound.found;
+        return HasRareCharacter() || HasUnfitCharacter() || !badSenseReason.empty() ||
+               !tones.harmonious || sound.found;
     }
 };
 
@@ -94,6 +109,9 @@ class NameQualityChecker {
     // The reason a character is unfit for a name, or nullptr for a fit one. The table is small
     // and read whole when the checker is made.
     const std::string* UnfitReason(const std::string& character) const;
+    // Why a given name is a word of bad sense (领养: labels the child adopted), or nullptr. The
+    // list is read whole when the checker is made.
+    const std::string* BadSenseReason(const std::string& givenName) const;
     // Whether a character may stay in a pool of common characters only: level 1 (or any level
     // when the database cannot tell) and fit for a name.
     bool IsCommonAndFit(const std::string& character) {
@@ -117,10 +135,12 @@ class NameQualityChecker {
     bool m_levelsPresent = true;
     bool m_allLevelsRead = false;
     std::unordered_map<std::string, int> m_levels;
-    std::unordered_map<std::string, std::string> m_unfit;  // character -> reason
+    std::unordered_map<std::string, std::string> m_unfit;     // character -> reason
+    std::unordered_map<std::string, std::string> m_badWords;  // given name -> reason
     std::unordered_map<std::string, CharacterFacts> m_characters;
     std::unordered_map<std::string, std::string> m_knownReadings;
     std::vector<std::string> m_pieces;                // reused by HasFindings
+    std::string m_givenName;                          // reused by HasFindings
     std::vector<const CharacterFacts*> m_givenFacts;  // reused by HasFindings
     std::vector<Syllable> m_syllables;                // reused by HasFindings
 };

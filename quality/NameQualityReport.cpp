@@ -44,26 +44,41 @@ std::vector<Finding> Findings(const NameQuality& quality) {
     std::string levels;
     std::string rare;
     bool unknown = false;
+    bool allCommon = true;
     for (const CharacterFacts& facts : quality.givenCharacters) {
         levels += facts.character + "（" + LevelName(facts.level) + "）";
-        if (!IsCommonLevel(facts.level)) rare += (rare.empty() ? "" : "、") + facts.character;
+        if (!PrintsEverywhere(facts)) rare += (rare.empty() ? "" : "、") + facts.character;
         unknown = unknown || facts.level == kLevelUnknown;
+        allCommon = allCommon && facts.level == 1;
     }
+    const bool single = quality.givenCharacters.size() == 1;
     if (!rare.empty())
-        levels += "，" + rare + " 不在一级常用字之列，户籍、银行、机票系统可能打不出";
+        levels += "，" + rare + " 不在GB2312字符集内，较旧的户籍、银行、机票系统可能打不出";
     else if (unknown)
         levels += "，名字数据库没有字级表，无从判断";
+    else if (allCommon)
+        levels += single ? "，是一级常用字" : "，都是一级常用字";
     else
-        levels += "，都是一级常用字";
+        levels +=
+            single ? "，在GB2312字符集内，各系统都能打出" : "，都在GB2312字符集内，各系统都能打出";
     findings.push_back({"字级", levels, rare.empty()});
 
-    // Only a name with such a character gets the line: "用字：蚊：字义不宜用于人名（属昆虫名称）".
+    // Only a name with such a character gets the line: "用字：蚊：不宜用于人名（蚊子）".
     std::string unfit;
     for (const CharacterFacts& facts : quality.givenCharacters)
         if (facts.IsUnfit())
-            unfit += (unfit.empty() ? "" : "；") + facts.character + "：字义不宜用于人名（" +
+            unfit += (unfit.empty() ? "" : "；") + facts.character + "：不宜用于人名（" +
                      facts.unfitReason + "）";
     if (!unfit.empty()) findings.push_back({"用字", unfit, false});
+
+    // A given name that is itself a word of bad sense: "词义：领养：不宜作名字（被收养）".
+    if (!quality.badSenseReason.empty()) {
+        const std::string& reason = quality.badSenseReason;
+        const int colon = GbkFind(reason, "：");
+        const std::string told = colon < 0 ? reason : reason.substr(static_cast<size_t>(colon) + 1);
+        findings.push_back(
+            {"词义", quality.givenName + "：是一个词，不宜作名字（" + told + "）", false});
+    }
 
     findings.push_back(
         {"平仄",

@@ -26,6 +26,10 @@ ToneProblem ClassifyTones(const std::vector<Syllable>& name) {
     if (sameTone) return ToneProblem::SameTone;
     if (ThreeInARow(name, IsObliqueTone)) return ToneProblem::ThreeOblique;
     if (ThreeInARow(name, IsLevelTone)) return ToneProblem::ThreeLevel;
+    if (name.size() == 2 && IsObliqueTone(name[0].tone) && IsObliqueTone(name[1].tone))
+        return ToneProblem::TwoOblique;
+    if (name.size() == 2 && IsLevelTone(name[0].tone) && IsLevelTone(name[1].tone))
+        return ToneProblem::TwoLevel;
     return ToneProblem::None;
 }
 
@@ -51,6 +55,12 @@ ToneVerdict JudgeTones(const std::vector<Syllable>& name) {
             break;
         case ToneProblem::ThreeLevel:
             verdict.reason = wholeName ? "三字皆平，读来平淡无起伏" : "三字连平，读来平淡无起伏";
+            break;
+        case ToneProblem::TwoOblique:
+            verdict.reason = "两字皆仄，读来沉闷拗口";
+            break;
+        case ToneProblem::TwoLevel:
+            verdict.reason = "两字皆平，读来平淡无起伏";
             break;
         case ToneProblem::None:
             verdict.reason = allKnown ? "声调有起伏，读来和谐" : "声调有起伏（有字声调不明）";

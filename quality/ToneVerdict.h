@@ -15,12 +15,13 @@ struct ToneVerdict {
 };
 
 // What speaks against the tones of a name, the first rule that fails; None when all pass.
-enum class ToneProblem { None, SameTone, ThreeOblique, ThreeLevel };
+enum class ToneProblem { None, SameTone, ThreeOblique, ThreeLevel, TwoOblique, TwoLevel };
 ToneProblem ClassifyTones(const std::vector<Syllable>& name);
 
 // The rules parents meet in every naming book, checked in this order: all syllables on the same
-// tone; three 仄 in a row (heavy, the voice has nowhere to rise); three 平 in a row (flat). A
-// syllable of unknown tone breaks a run and keeps a name from being all one tone.
+// tone; three 仄 in a row (heavy, the voice has nowhere to rise); three 平 in a row (flat); and
+// for a name of two syllables, both 仄 or both 平, since two are all the rise it has. A syllable
+// of unknown tone breaks a run and keeps a name from being all one tone.
 ToneVerdict JudgeTones(const std::vector<Syllable>& name);
 
 }  // namespace quality

@@ -1,5 +1,6 @@
 #include "quality/UnfortunateSounds.h"
 
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 
@@ -133,6 +134,21 @@ constexpr ListedWord kListedWords[] = {
     {"无用", "wu2 yong4"},
 };
 
+// Single syllables a name is teased with on their own. One syllable sounds like too many words to
+// judge by the syllable alone (思 sī is no 死 sǐ), so each counts only in its own tone, and 死 also
+// in the fourth tone: 四 sì is avoided in names for that very sound.
+struct ListedSound {
+    const char* word;
+    const char* reading;
+    const char* alsoHeardAs;  // another tone heard as the word, or nullptr
+};
+
+constexpr ListedSound kListedSounds[] = {
+    {"死", "si3", "si4"},    {"屎", "shi3", nullptr},  {"尿", "niao4", nullptr},
+    {"屁", "pi4", nullptr},  {"病", "bing4", nullptr}, {"丧", "sang1", nullptr},
+    {"鬼", "gui3", nullptr},
+};
+
 std::vector<Syllable> ParseReading(std::string_view reading) {
     std::vector<Syllable> syllables;
     size_t start = 0;
@@ -200,6 +216,27 @@ SoundMatch FindUnfortunateSound(const std::vector<Syllable>& name, size_t surnam
             if (better) best = {true, word->word, word->syllables, sameTones, start};
         }
     }
+    if (best.found) return best;
+    struct Sound {
+        std::string word;
+        Syllable syllable;
+        std::optional<Syllable> alsoHeardAs;
+    };
+    static const std::vector<Sound> sounds = [] {
+        std::vector<Sound> list;
+        for (const ListedSound& listed : kListedSounds)
+            list.push_back({listed.word, ParseNumberedSyllable(listed.reading),
+                            listed.alsoHeardAs
+                                ? std::optional(ParseNumberedSyllable(listed.alsoHeardAs))
+                                : std::nullopt});
+        return list;
+    }();
+    for (size_t at = surnameSyllables; at < name.size(); ++at)
+        for (const Sound& sound : sounds) {
+            const bool sameTones = name[at] == sound.syllable;
+            if (sameTones || (sound.alsoHeardAs && name[at] == *sound.alsoHeardAs))
+                return {true, sound.word, {sound.syllable}, sameTones, at};
+        }
     return best;
 }
 

@@ -26,12 +26,13 @@ struct SoundMatch {
 // Our list: bodily functions, illness, death, insults and the well-known jokes on names.
 const std::vector<UnfortunateWord>& UnfortunateWords();
 
-// The word the syllables of a full name sound like. Only words of two or more syllables count,
-// since one syllable alone sounds like too many words to mean anything, and only words that take
-// in at least one syllable of the given name (from surnameSyllables on), since the surname
-// cannot be chosen. A word read with a neutral tone, or a name syllable whose tone is unknown,
-// agrees with any tone. A match with the tones wins over one without, a longer word over a
-// shorter one.
+// The word the syllables of a full name sound like: a word of two or more syllables, or failing
+// that one of the few single sounds a child is teased with (死, 屎, 尿 …) in exactly its tone (and
+// 四 sì as 死), since one syllable alone in any tone sounds like too many words to mean anything.
+// Only words that take in at least one syllable of the given name (from surnameSyllables on)
+// count, since the surname cannot be chosen. A word read with a neutral tone, or a name syllable
+// whose tone is unknown, agrees with any tone. A match with the tones wins over one without, a
+// longer word over a shorter one.
 SoundMatch FindUnfortunateSound(const std::vector<Syllable>& name, size_t surnameSyllables);
 
 }  // namespace quality

@@ -18,12 +18,11 @@ HighScorePage::HighScorePage(QWidget* parent)
       m_pause(new PauseButton(GenerationMode::HighScore, "按钮_高分暂停")),
       m_regenerate(Named(new QPushButton(QStringLiteral("不满意?再生成一次")), "按钮_再生成一次")),
       m_export(Named(new QPushButton(QStringLiteral("导出列表")), "按钮_高分导出")),
-      m_commonOnly(Named(new QCheckBox(QStringLiteral("只用常用字，不用字义不宜的字")),
-                         "选择框_只用常用字")) {
+      m_commonOnly(Named(new QCheckBox(QStringLiteral("只用常用字")), "选择框_只用常用字")) {
     auto* buttons = new QHBoxLayout;
-    m_commonOnly->setToolTip(QStringLiteral(
-        "只用《通用规范汉字表》的一级字，生僻字在户籍、银行、机票等系统里常常打不出来；"
-        "也不用字义不宜用于人名的字，如蚊、贫、愚"));
+    m_commonOnly->setToolTip(
+        QStringLiteral("只用《通用规范汉字表》的一级字，人人认得、写得出。"
+                       "字义不宜用于人名的字（如嫂、逝、蚊）和偏向另一性别的字，本来就不会用"));
     buttons->addWidget(m_commonOnly);
     buttons->addStretch();
     buttons->addWidget(m_pause);

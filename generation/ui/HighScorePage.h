@@ -22,7 +22,7 @@ class HighScorePage : public QWidget, public KeepsSavedSettings {
     PauseButton* pauseButton() const { return m_pause; }
     QPushButton* regenerateButton() const { return m_regenerate; }
     QPushButton* exportButton() const { return m_export; }
-    // "只用常用字，不用字义不宜的字": the pools keep only level-1 characters of the standard list
+    // "只用常用字": the pools keep only level-1 characters of the standard list
     // that are fit for a name. Off at start.
     QCheckBox* commonOnly() const { return m_commonOnly; }
 

@@ -42,8 +42,7 @@ SuperLuckyPage::SuperLuckyPage(QWidget* parent)
       m_generate(Named(new QPushButton(QStringLiteral("生成")), "按钮_超吉生成")),
       m_pause(new PauseButton(GenerationMode::SuperLucky, "按钮_超吉暂停")),
       m_export(Named(new QPushButton(QStringLiteral("导出")), "按钮_超吉导出")),
-      m_commonOnly(Named(new QCheckBox(QStringLiteral("只用常用字，不用字义不宜的字")),
-                         "选择框_超吉只用常用字")),
+      m_commonOnly(Named(new QCheckBox(QStringLiteral("只用常用字")), "选择框_超吉只用常用字")),
       m_chartElements(Named(new QPushButton(QStringLiteral("按八字选五行")), "按钮_八字五行")) {
     auto* filters = new QGroupBox(QStringLiteral("请设置五行筛选条件"));
     auto* grid = new QGridLayout(filters);
@@ -80,9 +79,9 @@ SuperLuckyPage::SuperLuckyPage(QWidget* parent)
     grid->addWidget(principle, 2, 0, 1, 13);
 
     auto* buttons = new QHBoxLayout;
-    m_commonOnly->setToolTip(QStringLiteral(
-        "只用《通用规范汉字表》的一级字，生僻字在户籍、银行、机票等系统里常常打不出来；"
-        "也不用字义不宜用于人名的字，如蚊、贫、愚"));
+    m_commonOnly->setToolTip(
+        QStringLiteral("只用《通用规范汉字表》的一级字，人人认得、写得出。"
+                       "字义不宜用于人名的字（如嫂、逝、蚊）和偏向另一性别的字，本来就不会用"));
     buttons->addWidget(m_commonOnly);
     buttons->addStretch();
     buttons->addWidget(m_generate);

@@ -28,7 +28,7 @@ class SuperLuckyPage : public QWidget, public KeepsSavedSettings {
     QPushButton* generateButton() const { return m_generate; }
     PauseButton* pauseButton() const { return m_pause; }
     QPushButton* exportButton() const { return m_export; }
-    // "只用常用字，不用字义不宜的字": the pools keep only level-1 characters of the standard list
+    // "只用常用字": the pools keep only level-1 characters of the standard list
     // that are fit for a name. Off at start.
     QCheckBox* commonOnly() const { return m_commonOnly; }
     // "按八字选五行": asks for the elements of the baby's birth chart.

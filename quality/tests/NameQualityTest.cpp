@@ -112,12 +112,14 @@ class NameQualityTest : public ::testing::Test {
             const char* reading;
             int level;  // 0: no row, outside the standard list
         } characters[] = {
-            {"李", "lǐ", 1},     {"杜", "dù", 1},   {"子", "zǐ", 1},  {"腾", "téng", 1},
-            {"明", "míng", 1},   {"月", "yuè", 1},  {"华", "huá", 1}, {"静", "jìng", 1},
-            {"勐", "měng", 2},   {"珺", "jùn", 3},  {"燚", "yì", 0},  {"范", "fàn", 1},
-            {"统", "tǒng", 1},   {"王", "wáng", 1}, {"霸", "bà", 1},  {"张", "zhāng", 1},
-            {"三", "sān", 1},    {"丰", "fēng", 1}, {"单", "dān", 1}, {"光", "guāng", 1},
-            {"床", "chuáng", 1}, {"蚊", "wén", 1},
+            {"李", "lǐ", 1},     {"杜", "dù", 1},   {"子", "zǐ", 1},   {"腾", "téng", 1},
+            {"明", "míng", 1},   {"月", "yuè", 1},  {"华", "huá", 1},  {"静", "jìng", 1},
+            {"勐", "měng", 2},   {"珺", "jùn", 3},  {"燚", "yì", 0},   {"范", "fàn", 1},
+            {"统", "tǒng", 1},   {"王", "wáng", 1}, {"霸", "bà", 1},   {"张", "zhāng", 1},
+            {"三", "sān", 1},    {"丰", "fēng", 1}, {"单", "dān", 1},  {"光", "guāng", 1},
+            {"床", "chuáng", 1}, {"蚊", "wén", 1},  {"婷", "tíng", 2}, {"芳", "fāng", 1},
+            {"小", "xiǎo", 1},   {"四", "sì", 1},   {"思", "sī", 1},   {"领", "lǐng", 1},
+            {"养", "yǎng", 1},
         };
         Exec(db, "create table NB_不宜字 (Id Integer(10), 汉字 VarChar(2), 缘由 VarChar(100))");
         Insert(db, "NB_不宜字",
@@ -155,19 +157,19 @@ TEST_F(NameQualityTest, FindingsOfATableOfNames) {
     } cases[] = {
         // A rare character, named with its level.
         {"李", "珺华",
-         "字级：珺（三级）华（一级），珺 不在一级常用字之列，户籍、银行、机票系统可能打不出", true,
-         "平仄：lǐ jùn huá（仄仄平），声调有起伏，读来和谐", "谐音：没有不雅的谐音",
+         "字级：珺（三级）华（一级），珺 不在GB2312字符集内，较旧的户籍、银行、机票系统可能打不出",
+         true, "平仄：lǐ jùn huá（仄仄平），声调有起伏，读来和谐", "谐音：没有不雅的谐音",
          "出处：唐诗中没有“珺华”二字同在一句", true},
-        {"李", "燚", "字级：燚（表外），燚 不在一级常用字之列，户籍、银行、机票系统可能打不出",
-         true, "平仄：lǐ yì（仄仄），声调有起伏", "谐音：没有不雅的谐音",
-         "出处：单字名不查诗句出处", true},
+        {"李", "燚",
+         "字级：燚（表外），燚 不在GB2312字符集内，较旧的户籍、银行、机票系统可能打不出", false,
+         "平仄：lǐ yì（仄仄），两字皆仄", "谐音：没有不雅的谐音", "出处：单字名不查诗句出处", true},
         // The joke every class knows, with the word it sounds like.
         {"杜", "子腾", "字级：子（一级）腾（一级），都是一级常用字", true,
          "平仄：dù zǐ téng（仄仄平），声调有起伏，读来和谐", "谐音：读如“肚子疼”，声调也相同",
          "出处：唐诗中没有“子腾”二字同在一句", true},
-        {"范", "统", "字级：统（一级），都是一级常用字", true, "平仄：fàn tǒng（仄仄），声调有起伏",
+        {"范", "统", "字级：统（一级），是一级常用字", false, "平仄：fàn tǒng（仄仄），两字皆仄",
          "谐音：读如“饭桶”，声调也相同", "出处：单字名不查诗句出处", true},
-        {"王", "霸", "字级：霸（一级），都是一级常用字", true, "平仄：wáng bà（平仄），声调有起伏",
+        {"王", "霸", "字级：霸（一级），是一级常用字", true, "平仄：wáng bà（平仄），声调有起伏",
          "谐音：读如“王八”，只是声调不同", "出处：单字名不查诗句出处", true},
         // Three 仄, three 平 on one tone.
         {"李", "静月", "字级：静（一级）月（一级），都是一级常用字", false,
@@ -183,6 +185,19 @@ TEST_F(NameQualityTest, FindingsOfATableOfNames) {
         {"李", "明华", "字级：明（一级）华（一级），都是一级常用字", true,
          "平仄：lǐ míng huá（仄平平），声调有起伏，读来和谐", "谐音：没有不雅的谐音",
          "出处：唐诗中没有“明华”二字同在一句", false},
+        // A level-2 character inside GB2312 prints everywhere; two level tones do not rise.
+        {"王", "婷", "字级：婷（二级），在GB2312字符集内，各系统都能打出", false,
+         "平仄：wáng tíng（平平），两字同为第二声", "谐音：没有不雅的谐音",
+         "出处：单字名不查诗句出处", true},
+        {"王", "芳", "字级：芳（一级），是一级常用字", false, "平仄：wáng fāng（平平），两字皆平",
+         "谐音：没有不雅的谐音", "出处：单字名不查诗句出处", true},
+        // One syllable alone: 四 sì is heard as 死; 思 sī is not.
+        {"王", "小四", "字级：小（一级）四（一级），都是一级常用字", true,
+         "平仄：wáng xiǎo sì（平仄仄），声调有起伏", "谐音：读如“死”，只是声调不同",
+         "出处：唐诗中没有“小四”二字同在一句", true},
+        {"李", "思明", "字级：思（一级）明（一级），都是一级常用字", true,
+         "平仄：lǐ sī míng（仄平平），声调有起伏", "谐音：没有不雅的谐音",
+         "出处：唐诗中没有“思明”二字同在一句", false},
         // The surname's own reading: 单 is shàn as a surname, dān elsewhere.
         {"单", "明华", "字级：明（一级）华（一级），都是一级常用字", true,
          "平仄：shàn míng huá（仄平平），", "谐音：没有不雅的谐音",
@@ -234,7 +249,7 @@ TEST_F(NameQualityTest, ACharacterUnfitForANameIsAFinding) {
     const std::vector<std::string> lines = quality::NameQualityLines(result);
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], "字级：明（一级）蚊（一级），都是一级常用字");
-    EXPECT_EQ(lines[1], "用字：蚊：字义不宜用于人名（属昆虫名称）");
+    EXPECT_EQ(lines[1], "用字：蚊：不宜用于人名（属昆虫名称）");
     EXPECT_EQ(lines[2].rfind("平仄：", 0), 0u) << lines[2];
     quality::NameQualityChecker checker(db, "李");
     EXPECT_TRUE(checker.HasFindings("明蚊"));
@@ -242,9 +257,22 @@ TEST_F(NameQualityTest, ACharacterUnfitForANameIsAFinding) {
     EXPECT_FALSE(checker.IsCommonAndFit("蚊"));
     EXPECT_TRUE(checker.IsCommonAndFit("明"));
     const std::string page = quality::NameQualityPage(result);
-    EXPECT_NE(page.find("<th>用字</th><td><font color=\"#c00000\">蚊：字义不宜用于人名"),
+    EXPECT_NE(page.find("<th>用字</th><td><font color=\"#c00000\">蚊：不宜用于人名"),
               std::string::npos);
     EXPECT_EQ(page.find("用字常见"), std::string::npos);
+}
+
+// A given name that is itself a word of bad sense is a finding of its own, and a run judges it so.
+TEST_F(NameQualityTest, AGivenNameThatIsAWordOfBadSenseIsAFinding) {
+    Exec(db, "create table NB_不宜词 (词 VarChar(8), 缘由 VarChar(40))");
+    Insert(db, "NB_不宜词", {SqlValue::Text("领养"), SqlValue::Text("仆役身份：被收养")});
+    const quality::NameQuality result = quality::EvaluateNameQuality(db, "李", "领养");
+    const std::vector<std::string> lines = quality::NameQualityLines(result);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[1], "词义：领养：是一个词，不宜作名字（被收养）");
+    quality::NameQualityChecker checker(db, "李");
+    EXPECT_TRUE(checker.HasFindings("领养"));
+    EXPECT_FALSE(checker.HasFindings("明华"));
 }
 
 TEST_F(NameQualityTest, PoemSourcePrefersAdjacentInOrderThenReversedThenOneLine) {

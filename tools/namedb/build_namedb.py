@@ -21,6 +21,7 @@ import tempfile
 import time
 import unicodedata
 
+import name_fitness
 import quality_tables
 
 TOOL_DIR = os.path.dirname(os.path.abspath(__file__))
@@ -81,9 +82,9 @@ EXTRA_TABLES = {
     # initial of the first syllable, as NB_CNWord has it.
     "NB_姓氏读音": [("Id", "Integer(10)"), ("姓", "VarChar(8)"), ("拼音1", "VarChar(40)"),
                 ("拼音2", "VarChar(40)"), ("声母", "VarChar(2)")],
-    # The characters whose meaning makes them unfit for a given name (蚊 an insect, 贫 poverty,
-    # 愚 foolish), with the reason our text gives. The pools keep them; 只用常用字 leaves them
-    # out, and the name-quality findings name them.
+    # The characters unfit for any given name (嫂 a kinship term, 蚊 an insect, 死 death), from
+    # the review in texts/character_fitness.tsv, with its reason. The generators do not offer
+    # them, and the name-quality findings name them wherever a parent types them.
     "NB_不宜字": [("Id", "Integer(10)"), ("汉字", "VarChar(2)"), ("缘由", "VarChar(100)")],
 }
 
@@ -711,26 +712,33 @@ def load_character_texts():
     return texts
 
 
-# What our texts say of a character unfit for a name: "含贫穷之意，不宜用于人名", "用于人名较少，
-# 宜慎用" (a meaning parents avoid), "作称呼前缀，不宜单独用于人名".
-UNFIT_REMARK = re.compile(r"不宜(?:单独)?用于人名|宜慎用")
-UNFIT_REASON = re.compile(r"[^，。；]*(?:之意|名称|用字|前缀|代词|义不佳)")
+FITNESS_FILE = os.path.join(TEXTS_DIR, "character_fitness.tsv")
+BAD_WORD_FILES = (os.path.join(TEXTS_DIR, "bad_sense_words.tsv"),)
+
+# The line of an older text that says only how rarely a character is given ("用于人名较少，多与他字
+# 组词"): where the review gives the character a name sense, the page says that sense instead.
+RARELY_GIVEN = re.compile(r"^用于人名较少[^<]*$")
 
 
-def unfit_characters(own_texts):
-    """[(char, reason)] of the characters our texts call unfit for a name, in character order.
-    The reason is the remark's own ("含贫穷之意", "属昆虫名称"), else the meaning the text opens
-    with ("本义为奴隶")."""
-    rows = []
-    for ch in sorted(own_texts):
-        lines = [line.strip() for line in own_texts[ch][0].split("<br />") if line.strip()]
-        remarks = [line for line in lines if UNFIT_REMARK.search(line)]
-        if not remarks:
-            continue
-        reason = UNFIT_REASON.match(remarks[0])
-        text = reason.group() if reason else lines[0].rstrip("。")
-        rows.append((ch, trim(text, 100)))
-    return rows
+def with_reviewed_use(text, verdict, reason, sense):
+    """A text of ours whose rarely-given line is replaced by what the review says: the sense of a
+    fit character ("用于人名，寓意梓木、故乡。"), or why an unfit one is not given."""
+    replacement = (f"用于人名，寓意{sense}。" if verdict != "不宜"
+                   else f"不宜用于人名（{name_fitness.told_reason(reason)}）。")
+    lines = text.split("<br />")
+    return "<br />".join(replacement if RARELY_GIVEN.match(line.strip()) else line
+                         for line in lines)
+
+
+def reviewed_texts(own_texts, fitness):
+    """Our texts with the review's word on every rarely-given line."""
+    texts = dict(own_texts)
+    for ch, verdict, reason, sense in fitness:
+        if ch in texts:
+            basic, detailed = texts[ch]
+            texts[ch] = (with_reviewed_use(basic, verdict, reason, sense),
+                         with_reviewed_use(detailed, verdict, reason, sense))
+    return texts
 
 
 # English senses a parent should not meet under a name character (精 "semen", 姞 "concubine",
@@ -770,7 +778,7 @@ def build_characters(unihan, cedict, gbk_text):
     overrides = load_overrides()
     readings = load_readings()
     published = load_published()
-    own_texts = load_character_texts()
+    own_texts = reviewed_texts(load_character_texts(), name_fitness.read_fitness(FITNESS_FILE))
     chars = gbk_characters(unihan)
     traditional = opencc("s2t.json", chars)
     explanations = Explanations(cedict.common_words, chars)
@@ -1119,9 +1127,13 @@ def build_surnames():
 
 def build_surname_readings(surname_rows, character_rows):
     """One row per surname of NB_百家姓: its reading from surname_readings.tsv, else the
-    readings of its characters in NB_CNWord."""
+    readings of its characters in NB_CNWord; then one row per surname of surname_readings.tsv
+    that NB_百家姓 lacks (召 shào, 种 chóng, 员 yùn), which would otherwise be read as the
+    character is in given names."""
     _, rows = read_table_file(tool_path("surname_readings.tsv"))
     special = {r["姓"]: r["拼音"].split() for r in rows}
+    listed = {row[1] for row in surname_rows}
+    surname_rows = list(surname_rows) + [(None, r["姓"]) for r in rows if r["姓"] not in listed]
     # readings.tsv names the surname readings of the characters that are mostly surnames (单
     # shàn, 查 zhā); NB_CNWord now holds the reading of the character in given names.
     for ch, marked in load_readings().items():
@@ -1187,7 +1199,7 @@ def build_articles():
 
 def inputs():
     paths = [os.path.abspath(__file__), os.path.join(TOOL_DIR, "package-lock.json"),
-             os.path.abspath(quality_tables.__file__)]
+             os.path.abspath(quality_tables.__file__), os.path.abspath(name_fitness.__file__)]
     paths += glob.glob(os.path.join(TOOL_DIR, "*.tsv")) + glob.glob(os.path.join(TOOL_DIR, "*.txt"))
     paths += glob.glob(os.path.join(TEXTS_DIR, "**", "*.*"), recursive=True)
     paths += glob.glob(os.path.join(LISTS_DIR, "*.txt"))
@@ -1217,7 +1229,7 @@ def write_database(tables):
     os.close(handle)
     try:
         connection = sqlite3.connect(temporary)
-        every_table = {**TABLES, **EXTRA_TABLES, **quality_tables.TABLES}
+        every_table = {**TABLES, **EXTRA_TABLES, **quality_tables.TABLES, **name_fitness.TABLES}
         for name, columns in every_table.items():
             connection.execute(f"create table {name} ("
                                + ", ".join(f"{c} {t}" for c, t in columns) + ")")
@@ -1229,7 +1241,7 @@ def write_database(tables):
         connection.execute("create index NumberIndex on NB_八一灵动数(Id ASC)")
         connection.execute("create index ThreeTalentIndex on NB_三才配置(三才 ASC)")
         connection.execute("create index UnfitCharacterIndex on NB_不宜字(汉字 ASC)")
-        for index in quality_tables.INDEXES:
+        for index in quality_tables.INDEXES + name_fitness.INDEXES:
             connection.execute(index)
         # What a naming run reads of each character, in one small table that the command line
         # reads in place: the character's first row in NB_CNWord (in rowid order, as every
@@ -1275,14 +1287,14 @@ def main():
     tables["NB_三才配置"] = build_three_talents()
     tables["NB_百家姓"] = build_surnames()
     tables["NB_姓氏读音"] = build_surname_readings(tables["NB_百家姓"], tables["NB_CNWord"])
-    tables["NB_不宜字"] = [(index, ch, reason) for index, (ch, reason)
-                          in enumerate(unfit_characters(load_character_texts()), 1)]
+    fitness_tables, tables["NB_不宜字"] = name_fitness.build(FITNESS_FILE, BAD_WORD_FILES)
+    tables.update(fitness_tables)
     tables["NB_育儿百科"], tables["NB_算命风水"] = build_articles()
     tables.update(quality_tables.build(tables, UNICODE_DIR))
     for name in ("NB_八一灵动数", "NB_三才配置", "NB_百家姓", "NB_EName", "NB_育儿百科", "NB_算命风水"):
         warn_non_gbk(name, tables[name])
     write_database(tables)
-    for name in {**TABLES, **EXTRA_TABLES, **quality_tables.TABLES}:
+    for name in {**TABLES, **EXTRA_TABLES, **quality_tables.TABLES, **name_fitness.TABLES}:
         print(f"{name}: {len(tables[name])} rows")
     print(f"wrote {os.path.relpath(OUTPUT, ROOT)} in {time.time() - started:.1f} s"
           + (f" with {len(warnings)} warnings" if warnings else ""))

@@ -210,17 +210,54 @@ class NameDataTest(unittest.TestCase):
                    and shown[ch] and marked[ch] not in shown[ch]]
         self.assertEqual(outside, [])
 
-    def test_characters_unfit_for_a_name(self):
-        # Every name character our texts call unfit ("不宜用于人名", "宜慎用") is flagged with a
-        # reason, the ones parents met in lists among them; nothing else is.
-        unfit = dict(self.rows("select 汉字, 缘由 from NB_不宜字"))
-        for ch in "蚊贫限苛呜愚":
+    def test_every_pool_character_is_reviewed(self):
+        # Every character a generator offers has a verdict; every flag has its reason; a fit
+        # character has a sense of two to ten characters and an unfit one none; no part of a
+        # sense is a word of bad sense.
+        review = {ch: (verdict, reason, sense) for ch, verdict, reason, sense
+                  in self.rows("select 汉字, 判定, 缘由, 寓意 from NB_用字")}
+        pool = set(characters_of(source_path("generation", "lists", "male_pool.txt")))
+        pool |= set(characters_of(source_path("generation", "lists", "female_pool.txt")))
+        self.assertEqual(sorted(pool - set(review)), [])
+        unfit = {ch for ch, (verdict, _, _) in review.items() if verdict == "不宜"}
+        bad_words = {word for (word,) in self.rows("select 词 from NB_不宜词")}
+        for ch, (verdict, reason, sense) in review.items():
             with self.subTest(character=ch):
-                self.assertTrue(unfit.get(ch), f"{ch} is not flagged")
-        said = {ch for ch in self.name_characters()
-                if re.search("不宜(?:单独)?用于人名|宜慎用", self.characters[ch][3])}
-        self.assertEqual(set(unfit), said)
-        self.assertEqual(unfit["蚊"], "属昆虫名称")
+                self.assertIn(verdict, ("不宜", "男", "女", "中"))
+                if verdict == "不宜":
+                    self.assertRegex(reason, "^[^：]+：.+$")
+                    self.assertEqual(sense, "")
+                else:
+                    self.assertTrue(verdict == "中" or reason, "a lean without its reason")
+                    self.assertTrue(2 <= len(sense) <= 10, sense)
+                    self.assertEqual([part for part in sense.split("、") if part in bad_words], [])
+        # NB_不宜字, which the findings read, holds the unfit characters, each with its reason.
+        told = dict(self.rows("select 汉字, 缘由 from NB_不宜字"))
+        self.assertEqual(set(told), unfit)
+        self.assertTrue(all(told.values()))
+
+    def test_verdicts_parents_asked_for(self):
+        # The characters parents met on the first screens, and the ones they do give.
+        review = dict(self.rows("select 汉字, 判定 from NB_用字"))
+        expected = {"不宜": "嫂夫丫四尽绝淋倡操膜骀眈逝屠死尸屎病贱婢妓娼蛆尿鬼丧淫贼罪妾",
+                    "男": "男杰勇帅兵剑锋豪", "女": "娜艳淑丽倩"}
+        for verdict, characters in expected.items():
+            for ch in characters:
+                with self.subTest(character=ch):
+                    self.assertEqual(review.get(ch), verdict)
+        for ch in "阿烟暮子文思雨安":
+            with self.subTest(character=ch):
+                self.assertNotEqual(review.get(ch), "不宜")
+
+    def test_bad_sense_words(self):
+        # Given names that are words of bad sense, each with its reason.
+        words = dict(self.rows("select 词, 缘由 from NB_不宜词"))
+        for word in ("领养", "清明", "伯伯"):
+            with self.subTest(word=word):
+                self.assertRegex(words.get(word, ""), "^[^：]+：.+$")
+        for word in ("思远", "浩然", "子衿", "若水", "清扬", "安然", "明月", "雨轩"):
+            with self.subTest(word=word):
+                self.assertNotIn(word, words)
 
     def test_name_characters_have_full_texts_and_a_suitable_gloss(self):
         # Texts that once said no more than "用于人名较少" or "姓氏用字".
@@ -243,8 +280,17 @@ class NameDataTest(unittest.TestCase):
     def test_surname_readings(self):
         readings = dict((surname, (plain, marked, initial)) for surname, plain, marked, initial
                         in self.rows("select 姓, 拼音1, 拼音2, 声母 from NB_姓氏读音"))
-        self.assertEqual(set(readings), {s for (s,) in self.rows("select 姓 from NB_百家姓")})
-        for surname, expected in [("华", ("hua", "huà", "h")), ("纪", ("ji", "jǐ", "j")),
+        # Every surname of NB_百家姓, and the surnames of our reading table that it lacks, read
+        # as surnames and not as the character is read in given names.
+        listed = {s for (s,) in self.rows("select 姓 from NB_百家姓")}
+        with open(source_path("tools", "namedb", "surname_readings.tsv"), encoding="utf-8") as f:
+            reviewed = {line.split("\t")[0] for line in f
+                        if line.strip() and not line.startswith("#")} - {"姓"}
+        self.assertEqual(set(readings), listed | reviewed)
+        for surname, expected in [("召", ("shao", "shào", "sh")), ("种", ("chong", "chóng", "ch")),
+                                  ("秘", ("bi", "bì", "b")), ("员", ("yun", "yùn", "y")),
+                                  ("繁", ("po", "pó", "p")), ("折", ("she", "shé", "sh")),
+                                  ("华", ("hua", "huà", "h")), ("纪", ("ji", "jǐ", "j")),
                                   ("葛", ("ge", "gě", "g")), ("燕", ("yan", "yān", "y")),
                                   ("阚", ("kan", "kàn", "k")), ("朴", ("piao", "piáo", "p")),
                                   ("单", ("shan", "shàn", "sh")), ("吕", ("lv", "lǚ", "l")),
