@@ -30,11 +30,12 @@ std::optional<Poem> FindPoem(SqliteDatabase& db, const PoemTitle& title, const s
                 statement.Text(4)};
 }
 
-std::vector<PoemCharacter> PoemCharacters(const Poem& poem) {
+std::vector<PoemCharacter> PoemCharacters(const Poem& poem,
+                                          const quality::CharacterFitnessTable& fitness) {
     std::vector<PoemCharacter> characters;
     for (std::string& piece : SplitCharacters(poem.content)) {
         if (piece == "，" || piece == "。") continue;
-        const bool ticked = GbkContains(poem.marks, piece);
+        const bool ticked = GbkContains(poem.marks, piece) && !fitness.IsUnfit(piece);
         characters.push_back({std::move(piece), ticked});
     }
     return characters;

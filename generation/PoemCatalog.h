@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "quality/CharacterFitness.h"
+
 class SqliteDatabase;
 
 // The Tang poems of the 诗词 mode: the poets, each poet's poems and the characters of the poem
@@ -39,7 +41,8 @@ std::vector<PoemTitle> ListPoems(SqliteDatabase& db, const std::string& poet);
 // matches all three.
 std::optional<Poem> FindPoem(SqliteDatabase& db, const PoemTitle& title, const std::string& poet);
 // The poem's characters in reading order without "，" and "。", repeated characters once per
-// occurrence, each ticked when it is among the marks.
-std::vector<PoemCharacter> PoemCharacters(const Poem& poem);
+// occurrence, each ticked when it is among the marks and fit for a name.
+std::vector<PoemCharacter> PoemCharacters(const Poem& poem,
+                                          const quality::CharacterFitnessTable& fitness);
 
 }  // namespace poem_catalog

@@ -30,6 +30,11 @@ class CharacterFitnessTable {
     // Whether the generators offer the character for a child of this sex: not unfit, and not
     // leaning to the other sex.
     bool Offers(const std::string& character, ChildSex sex) const;
+    // Whether the review finds the character unfit for any name.
+    bool IsUnfit(const std::string& character) const {
+        const CharacterReview* review = Review(character);
+        return review && review->fitness == Fitness::Unfit;
+    }
     // The review of the character, or nullptr for a character the review never saw.
     const CharacterReview* Review(const std::string& character) const;
     bool Empty() const { return m_reviews.empty(); }

@@ -6,8 +6,11 @@
 #include "generation/ClassicText.h"
 #include "generation/FinishResultList.h"
 #include "generation/KeepGb2312Hanzi.h"
+#include "generation/PoemCatalog.h"
 #include "generation/RememberedNamingInputs.h"
 #include "generation/ShufflePool.h"
+#include "namedb/SqliteDatabase.h"
+#include "namedb/tests/FixtureDatabase.h"
 #include "numerology/CharacterLookup.h"
 #include "text/Gbk.h"
 
@@ -153,4 +156,25 @@ TEST(RememberedNamingInputsTest, AnyChangeOfTheQuestionStartsANewRun) {
         EXPECT_FALSE(remembered.ChangedAndRemember(inputs));
         EXPECT_TRUE(remembered.ChangedAndRemember(base));
     }
+}
+
+// A poem's suggested characters arrive ticked only where they are fit for a name: the review's
+// unfit characters stay unticked, as do characters the poem does not suggest.
+TEST(PoemCharactersTest, TicksOnlySuggestedCharactersFitForAName) {
+    SqliteDatabase db;
+    fixture::OpenEmptyNameDatabase(db);
+    ASSERT_TRUE(db.Execute("create table NB_用字 (汉字, 判定, 缘由, 寓意)"));
+    for (const std::vector<SqlValue>& row :
+         {std::vector<SqlValue>{SqlValue::Text("逝"), SqlValue::Text("不宜"),
+                                SqlValue::Text("死丧：逝世之意"), SqlValue::Text("")},
+          std::vector<SqlValue>{SqlValue::Text("川"), SqlValue::Text("男"),
+                                SqlValue::Text("山川壮阔"), SqlValue::Text("山川、博大")}})
+        ASSERT_TRUE(db.ExecuteBound("insert into NB_用字 values (?, ?, ?, ?)", row));
+    const poem_catalog::Poem poem{1, "登楼", "某", "逝者如斯川，山高水长。", "逝川山水"};
+    const auto fitness = quality::CharacterFitnessTable::Load(db);
+    std::string ticked, unticked;
+    for (const poem_catalog::PoemCharacter& character : poem_catalog::PoemCharacters(poem, fitness))
+        (character.ticked ? ticked : unticked) += character.character;
+    EXPECT_EQ(ticked, "川山水");
+    EXPECT_EQ(unticked, "逝者如斯高长");
 }

@@ -206,15 +206,18 @@ void PoemNamingPage::UsePoem() {
     SqliteDatabase* database = Database();
     if (!database) return;
     std::optional<poem_catalog::Poem> poem;
+    quality::CharacterFitnessTable fitness;
     try {
         poem = poem_catalog::FindPoem(*database, m_poemTitles[size_t(index)],
                                       widgets::ToGbk(m_poemsPoet));
+        fitness = quality::CharacterFitnessTable::Load(*database);
     } catch (const DatabaseError& error) {
         Tip(QStringLiteral("读取诗词失败：") + widgets::FromGbk(error.what()), true);
     }
     if (!poem) return;
     std::vector<std::pair<QString, bool>> boxes;
-    for (const poem_catalog::PoemCharacter& character : poem_catalog::PoemCharacters(*poem))
+    for (const poem_catalog::PoemCharacter& character :
+         poem_catalog::PoemCharacters(*poem, fitness))
         boxes.emplace_back(widgets::FromGbk(character.character), character.ticked);
     SetPoemCharacters(boxes);
     m_innerTabs->setCurrentWidget(m_charactersPage);
