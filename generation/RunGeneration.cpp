@@ -201,7 +201,7 @@ void RunGeneration::KeepFitCharacters(std::vector<std::string>& characters) {
 }
 
 bool RunGeneration::IsBadSenseWord(const std::string& givenName) {
-    return !m_inputs.allCharacters && Quality().BadSenseReason(givenName);
+    return !m_inputs.allCharacters && Quality().IsBadSenseWord(givenName);
 }
 
 void RunGeneration::AppendPoolCharacters(const std::string& text) {

@@ -89,6 +89,7 @@ const std::vector<OptionalTable>& OptionalNameDatabaseTables() {
         {"NB_不宜字", {"CREATE INDEX UnfitCharacterIndex on NB_不宜字(汉字 ASC)"}},
         {"NB_用字", {"CREATE INDEX CharacterFitnessIndex on NB_用字(汉字 ASC)"}},
         {"NB_不宜词", {"CREATE INDEX BadSenseWordIndex on NB_不宜词(词 ASC)"}},
+        {"NB_用字名单", {}},
     };
     return tables;
 }

@@ -20,19 +20,18 @@ Fitness FitnessOfVerdict(const std::string& verdict) {
 
 CharacterFitnessTable CharacterFitnessTable::Load(SqliteDatabase& db) {
     CharacterFitnessTable table;
-    std::optional<Statement> rows =
-        PrepareIfPresent(db, "select 汉字, 判定, 缘由, 寓意 from NB_用字", {});
-    while (rows && rows->NextOrThrow()) {
-        CharacterReview review{FitnessOfVerdict(rows->Text(1)), rows->Text(2), rows->Text(3)};
-        table.m_reviews.try_emplace(rows->Text(0), std::move(review));
-    }
+    // "字判定<TAB>" entries: a character is two GBK bytes, its verdict follows.
+    ForEachPackedLine(
+        ReadPackedList(db, "用字判定"), '\t', [&](std::string_view entry, std::string_view) {
+            if (entry.size() > 2)
+                table.m_flagged.try_emplace(std::string(entry.substr(0, 2)),
+                                            FitnessOfVerdict(std::string(entry.substr(2))));
+        });
     return table;
 }
 
 bool CharacterFitnessTable::Offers(const std::string& character, ChildSex sex) const {
-    const CharacterReview* review = Review(character);
-    if (!review) return true;
-    switch (review->fitness) {
+    switch (FitnessOf(character)) {
         case Fitness::Unfit:
             return false;
         case Fitness::Masculine:
@@ -45,9 +44,9 @@ bool CharacterFitnessTable::Offers(const std::string& character, ChildSex sex) c
     return true;
 }
 
-const CharacterReview* CharacterFitnessTable::Review(const std::string& character) const {
-    auto found = m_reviews.find(character);
-    return found == m_reviews.end() ? nullptr : &found->second;
+Fitness CharacterFitnessTable::FitnessOf(const std::string& character) const {
+    auto found = m_flagged.find(character);
+    return found == m_flagged.end() ? Fitness::Either : found->second;
 }
 
 }  // namespace quality

@@ -14,14 +14,9 @@ enum class Fitness { Either, Masculine, Feminine, Unfit };
 // The sex of the child a name is formed for.
 enum class ChildSex { Boy, Girl };
 
-struct CharacterReview {
-    Fitness fitness = Fitness::Either;
-    std::string reason;  // GBK: why it is flagged; empty for a character fit for either sex
-    std::string sense;   // GBK: what a parent would say of it in a name ("梓木、故乡")
-};
-
-// The reviewed characters of the name database (NB_用字), read whole once: a few thousand short
-// rows. A database built before the review has no table, and every character is then fit.
+// The verdicts of the reviewed characters of the name database (NB_用字) that are flagged (unfit,
+// or leaning to a sex), read at once as one text: a run reads them before it forms a name. A
+// database built before the review has no table, and every character is then fit.
 class CharacterFitnessTable {
   public:
     // Reads the table; throws DatabaseError when the database cannot be read.
@@ -32,15 +27,13 @@ class CharacterFitnessTable {
     bool Offers(const std::string& character, ChildSex sex) const;
     // Whether the review finds the character unfit for any name.
     bool IsUnfit(const std::string& character) const {
-        const CharacterReview* review = Review(character);
-        return review && review->fitness == Fitness::Unfit;
+        return FitnessOf(character) == Fitness::Unfit;
     }
-    // The review of the character, or nullptr for a character the review never saw.
-    const CharacterReview* Review(const std::string& character) const;
-    bool Empty() const { return m_reviews.empty(); }
+    // The verdict on the character; Either for one the review never saw or did not flag.
+    Fitness FitnessOf(const std::string& character) const;
 
   private:
-    std::unordered_map<std::string, CharacterReview> m_reviews;
+    std::unordered_map<std::string, Fitness> m_flagged;
 };
 
 }  // namespace quality

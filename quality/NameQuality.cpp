@@ -1,5 +1,7 @@
 #include "quality/NameQuality.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <unordered_set>
 #include <utility>
@@ -31,6 +33,12 @@ std::vector<std::string> SplitReading(const std::string& reading) {
     return syllables;
 }
 
+std::uint32_t FourBytes(std::string_view word) {
+    std::uint32_t value = 0;
+    for (const char byte : word.substr(0, 4)) value = value << 8 | static_cast<unsigned char>(byte);
+    return value;
+}
+
 }  // namespace
 
 bool IsGb2312Hanzi(const std::string& character) {
@@ -58,14 +66,19 @@ NameQualityChecker::NameQualityChecker(SqliteDatabase& db, std::string surname)
     m_levelsPresent = levels.has_value();
     if (levels) levels->NextOrThrow();
 
-    // A file built before the table names no character unfit.
-    std::optional<Statement> unfit = PrepareIfPresent(db, "select 汉字, 缘由 from NB_不宜字", {});
-    while (unfit && unfit->NextOrThrow()) {
-        std::string reason = unfit->Text(1);
-        m_unfit.emplace(unfit->Text(0), reason.empty() ? std::string("字义不宜") : reason);
-    }
-    std::optional<Statement> words = PrepareIfPresent(db, "select 词, 缘由 from NB_不宜词", {});
-    while (words && words->NextOrThrow()) m_badWords.emplace(words->Text(0), words->Text(1));
+    // A file built before the review names no character unfit and no word of bad sense.
+    ForEachPackedLine(ReadPackedList(db, "不宜字"), '\n',
+                      [&](std::string_view character, std::string_view reason) {
+                          m_unfit.emplace(character, reason.empty() ? std::string("字义不宜")
+                                                                    : std::string(reason));
+                      });
+    // A given name has two characters at most, so only the words of two characters can be one;
+    // each is kept as its four GBK bytes in one number, sorted, for a look-up per found name.
+    ForEachPackedLine(ReadPackedList(db, "不宜词"), '\n',
+                      [&](std::string_view word, std::string_view) {
+                          if (word.size() == 4) m_badWords.push_back(FourBytes(word));
+                      });
+    std::sort(m_badWords.begin(), m_badWords.end());
 
     std::optional<Statement> surnameRow = PrepareIfPresent(
         db, "select 拼音2 from NB_姓氏读音 where 姓=?1", {SqlValue::Text(m_surname)});
@@ -105,10 +118,16 @@ const std::string* NameQualityChecker::UnfitReason(const std::string& character)
     return found == m_unfit.end() ? nullptr : &found->second;
 }
 
-const std::string* NameQualityChecker::BadSenseReason(const std::string& givenName) const {
-    if (m_badWords.empty()) return nullptr;
-    auto found = m_badWords.find(givenName);
-    return found == m_badWords.end() ? nullptr : &found->second;
+bool NameQualityChecker::IsBadSenseWord(std::string_view givenName) const {
+    return givenName.size() == 4 &&
+           std::binary_search(m_badWords.begin(), m_badWords.end(), FourBytes(givenName));
+}
+
+std::string NameQualityChecker::BadSenseReason(const std::string& givenName) const {
+    if (!IsBadSenseWord(givenName)) return {};
+    Statement reason =
+        m_db.Prepare("select 缘由 from NB_不宜词 where 词=?1", {SqlValue::Text(givenName)});
+    return reason.NextOrThrow() ? reason.Text(0) : std::string("词义不宜");
 }
 
 CharacterFacts NameQualityChecker::MakeFacts(const std::string& character, std::string reading) {
@@ -188,7 +207,7 @@ NameQuality NameQualityChecker::Evaluate(const std::string& givenName) {
         quality.readings.push_back(facts.reading);
         quality.syllables.push_back(facts.syllable);
     }
-    if (const std::string* reason = BadSenseReason(givenName)) quality.badSenseReason = *reason;
+    quality.badSenseReason = BadSenseReason(givenName);
     quality.tones = JudgeTones(quality.syllables);
     quality.sound = FindUnfortunateSound(quality.syllables, quality.surnameSyllables);
     return quality;
@@ -203,13 +222,17 @@ bool NameQualityChecker::HasFindings(const std::string& givenName) {
 
 bool NameQualityChecker::HasFindings(const std::vector<const CharacterFacts*>& givenCharacters) {
     m_syllables.resize(m_surnameSyllables.size());
-    m_givenName.clear();
     for (const CharacterFacts* facts : givenCharacters) {
         if (!PrintsEverywhere(*facts) || facts->IsUnfit()) return true;
         m_syllables.push_back(facts->syllable);
-        m_givenName += facts->character;
     }
-    if (BadSenseReason(m_givenName)) return true;
+    if (givenCharacters.size() == 2 && givenCharacters[0]->character.size() == 2 &&
+        givenCharacters[1]->character.size() == 2) {
+        char pair[4];
+        std::copy_n(givenCharacters[0]->character.data(), 2, pair);
+        std::copy_n(givenCharacters[1]->character.data(), 2, pair + 2);
+        if (IsBadSenseWord(std::string_view(pair, 4))) return true;
+    }
     if (ClassifyTones(m_syllables) != ToneProblem::None) return true;
     return FindUnfortunateSound(m_syllables, m_surnameSyllables.size()).found;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -109,9 +111,11 @@ class NameQualityChecker {
     // The reason a character is unfit for a name, or nullptr for a fit one. The table is small
     // and read whole when the checker is made.
     const std::string* UnfitReason(const std::string& character) const;
-    // Why a given name is a word of bad sense (领养: labels the child adopted), or nullptr. The
-    // list is read whole when the checker is made.
-    const std::string* BadSenseReason(const std::string& givenName) const;
+    // Whether a given name is a word of bad sense (领养, 清明). The list is read whole when the
+    // checker is made.
+    bool IsBadSenseWord(std::string_view givenName) const;
+    // Why it is ("仆役身份：被收养"), read from the database; empty for any other given name.
+    std::string BadSenseReason(const std::string& givenName) const;
     // Whether a character may stay in a pool of common characters only: level 1 (or any level
     // when the database cannot tell) and fit for a name.
     bool IsCommonAndFit(const std::string& character) {
@@ -135,12 +139,11 @@ class NameQualityChecker {
     bool m_levelsPresent = true;
     bool m_allLevelsRead = false;
     std::unordered_map<std::string, int> m_levels;
-    std::unordered_map<std::string, std::string> m_unfit;     // character -> reason
-    std::unordered_map<std::string, std::string> m_badWords;  // given name -> reason
+    std::unordered_map<std::string, std::string> m_unfit;  // character -> reason
+    std::vector<std::uint32_t> m_badWords;  // the words of two characters, as FourBytes, sorted
     std::unordered_map<std::string, CharacterFacts> m_characters;
     std::unordered_map<std::string, std::string> m_knownReadings;
     std::vector<std::string> m_pieces;                // reused by HasFindings
-    std::string m_givenName;                          // reused by HasFindings
     std::vector<const CharacterFacts*> m_givenFacts;  // reused by HasFindings
     std::vector<Syllable> m_syllables;                // reused by HasFindings
 };

@@ -10,4 +10,10 @@ std::optional<Statement> PrepareIfPresent(SqliteDatabase& db, const std::string&
     return statement;
 }
 
+std::string ReadPackedList(SqliteDatabase& db, const std::string& name) {
+    std::optional<Statement> list =
+        PrepareIfPresent(db, "select 内容 from NB_用字名单 where 名单=?1", {SqlValue::Text(name)});
+    return list && list->NextOrThrow() ? list->Bytes(0) : std::string();
+}
+
 }  // namespace quality

@@ -233,8 +233,11 @@ SoundMatch FindUnfortunateSound(const std::vector<Syllable>& name, size_t surnam
     }();
     for (size_t at = surnameSyllables; at < name.size(); ++at)
         for (const Sound& sound : sounds) {
-            const bool sameTones = name[at] == sound.syllable;
-            if (sameTones || (sound.alsoHeardAs && name[at] == *sound.alsoHeardAs))
+            // The tone first: it rules out most sounds without comparing the syllables' text.
+            const bool sameTones =
+                name[at].tone == sound.syllable.tone && name[at].plain == sound.syllable.plain;
+            if (sameTones || (sound.alsoHeardAs && name[at].tone == sound.alsoHeardAs->tone &&
+                              name[at].plain == sound.alsoHeardAs->plain))
                 return {true, sound.word, {sound.syllable}, sameTones, at};
         }
     return best;

@@ -163,13 +163,7 @@ TEST(RememberedNamingInputsTest, AnyChangeOfTheQuestionStartsANewRun) {
 TEST(PoemCharactersTest, TicksOnlySuggestedCharactersFitForAName) {
     SqliteDatabase db;
     fixture::OpenEmptyNameDatabase(db);
-    ASSERT_TRUE(db.Execute("create table NB_用字 (汉字, 判定, 缘由, 寓意)"));
-    for (const std::vector<SqlValue>& row :
-         {std::vector<SqlValue>{SqlValue::Text("逝"), SqlValue::Text("不宜"),
-                                SqlValue::Text("死丧：逝世之意"), SqlValue::Text("")},
-          std::vector<SqlValue>{SqlValue::Text("川"), SqlValue::Text("男"),
-                                SqlValue::Text("山川壮阔"), SqlValue::Text("山川、博大")}})
-        ASSERT_TRUE(db.ExecuteBound("insert into NB_用字 values (?, ?, ?, ?)", row));
+    ASSERT_TRUE(fixture::AddPackedList(db, "用字判定", "逝不宜\t川男\t"));
     const poem_catalog::Poem poem{1, "登楼", "某", "逝者如斯川，山高水长。", "逝川山水"};
     const auto fitness = quality::CharacterFitnessTable::Load(db);
     std::string ticked, unticked;

@@ -40,9 +40,7 @@ TEST(OrderByNameQualityTest, PutsNamesWithoutFindingsFirstWithinEachScore) {
     } characters[] = {{"李", "lǐ", 1},   {"明", "míng", 1}, {"华", "huá", 1},  {"月", "yuè", 1},
                       {"静", "jìng", 1}, {"勐", "měng", 2}, {"渗", "shèn", 1}, {"子", "zǐ", 1},
                       {"腾", "téng", 1}, {"蚊", "wén", 1}};
-    ASSERT_TRUE(
-        db.Execute("create table NB_不宜字 (Id Integer(10), 汉字 VarChar(2), 缘由 VarChar(100))"));
-    ASSERT_TRUE(db.Execute("insert into NB_不宜字 values (1, '蚊', '属昆虫名称')"));
+    ASSERT_TRUE(fixture::AddPackedList(db, "不宜字", "蚊\t属昆虫名称\n"));
     int id = 0;
     for (const auto& c : characters) {
         ++id;

@@ -47,6 +47,12 @@ bool InsertRow(SqliteDatabase& db, const std::string& table, const std::vector<S
     return db.ExecuteBound(sql, values);
 }
 
+bool AddPackedList(SqliteDatabase& db, const std::string& name, const std::string& gbkText) {
+    return db.Execute("create table if not exists NB_用字名单 (名单 VarChar(8), 内容 Blob)") &&
+           db.ExecuteBound("insert into NB_用字名单 values (?1, ?2)",
+                           {SqlValue::Text(name), SqlValue::Bytes(gbkText)});
+}
+
 bool InsertCharacter(SqliteDatabase& db, const std::string& character,
                      const std::string& traditional, int simplifiedStrokes, int traditionalStrokes,
                      const std::string& element, const std::string& pinyin1,

@@ -36,6 +36,10 @@ bool InsertCharacter(SqliteDatabase& db, const std::string& character,
                      const std::string& element, const std::string& pinyin1 = "",
                      const std::string& initial = "");
 
+// Adds one of the lists a run reads packed (NB_用字名单: 用字判定, 不宜字, 不宜词), its text given
+// in GBK; creates the table on first use.
+bool AddPackedList(SqliteDatabase& db, const std::string& name, const std::string& gbkText);
+
 // Opens an in-memory database with the nine (empty) tables created.
 void OpenEmptyNameDatabase(SqliteDatabase& db);
 

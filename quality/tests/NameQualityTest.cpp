@@ -121,9 +121,7 @@ class NameQualityTest : public ::testing::Test {
             {"小", "xiǎo", 1},   {"四", "sì", 1},   {"思", "sī", 1},   {"领", "lǐng", 1},
             {"养", "yǎng", 1},
         };
-        Exec(db, "create table NB_不宜字 (Id Integer(10), 汉字 VarChar(2), 缘由 VarChar(100))");
-        Insert(db, "NB_不宜字",
-               {SqlValue::Int(1), SqlValue::Text("蚊"), SqlValue::Text("属昆虫名称")});
+        fixture::AddPackedList(db, "不宜字", "蚊\t属昆虫名称\n");
         int id = 0;
         for (const auto& c : characters) {
             AddCharacter(db, c.character, c.reading);
@@ -266,6 +264,7 @@ TEST_F(NameQualityTest, ACharacterUnfitForANameIsAFinding) {
 TEST_F(NameQualityTest, AGivenNameThatIsAWordOfBadSenseIsAFinding) {
     Exec(db, "create table NB_不宜词 (词 VarChar(8), 缘由 VarChar(40))");
     Insert(db, "NB_不宜词", {SqlValue::Text("领养"), SqlValue::Text("仆役身份：被收养")});
+    fixture::AddPackedList(db, "不宜词", "领养\n");
     const quality::NameQuality result = quality::EvaluateNameQuality(db, "李", "领养");
     const std::vector<std::string> lines = quality::NameQualityLines(result);
     ASSERT_EQ(lines.size(), 5u);

@@ -28,6 +28,10 @@ TABLES = {
               ("寓意", "VarChar(20)")],
     # Given names that are words of bad sense, with the reason.
     "NB_不宜词": [("词", "VarChar(8)"), ("缘由", "VarChar(40)")],
+    # The same lists as the program reads them before every run, one row each, already in GBK:
+    # 用字判定 "字判定<TAB>" for every flagged character, 不宜字 "字<TAB>缘由<LF>", 不宜词 "词<LF>".
+    # One row read as it is stored costs a run far less than thousands of rows converted one by one.
+    "NB_用字名单": [("名单", "VarChar(8)"), ("内容", "Blob")],
 }
 INDEXES = (
     "create index CharacterFitnessIndex on NB_用字(汉字 ASC)",
@@ -136,4 +140,10 @@ def build(fitness_path, words_paths):
                 words.append((word, reason))
     unfit = [(index, ch, told_reason(reason)) for index, (ch, reason) in enumerate(
         ((ch, reason) for ch, verdict, reason, _ in sorted(fitness) if verdict == "不宜"), 1)]
-    return {"NB_用字": fitness, "NB_不宜词": words}, unfit
+    lists = [
+        ("用字判定", "".join(f"{ch}{verdict}\t" for ch, verdict, _, _ in fitness if verdict != "中")),
+        ("不宜字", "".join(f"{ch}\t{reason}\n" for _, ch, reason in unfit)),
+        ("不宜词", "".join(f"{word}\n" for word, _ in words)),
+    ]
+    packed = [(name, text.encode("gbk")) for name, text in lists]
+    return {"NB_用字": fitness, "NB_不宜词": words, "NB_用字名单": packed}, unfit
