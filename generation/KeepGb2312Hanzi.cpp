@@ -1,5 +1,7 @@
 #include "generation/KeepGb2312Hanzi.h"
 
+#include "numerology/CharacterLookup.h"
+
 std::string KeepGb2312Hanzi(std::string_view text) {
     std::string kept;
     size_t i = 0;
@@ -13,8 +15,7 @@ std::string KeepGb2312Hanzi(std::string_view text) {
         if (i + 1 >= text.size()) break;
         const auto trail = static_cast<unsigned char>(text[i + 1]);
         // The full-width space A1A1 falls outside the kept rows like every other symbol.
-        if (lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1 && trail <= 0xFE)
-            kept.append(text.substr(i, 2));
+        if (IsGb2312Hanzi(lead, trail)) kept.append(text.substr(i, 2));
         i += 2;
     }
     return kept;

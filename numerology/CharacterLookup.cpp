@@ -70,7 +70,7 @@ std::vector<std::string> SplitCharacters(std::string_view text) {
 
 bool IsChineseCharacter(unsigned char lead, unsigned char trail) {
     if (trail == 0x7F) return false;
-    if (lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1 && trail <= 0xFE) return true;  // GB 2312
+    if (IsGb2312Hanzi(lead, trail)) return true;
     if (lead >= 0x81 && lead <= 0xA0 && trail >= 0x40 && trail <= 0xFE) return true;  // GBK/3
     if (lead >= 0xAA && lead <= 0xFE && trail >= 0x40 && trail <= 0xA0) return true;  // GBK/4
     return false;

@@ -17,6 +17,11 @@ std::vector<std::string> SplitCharacters(std::string_view text);
 // millions of names does not allocate.
 void SplitCharactersInto(std::string_view text, std::vector<std::string>& pieces);
 
+// Whether two bytes are one of GB 2312's Chinese characters, which every register, bank and
+// airline system prints.
+inline bool IsGb2312Hanzi(unsigned char lead, unsigned char trail) {
+    return lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1 && trail <= 0xFE;
+}
 // Whether two bytes are a Chinese character of GBK (GB 2312's character rows or the GBK
 // extensions), as opposed to its punctuation, full-width letters and private areas.
 bool IsChineseCharacter(unsigned char lead, unsigned char trail);

@@ -41,11 +41,11 @@ std::uint32_t FourBytes(std::string_view word) {
 
 }  // namespace
 
-bool IsGb2312Hanzi(const std::string& character) {
-    if (character.size() != 2) return false;
-    const auto lead = static_cast<unsigned char>(character[0]);
-    const auto trail = static_cast<unsigned char>(character[1]);
-    return lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1 && trail <= 0xFE;
+bool PrintsEverywhere(const CharacterFacts& facts) {
+    const std::string& character = facts.character;
+    return IsCommonLevel(facts.level) ||
+           (character.size() == 2 && IsGb2312Hanzi(static_cast<unsigned char>(character[0]),
+                                                   static_cast<unsigned char>(character[1])));
 }
 
 bool NameQuality::HasRareCharacter() const {

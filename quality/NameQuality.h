@@ -36,15 +36,10 @@ struct CharacterFacts {
 // character when the database cannot tell.
 inline bool IsCommonLevel(int level) { return level == 1 || level == kLevelUnknown; }
 
-// Whether a GBK character is one of GB2312's hanzi, which every register, bank and airline system
-// prints: most level-2 name characters (婷 瑶 琪 梓 萱 睿) are.
-bool IsGb2312Hanzi(const std::string& character);
-
-// Whether a character is safe to write anywhere: level 1, inside GB2312, or unknown where the
-// database cannot tell. Only the others may fail to print on older systems.
-inline bool PrintsEverywhere(const CharacterFacts& facts) {
-    return IsCommonLevel(facts.level) || IsGb2312Hanzi(facts.character);
-}
+// Whether a character is safe to write anywhere: level 1, inside GB2312 (as most level-2 name
+// characters are: 婷 瑶 琪 梓 萱 睿), or unknown where the database cannot tell. Only the others
+// may fail to print on older systems.
+bool PrintsEverywhere(const CharacterFacts& facts);
 
 // The four findings on one name.
 struct NameQuality {
