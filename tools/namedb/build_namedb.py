@@ -609,6 +609,8 @@ class Explanations:
         self.common = common_words
         self.own = {}
         self.borrowed = {}
+        # Every word of two characters with its raw explanation, for the senses of given names.
+        self.two_character_words = {}
         directory = os.path.join(MODULES, "cnchar-data", "explanation")
         if not os.path.isdir(directory):
             warn("cnchar-data is not installed; characters get English explanations only")
@@ -635,6 +637,8 @@ class Explanations:
                     continue
                 if key in self.own and word.startswith(key):
                     self.own[key].append((word, text))
+                if len(word) == 2 and word.startswith(key):
+                    self.two_character_words.setdefault(word, text)
                 for ch in set(word):
                     if ch in wanted and ch not in self.own:
                         found = self.borrowed.setdefault(ch, [])
@@ -714,6 +718,7 @@ def load_character_texts():
 
 FITNESS_FILE = os.path.join(TEXTS_DIR, "character_fitness.tsv")
 BAD_WORD_FILES = (os.path.join(TEXTS_DIR, "bad_sense_words.tsv"),)
+PLAIN_FILE = os.path.join(TEXTS_DIR, "plain_characters.tsv")
 
 # The line of an older text that says only how rarely a character is given ("用于人名较少，多与他字
 # 组词"): where the review gives the character a name sense, the page says that sense instead.
@@ -773,7 +778,51 @@ def own_text(text, tail=()):
     return trim(joined, EXPLANATION_LIMIT)
 
 
-def build_characters(unihan, cedict, gbk_text):
+# What a word's first sense must not be for it to stand as the meaning of a given name: a proper
+# name or a name of a thing ("古县名", "花木名"), a pointer to another entry, a term of office,
+# war, money or ritual, a polite formula, or anything dark. 阿比 "偏袒勾结" and 纳质 "送纳人质"
+# are words; they are no name's meaning.
+NOT_A_NAME_SENSE = re.compile(
+    "人名|诗人|作家|画家|思想家|政治家|地名|县名|山名|水名|星名|官名|姓|古国|朝代|年号|书名|篇名|曲名|词牌|乐府|州名|郡名|城名|宫名|"
+    "殿名|国名|族名|部落|神名|佛|菩萨|道教|宗教|学名|化学|医学|中医|药名|乐器|古代|封建|旧时|旧称|"
+    "旧指|见|同“|犹|亦作|亦称|也作|也称|称为|指称|皇帝|帝王|天子|省称|之称|简称|并称|之一|一种|名$|"
+    "敬辞|谦辞|数量|助词|语气|人质|俸禄|赏赐|官|吏|兵|军|战|酒|钱|税|"
+    "死|亡|病|丧|凶|恶|贫|穷|愚|贱|哀|悲|愁|苦|囚|罪|杀|奸|淫|盗|贼|祸|灾|毒|鬼|妖|怪|邪|败|衰|残|"
+    "孤|寡|泪|哭|丑|蠢|痴|懒|骂|耻|辱|逢迎|勾结|偏袒|侥幸|诈|媚|谄|佞|奴|婢|妾|娼|妓|尸|坟|墓|棺|葬|"
+    "祭|刑|狱|罚|赌|暴|戮|伤|痛|疾|忧|怨|恨|怒|惧|骗|贪|吝|卑|劣|坏|害|危|险|困|污|脏|臭|腐|烂|废|弃|"
+    "破|碎|灭|傲慢|倨|骄|狂|妄|懦|怯|庸|俗|轻浮|放荡|奢|乱|虚伪|狡|猾|隐语")
+SENSE_MARKS = re.compile(r"[A-Za-z0-9０-９“”\"《》<>～~（）()〈〉①-⑳]")
+WORD_SENSE_LENGTH = (2, 16)
+
+
+def name_word_senses(explanations, fit, bad_words):
+    """[(word, sense)] for the words in common use (those CC-CEDICT knows) made of two characters
+    fit for a name, whose first dictionary sense reads as a name's meaning (明月 "光明的月亮", 仁爱
+    "宽仁慈爱"), in word order. The classical dictionary's rarer words (夷固 "倨傲", 古月 "胡字的隐
+    语") are left to the characters' own senses."""
+    senses = []
+    for word, text in sorted(explanations.two_character_words.items()):
+        if (word[0] not in fit or word[1] not in fit or word in bad_words
+                or word not in explanations.common):
+            continue
+        if not isinstance(text, str) or GARBLED.search(text):
+            continue
+        text = clean_explanation(word, text)
+        if not text:
+            continue
+        sense = first_sense(re.sub(r"〈[^〉]*〉", "", text))
+        # The modern entries run their examples on after a colon or a bar ("广阔：江流浩然丨…").
+        sense = re.split("[。；：丨｜﹔]", sense)[0].strip(" ，、")
+        sense = re.sub("^(?:谓|指|形容)", "", sense)
+        if (not WORD_SENSE_LENGTH[0] <= len(sense) <= WORD_SENSE_LENGTH[1] or word in sense
+                or NOT_A_NAME_SENSE.search(sense) or SENSE_MARKS.search(sense)
+                or not encodes_in_gbk(sense)):
+            continue
+        senses.append((word, sense))
+    return senses
+
+
+def build_characters(unihan, cedict, gbk_text, explanations):
     radicals, radical_forms = load_radicals()
     overrides = load_overrides()
     readings = load_readings()
@@ -781,7 +830,6 @@ def build_characters(unihan, cedict, gbk_text):
     own_texts = reviewed_texts(load_character_texts(), name_fitness.read_fitness(FITNESS_FILE))
     chars = gbk_characters(unihan)
     traditional = opencc("s2t.json", chars)
-    explanations = Explanations(cedict.common_words, chars)
     rows = []
     for index, (ch, trad) in enumerate(zip(chars, traditional), 1):
         if len(trad) != 1 or not encodes_in_gbk(trad) or trad not in unihan["kTotalStrokes"]:
@@ -1280,14 +1328,17 @@ def main():
                           "kHanyuPinyin", "kXHC1983", "kTGHZ2013", "kDefinition"]
                          + list(VARIANT_FIELDS))
     cedict = Cedict()
-    tables = {"NB_CNWord": build_characters(unihan, cedict, GbkText(unihan))}
+    explanations = Explanations(cedict.common_words, gbk_characters(unihan))
+    tables = {"NB_CNWord": build_characters(unihan, cedict, GbkText(unihan), explanations)}
     tables["NB_Poet"], tables["NB_全唐诗"] = build_poems(pool, GbkText(unihan))
     tables["NB_EName"] = build_english_names(cedict)
     tables["NB_八一灵动数"] = build_numbers()
     tables["NB_三才配置"] = build_three_talents()
     tables["NB_百家姓"] = build_surnames()
     tables["NB_姓氏读音"] = build_surname_readings(tables["NB_百家姓"], tables["NB_CNWord"])
-    fitness_tables, tables["NB_不宜字"] = name_fitness.build(FITNESS_FILE, BAD_WORD_FILES)
+    fitness_tables, tables["NB_不宜字"] = name_fitness.build(
+        FITNESS_FILE, BAD_WORD_FILES, PLAIN_FILE,
+        lambda fit, bad: name_word_senses(explanations, fit, bad))
     tables.update(fitness_tables)
     tables["NB_育儿百科"], tables["NB_算命风水"] = build_articles()
     tables.update(quality_tables.build(tables, UNICODE_DIR))

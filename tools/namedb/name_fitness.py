@@ -5,6 +5,8 @@ characters outside the pools), one line each: the verdict (不宜 unfit for any 
 character that leans to that sex; 中 either), the reason of every flag, and for a fit character
 the short sense a parent would say of it in a name (梓 "梓木、故乡"). `texts/bad_sense_words.tsv`
 lists the two-character words that make a bad given name (领养, 清明, 伯伯), each with its reason.
+`texts/plain_characters.tsv` lists the fit characters that read as everyday words rather than
+names (笔 评 机 灯): the generators offer them after the characters parents give.
 
 Both are reviewed by hand like code; the builder refuses a line that breaks the rules below, so a
 flag never reaches the program without its reason. Standard library only.
@@ -28,14 +30,19 @@ TABLES = {
               ("寓意", "VarChar(20)")],
     # Given names that are words of bad sense, with the reason.
     "NB_不宜词": [("词", "VarChar(8)"), ("缘由", "VarChar(40)")],
+    # Given names that are words whose dictionary sense reads as a name's meaning (秋月 秋夜的月亮).
+    "NB_名词义": [("词", "VarChar(4)"), ("义", "VarChar(32)")],
     # The same lists as the program reads them before every run, one row each, already in GBK:
-    # 用字判定 "字判定<TAB>" for every flagged character, 不宜字 "字<TAB>缘由<LF>", 不宜词 "词<LF>".
+    # 用字判定 "字判定<TAB>" for every flagged character, 不宜字 "字<TAB>缘由<LF>", 不宜词 "词<LF>",
+    # 寓意 "字<TAB>寓意<LF>" for every fit character, 词义 "词<TAB>义<LF>" in GBK byte order,
+    # 平实字 "字<LF>".
     # One row read as it is stored costs a run far less than thousands of rows converted one by one.
     "NB_用字名单": [("名单", "VarChar(8)"), ("内容", "Blob")],
 }
 INDEXES = (
     "create index CharacterFitnessIndex on NB_用字(汉字 ASC)",
     "create index BadSenseWordIndex on NB_不宜词(词 ASC)",
+    "create index NameWordSenseIndex on NB_名词义(词 ASC)",
 )
 
 
@@ -122,15 +129,46 @@ def read_bad_words(path):
     return rows
 
 
+def read_plain(path, fitness):
+    """[(char, reason)] of the plain characters; each must be a reviewed fit character."""
+    fit = {ch for ch, verdict, _, _ in fitness if verdict != "不宜"}
+    rows = []
+    seen = set()
+    name = os.path.basename(path)
+    for number, header, cells in _lines(path):
+        where = f"{name}:{number}"
+        if header != ["字", "缘由"]:
+            raise ReviewError(f"{name}: header must be 字 缘由")
+        if len(cells) != 2:
+            raise ReviewError(f"{where}: two cells expected")
+        ch, reason = (cell.strip() for cell in cells)
+        if ch not in fit:
+            raise ReviewError(f"{where}: {ch} is not a character the review finds fit")
+        if ch in seen:
+            raise ReviewError(f"{where}: {ch} is listed twice")
+        kind, colon, told = reason.partition("：")
+        if not colon or not kind or not told:
+            raise ReviewError(f"{where}: reason {reason!r} is not 类别：说明")
+        seen.add(ch)
+        rows.append((ch, reason))
+    return rows
+
+
 def told_reason(reason):
     """What a finding says of an unfit character: the explanation after the kind ("指哥哥的
     妻子" of "亲属称谓：指哥哥的妻子")."""
     return reason.partition("：")[2] or reason
 
 
-def build(fitness_path, words_paths):
-    """The tables of this module and the NB_不宜字 rows: (tables, unfit rows)."""
+def gbk_order(word):
+    return word.encode("gbk")
+
+
+def build(fitness_path, words_paths, plain_path, word_senses_of):
+    """The tables of this module and the NB_不宜字 rows: (tables, unfit rows). word_senses_of(fit
+    characters, words of bad sense) gives the [(word, sense)] of the given names that are words."""
     fitness = read_fitness(fitness_path)
+    plain = read_plain(plain_path, fitness) if os.path.exists(plain_path) else []
     words = []
     seen = set()
     for path in words_paths:
@@ -140,10 +178,20 @@ def build(fitness_path, words_paths):
                 words.append((word, reason))
     unfit = [(index, ch, told_reason(reason)) for index, (ch, reason) in enumerate(
         ((ch, reason) for ch, verdict, reason, _ in sorted(fitness) if verdict == "不宜"), 1)]
+    fit = {ch for ch, verdict, _, _ in fitness if verdict != "不宜"}
+    bad = {word for word, _ in words}
+    # No word of bad sense may stand inside a name's meaning either.
+    bad_inside = re.compile("|".join(sorted(bad, key=len, reverse=True)))
+    word_senses = sorted(((word, sense) for word, sense in word_senses_of(fit, bad)
+                          if not bad_inside.search(sense)), key=lambda row: gbk_order(row[0]))
     lists = [
         ("用字判定", "".join(f"{ch}{verdict}\t" for ch, verdict, _, _ in fitness if verdict != "中")),
         ("不宜字", "".join(f"{ch}\t{reason}\n" for _, ch, reason in unfit)),
         ("不宜词", "".join(f"{word}\n" for word, _ in words)),
+        ("寓意", "".join(f"{ch}\t{sense}\n" for ch, verdict, _, sense in fitness if verdict != "不宜")),
+        ("词义", "".join(f"{word}\t{sense}\n" for word, sense in word_senses)),
+        ("平实字", "".join(f"{ch}\n" for ch, _ in plain)),
     ]
     packed = [(name, text.encode("gbk")) for name, text in lists]
-    return {"NB_用字": fitness, "NB_不宜词": words, "NB_用字名单": packed}, unfit
+    return {"NB_用字": fitness, "NB_不宜词": words, "NB_名词义": word_senses,
+            "NB_用字名单": packed}, unfit

@@ -259,6 +259,35 @@ class NameDataTest(unittest.TestCase):
             with self.subTest(word=word):
                 self.assertNotIn(word, words)
 
+    def test_plain_characters_come_later_and_name_words_say_a_fit_sense(self):
+        # Plain characters are fit ones that read as everyday words; the characters parents give
+        # are not among them.
+        review = dict(self.rows("select 汉字, 判定 from NB_用字"))
+        packed = {name: bytes(text).decode("gbk")
+                  for name, text in self.rows("select 名单, 内容 from NB_用字名单")}
+        plain = set(packed["平实字"].split())
+        self.assertEqual(sorted(ch for ch in plain if review.get(ch) in (None, "不宜")), [])
+        self.assertLessEqual(set("笔评机灯描厦唤"), plain)
+        self.assertEqual(plain & set("梓涵之博茜灵智雁霏心蓉宇浩思雨欣怡婷诗嘉子文明杰月秋柳"), set())
+        # Every fit character's sense is in the run's list; no unfit one has a line.
+        senses = dict(line.split("\t") for line in packed["寓意"].splitlines())
+        self.assertEqual(set(senses), {ch for ch, verdict in review.items() if verdict != "不宜"})
+        # A name that is a word says the word's sense: two fit characters, not a word of bad
+        # sense, a short sense holding no word of bad sense, listed in GBK byte order for the run.
+        words = self.rows("select 词, 义 from NB_名词义")
+        bad_words = {word for (word,) in self.rows("select 词 from NB_不宜词")}
+        self.assertGreater(len(words), 1000)
+        for word, sense in words:
+            with self.subTest(word=word):
+                self.assertTrue(all(review.get(ch) in ("男", "女", "中") for ch in word))
+                self.assertNotIn(word, bad_words)
+                self.assertTrue(2 <= len(sense) <= 16, sense)
+                self.assertEqual([w for w in bad_words if w in sense], [])
+        listed = [line.split("\t")[0] for line in packed["词义"].splitlines()]
+        self.assertEqual(listed, sorted(listed, key=lambda word: word.encode("gbk")))
+        self.assertEqual(dict(words).get("明月"), "光明的月亮")
+        self.assertNotIn("领养", dict(words))
+
     def test_name_characters_have_full_texts_and_a_suitable_gloss(self):
         # Texts that once said no more than "用于人名较少" or "姓氏用字".
         for ch in "砂客并泥弄村佟昝佘冼":
@@ -571,6 +600,41 @@ class CharacterTextFileTest(unittest.TestCase):
         self.assertEqual(build_namedb.own_text("神珠<br />宝珠 & 玉", ["a gem"]),
                          "神珠<br />宝珠 &amp; 玉<br />a gem")
 
+
+class ReviewFileTest(unittest.TestCase):
+    """The reviewed files refuse a line that breaks their rules, so no flag or list reaches the
+    program without its reason."""
+
+    def read(self, reader, body, *more):
+        with tempfile.TemporaryDirectory() as folder:
+            path = os.path.join(folder, "review.tsv")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(body)
+            return reader(path, *more)
+
+    def test_lines_that_break_the_rules_are_refused(self):
+        sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+        import name_fitness
+        header = "字\t判定\t缘由\t寓意\n"
+        fitness = self.read(name_fitness.read_fitness, header + "梓\t中\t\t梓木、故乡\n"
+                            "蚊\t不宜\t虫兽：蚊子\t\n娜\t女\t婀娜，多用于女名\t婀娜、柔美\n")
+        self.assertEqual([row[:2] for row in fitness], [("梓", "中"), ("蚊", "不宜"), ("娜", "女")])
+        for line in ("蚊\t不宜\t蚊子\t\n",          # a reason without its kind
+                     "蚊\t不宜\t虫兽：蚊子\t蚊虫\n",  # an unfit character with a sense
+                     "娜\t女\t\t婀娜\n",             # a lean without its reason
+                     "梓\t中\t\t梓\n",               # a sense of one character
+                     "梓\t好\t\t梓木\n",             # an unknown verdict
+                     "梓\t中\t\t梓木\n梓\t中\t\t梓木\n"):
+            with self.subTest(line=line):
+                with self.assertRaises(name_fitness.ReviewError):
+                    self.read(name_fitness.read_fitness, header + line)
+        plain_header = "字\t缘由\n"
+        self.assertEqual(self.read(name_fitness.read_plain, plain_header + "梓\t器物：梓木\n",
+                                   fitness), [("梓", "器物：梓木")])
+        for line in ("蚊\t虫兽：蚊子\n", "笔\t器物：笔\n", "梓\t梓木\n"):
+            with self.subTest(line=line):
+                with self.assertRaises(name_fitness.ReviewError):
+                    self.read(name_fitness.read_plain, plain_header + line, fitness)
 
 if __name__ == "__main__":
     if len(sys.argv) > 1 and not sys.argv[1].startswith("-"):
