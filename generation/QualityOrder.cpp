@@ -34,26 +34,26 @@ void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname
             if (seen.insert(character).second) characters.push_back(character);
     }
     checker.ReadCharacters(characters);
-    std::vector<bool> findings;
-    findings.reserve(rows.size());
+    std::vector<NameTier> tiers;
+    tiers.reserve(rows.size());
     std::string given;
     for (const ResultRow& row : rows) {
         given = givenOf(row);
-        findings.push_back(checker.HasFindings(given));
+        tiers.push_back(checker.HasFindings(given) ? NameTier::WithFindings : NameTier::Given);
     }
-    OrderByFindings(rows, findings);
+    OrderByTier(rows, tiers);
 }
 
-void OrderByFindings(std::vector<ResultRow>& rows, const std::vector<bool>& findings) {
-    // One number per row sorts it: the score, highest first, then names without findings, then
-    // the order found, so that a plain sort keeps each group in that order.
+void OrderByTier(std::vector<ResultRow>& rows, const std::vector<NameTier>& tiers) {
+    // One number per row sorts it: the score, highest first, then the tier, then the order
+    // found, so that a plain sort keeps each group in that order.
     std::vector<std::uint64_t> keys;
     keys.reserve(rows.size());
     for (size_t k = 0; k < rows.size(); ++k) {
         const long long score = std::clamp(rows[k].NumberIn(7), -(1LL << 29), (1LL << 29) - 1);
         const std::uint64_t rank = static_cast<std::uint64_t>((1LL << 29) - 1 - score);
-        const bool withFindings = k < findings.size() && findings[k];
-        keys.push_back(rank << 33 | std::uint64_t{withFindings} << 32 | k);
+        const auto tier = static_cast<std::uint64_t>(k < tiers.size() ? tiers[k] : NameTier::Given);
+        keys.push_back(rank << 34 | tier << 32 | k);
     }
     std::sort(keys.begin(), keys.end());
     std::vector<std::uint32_t> order(rows.size());

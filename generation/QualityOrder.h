@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,12 +16,15 @@ class NameQualityChecker;
 void KeepCommonCharacters(std::vector<std::string>& characters,
                           quality::NameQualityChecker& checker);
 
+// Where a name stands among the names of its score: names a parent gives first, then names with a
+// plain character (one that reads as an everyday word: 笔 评 机), then names with findings.
+enum class NameTier : std::uint8_t { Given = 0, Plain = 1, WithFindings = 2 };
+
 // Within each score, names without findings (level-1 characters fit for a name, tones that rise and
 // fall, no unfortunate sound) come first; the rows stay sorted by score, highest first, and each
 // group keeps the order in which its rows were found. Column 1 is surname + given name.
 void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname,
                         quality::NameQualityChecker& checker);
 
-// The same order where the caller knows already which rows' names have findings (findings[k] for
-// rows[k], one per row).
-void OrderByFindings(std::vector<ResultRow>& rows, const std::vector<bool>& findings);
+// The same order by tiers the caller knows already (tiers[k] for rows[k], one per row).
+void OrderByTier(std::vector<ResultRow>& rows, const std::vector<NameTier>& tiers);

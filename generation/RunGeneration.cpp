@@ -193,11 +193,15 @@ void RunGeneration::KeepCommonOnly(std::vector<std::string>& characters) {
 
 void RunGeneration::KeepFitCharacters(std::vector<std::string>& characters) {
     if (m_inputs.allCharacters) return;
-    const quality::CharacterFitnessTable fitness = quality::CharacterFitnessTable::Load(m_database);
+    m_fitness = quality::CharacterFitnessTable::Load(m_database);
+    const quality::CharacterFitnessTable& fitness = *m_fitness;
     const quality::ChildSex sex =
         m_inputs.sex == Sex::Male ? quality::ChildSex::Boy : quality::ChildSex::Girl;
     std::erase_if(characters,
                   [&](const std::string& character) { return !fitness.Offers(character, sex); });
+    // The characters parents give come first, in the shuffled order; the plain ones follow.
+    std::stable_partition(characters.begin(), characters.end(),
+                          [&](const std::string& character) { return !fitness.IsPlain(character); });
 }
 
 bool RunGeneration::IsBadSenseWord(const std::string& givenName) {
@@ -541,7 +545,7 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
             if (essentials.level) checker.KnowLevel(character, *essentials.level);
         }
         if (m_foundCandidates.size() == m_rows.size())
-            OrderByFindings(m_rows, FindingsOfFoundNames(checker));
+            OrderByTier(m_rows, TiersOfFoundNames(checker));
         else
             OrderByNameQuality(m_rows, m_inputs.surname, checker);
     }
@@ -549,10 +553,11 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     return Deliver([&] { m_observer.ListFinished(profile.list, m_rows); });
 }
 
-std::vector<bool> RunGeneration::FindingsOfFoundNames(quality::NameQualityChecker& checker) {
+std::vector<NameTier> RunGeneration::TiersOfFoundNames(quality::NameQualityChecker& checker) {
     // A name's findings follow from its pieces' characters, so each piece is looked up once and
     // not once for every name it stands in.
     std::vector<std::vector<const quality::CharacterFacts*>> factsOfPiece(m_pieces.size());
+    std::vector<bool> plainPiece(m_pieces.size());
     std::vector<std::int32_t> usedPieces;
     std::vector<std::string> characters;
     std::vector<bool> used(m_pieces.size());
@@ -566,22 +571,29 @@ std::vector<bool> RunGeneration::FindingsOfFoundNames(quality::NameQualityChecke
             }
     checker.ReadCharacters(characters);
     for (const std::int32_t piece : usedPieces)
-        for (const std::string& character : SplitCharacters(m_pieces[static_cast<size_t>(piece)]))
+        for (const std::string& character : SplitCharacters(m_pieces[static_cast<size_t>(piece)])) {
             factsOfPiece[static_cast<size_t>(piece)].push_back(&checker.Character(character));
+            if (m_fitness && m_fitness->IsPlain(character))
+                plainPiece[static_cast<size_t>(piece)] = true;
+        }
 
-    std::vector<bool> findings;
-    findings.reserve(m_foundCandidates.size());
+    std::vector<NameTier> tiers;
+    tiers.reserve(m_foundCandidates.size());
     std::vector<const quality::CharacterFacts*> given;
     for (const Candidate& candidate : m_foundCandidates) {
         given.clear();
+        bool plain = false;
         for (const std::int32_t piece : {candidate.first, candidate.second})
             if (piece >= 0) {
                 const auto& facts = factsOfPiece[static_cast<size_t>(piece)];
                 given.insert(given.end(), facts.begin(), facts.end());
+                plain = plain || plainPiece[static_cast<size_t>(piece)];
             }
-        findings.push_back(checker.HasFindings(given));
+        tiers.push_back(checker.HasFindings(given) ? NameTier::WithFindings
+                        : plain                    ? NameTier::Plain
+                                                   : NameTier::Given);
     }
-    return findings;
+    return tiers;
 }
 
 ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName,

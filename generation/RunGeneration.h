@@ -10,11 +10,13 @@
 
 #include "generation/GenerationInputs.h"
 #include "generation/GenerationObserver.h"
+#include "generation/QualityOrder.h"
 #include "generation/RunControl.h"
 #include "namedb/CharacterRow.h"
 #include "numerology/CharacterTable.h"
 #include "numerology/NameEvaluation.h"
 #include "numerology/RatingTables.h"
+#include "quality/CharacterFitness.h"
 #include "quality/NameQuality.h"
 
 class SqliteDatabase;
@@ -106,7 +108,8 @@ class RunGeneration {
                             const ScoredCells& cells) const;
     // Whether each name found, in the order found, has findings (rare or unfit characters, tones,
     // unfortunate sounds).
-    std::vector<bool> FindingsOfFoundNames(quality::NameQualityChecker& checker);
+    // Where each found name stands among the names of its score (findings, plain characters).
+    std::vector<NameTier> TiersOfFoundNames(quality::NameQualityChecker& checker);
     void FlushRows(ResultList list);
     void FinishRun(RunOutcome outcome);
 
@@ -130,6 +133,8 @@ class RunGeneration {
     RatingTables m_ratings;
     NameEvaluation m_evaluation;
     std::optional<quality::NameQualityChecker> m_quality;  // made when a run first needs it
+    // The review, read when a pool is screened by it; none with --all-characters.
+    std::optional<quality::CharacterFitnessTable> m_fitness;
 
     std::vector<ResultRow> m_rows;             // the rows found so far
     size_t m_deliveredRows = 0;                // how many of them the window has been handed

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 class SqliteDatabase;
 
@@ -31,9 +32,13 @@ class CharacterFitnessTable {
     }
     // The verdict on the character; Either for one the review never saw or did not flag.
     Fitness FitnessOf(const std::string& character) const;
+    // Whether the character, though fit, reads as an everyday word rather than a name (笔 评 机
+    // 灯): the generators offer it after the characters parents give.
+    bool IsPlain(const std::string& character) const { return m_plain.count(character) > 0; }
 
   private:
     std::unordered_map<std::string, Fitness> m_flagged;
+    std::unordered_set<std::string> m_plain;
 };
 
 }  // namespace quality

@@ -27,6 +27,8 @@ class FirstScreensTest(unittest.TestCase):
             cls.verdicts = dict(db.execute("select 汉字, 判定 from NB_用字"))
             cls.unfit = {ch for (ch,) in db.execute("select 汉字 from NB_不宜字")}
             cls.bad_words = {word for (word,) in db.execute("select 词 from NB_不宜词")}
+            packed = dict(db.execute("select 名单, 内容 from NB_用字名单"))
+            cls.plain = set(bytes(packed.get("平实字", b"")).decode("gbk").split())
 
     def check(self, names, sex, whole_names=1000, sexed_names=200):
         other = "男" if sex == "女" else "女"
@@ -37,14 +39,19 @@ class FirstScreensTest(unittest.TestCase):
                    if any(self.verdicts.get(ch) == other for ch in n)]
         self.assertEqual((unfit, words, leaning), ([], [], []))
 
+    def check_no_plain_first(self, names, count=200):
+        # The characters that read as everyday words (笔 评 机) come after the ones parents give.
+        self.assertEqual([n for n in names[:count] if any(ch in self.plain for ch in n)], [])
+
     def test_high_score_and_super_lucky(self):
         for mode in ("高分", "超吉"):
             for sex in ("女", "男"):
                 for seed in ("1", "2", "3"):
                     with self.subTest(mode=mode, sex=sex, seed=seed):
                         filters = ["--must", "金木水火土"] if mode == "超吉" else []
-                        self.check(given_names("--mode", mode, "--sex", sex, "--seed", seed,
-                                               *filters), sex)
+                        names = given_names("--mode", mode, "--sex", sex, "--seed", seed, *filters)
+                        self.check(names, sex)
+                        self.check_no_plain_first(names)
 
     def test_nicknames_follow_the_childs_sex(self):
         # The patterns' own 小, 阿 and 儿 are given to boys and girls alike; the pool's A is not.

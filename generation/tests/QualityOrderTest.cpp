@@ -67,6 +67,17 @@ TEST(OrderByNameQualityTest, PutsNamesWithoutFindingsFirstWithinEachScore) {
     EXPECT_EQ(pool, (std::vector<std::string>{"明", "月"}));
 }
 
+// Within a score, names a parent gives, then names with a plain character, then names with
+// findings, each group in the order found.
+TEST(OrderByNameQualityTest, PlainNamesComeBeforeFindingsAndAfterTheOthers) {
+    std::vector<ResultRow> rows = {Row("李笔", 100), Row("李蚊", 100), Row("李明", 100),
+                                   Row("李灯", 95),  Row("李月", 95),  Row("李华", 100)};
+    OrderByTier(rows, {NameTier::Plain, NameTier::WithFindings, NameTier::Given, NameTier::Plain,
+                       NameTier::Given, NameTier::Given});
+    EXPECT_EQ(Names(rows), (std::vector<std::string>{"李明", "李华", "李笔", "李蚊", "李月",
+                                                     "李灯"}));
+}
+
 // The real name database, copied into memory as the program does; its levels decide the pools.
 class HighScoreOnTheNameDatabase : public ::testing::Test {
   protected:
