@@ -407,7 +407,9 @@ void MainWindow::ConnectChartElements() {
                                            ? birthchart::elementName(strength->favourable[0]) +
                                                  birthchart::elementName(strength->favourable[1])
                                            : std::string();
-        return quality::NameQualityPageOf(db, evaluation, surname, givenName, favourable);
+        const quality::NameQuality found =
+            quality::NameQualityOf(db, evaluation, surname, givenName, favourable);
+        return numerology_ui::NameQualityParts{quality::NameQualityPage(found), found.sense};
     });
 }
 

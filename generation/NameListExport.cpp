@@ -10,11 +10,12 @@ constexpr const char* kLineEnd = "\r\n";
 }  // namespace
 
 std::string NameListExportText(const std::vector<ResultRow>& rows) {
-    std::string text = "编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分";
+    std::string text =
+        "编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分    寓意";
     text += kLineEnd;
     for (const ResultRow& row : rows) {
         if (row.empty() || row[0].empty()) break;
-        for (size_t column = 0; column < 8; ++column) {
+        for (size_t column = 0; column < 9; ++column) {
             if (column > 0) text += kSeparator;
             if (column < row.size()) text += row[column];
         }

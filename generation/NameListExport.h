@@ -12,7 +12,7 @@ inline constexpr const char* kHighScoreExportFile = "NameList.txt";
 inline constexpr const char* kSuperLuckyExportFile = "100NameList.txt";
 inline constexpr const char* kClassicExportFile = "ClassNameList.txt";
 
-// The text of a list export: the header line, then one line per row from the top down, the eight
+// The text of a list export: the header line, then one line per row from the top down, the nine
 // cells as shown separated by four spaces, every line ended by CR LF. The rows stop at the first
 // row whose 编号 is empty, the first row a run has inserted but not yet filled.
 std::string NameListExportText(const std::vector<ResultRow>& rows);

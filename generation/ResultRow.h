@@ -11,14 +11,16 @@
 #include <string_view>
 
 // One row of a result list, all cells text (GBK): 编号 | 姓名 | 简体笔划 | 繁体笔划 | 五行 | 五格
-// | 三才 | 评分 for the Chinese lists, 编号 | 英文名 | 中文读音 | 相关含义 for the English list.
+// | 三才 | 评分 | 寓意 for the Chinese lists, 编号 | 英文名 | 中文读音 | 相关含义 for the English
+// list.
 //
 // The cells sit one after the other in one text, with a small table of where each ends, and a
-// text of up to kInlineText bytes (every row of the numerology lists) sits inside the row itself:
-// a 超吉 list holds 100 000 rows, and a row then costs 80 bytes and no allocation of its own.
+// text of up to kInlineText bytes (a numerology row with a meaning of two characters' senses)
+// sits inside the row itself: a 超吉 list holds 100 000 rows, and a row then costs 112 bytes and
+// no allocation of its own.
 class ResultRow {
   public:
-    static constexpr size_t kMaxCells = 8;
+    static constexpr size_t kMaxCells = 9;
 
     ResultRow() = default;
     ResultRow(std::initializer_list<std::string_view> cells);
@@ -69,7 +71,7 @@ class ResultRow {
     friend bool operator==(const ResultRow& a, const ResultRow& b);
 
   private:
-    static constexpr size_t kInlineText = 53;
+    static constexpr size_t kInlineText = 83;
     static constexpr size_t kDigits = 24;
 
     // The number's decimal digits, written into digits, without an allocation.

@@ -200,8 +200,9 @@ void RunGeneration::KeepFitCharacters(std::vector<std::string>& characters) {
     std::erase_if(characters,
                   [&](const std::string& character) { return !fitness.Offers(character, sex); });
     // The characters parents give come first, in the shuffled order; the plain ones follow.
-    std::stable_partition(characters.begin(), characters.end(),
-                          [&](const std::string& character) { return !fitness.IsPlain(character); });
+    std::stable_partition(characters.begin(), characters.end(), [&](const std::string& character) {
+        return !fitness.IsPlain(character);
+    });
 }
 
 bool RunGeneration::IsBadSenseWord(const std::string& givenName) {
@@ -497,6 +498,7 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     std::string givenName;
     ScoreMemo memo(m_pieces, m_table);
     ScoredCells cells;
+    if (!m_senses) m_senses = quality::NameSenseTable::Load(m_database);
     // The list's room at once: the rows themselves are allocated one by one as they are found.
     if (profile.maximumRows > 0) {
         m_rows.reserve(static_cast<size_t>(profile.maximumRows));
@@ -597,7 +599,7 @@ std::vector<NameTier> RunGeneration::TiersOfFoundNames(quality::NameQualityCheck
 }
 
 ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName,
-                                       const ScoredCells& cells) const {
+                                       const ScoredCells& cells) {
     ResultRow row;
     row.PushNumber(number);
     row.push_back(m_inputs.surname);
@@ -608,6 +610,9 @@ ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName,
     row.push_back(cells.grids);
     row.push_back(cells.threeTalents);
     row.PushNumber(cells.score);
+    m_senseText.clear();
+    if (m_senses) m_senses->AppendSenseOf(givenName, m_senseText);
+    row.push_back(m_senseText);
     return row;
 }
 

@@ -18,6 +18,7 @@
 #include "numerology/RatingTables.h"
 #include "quality/CharacterFitness.h"
 #include "quality/NameQuality.h"
+#include "quality/NameSense.h"
 
 class SqliteDatabase;
 struct ScoredCells;
@@ -104,8 +105,8 @@ class RunGeneration {
     template <typename Visitor>
     bool ForEachCandidate(Visitor&& visit) const;
     bool ScoreIntoList(const ScoringProfile& profile);
-    ResultRow MakeResultRow(int number, const std::string& givenName,
-                            const ScoredCells& cells) const;
+    // The row of a found name, its meaning (寓意) in the last cell.
+    ResultRow MakeResultRow(int number, const std::string& givenName, const ScoredCells& cells);
     // Whether each name found, in the order found, has findings (rare or unfit characters, tones,
     // unfortunate sounds).
     // Where each found name stands among the names of its score (findings, plain characters).
@@ -135,6 +136,8 @@ class RunGeneration {
     std::optional<quality::NameQualityChecker> m_quality;  // made when a run first needs it
     // The review, read when a pool is screened by it; none with --all-characters.
     std::optional<quality::CharacterFitnessTable> m_fitness;
+    std::optional<quality::NameSenseTable> m_senses;  // read when scoring starts
+    std::string m_senseText;                          // reused by MakeResultRow
 
     std::vector<ResultRow> m_rows;             // the rows found so far
     size_t m_deliveredRows = 0;                // how many of them the window has been handed

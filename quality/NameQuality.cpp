@@ -9,6 +9,7 @@
 #include "namedb/CharacterRow.h"
 #include "namedb/SqliteDatabase.h"
 #include "numerology/CharacterLookup.h"
+#include "quality/NameSense.h"
 #include "quality/QualityTables.h"
 
 namespace quality {
@@ -31,12 +32,6 @@ std::vector<std::string> SplitReading(const std::string& reading) {
         start = end + 1;
     }
     return syllables;
-}
-
-std::uint32_t FourBytes(std::string_view word) {
-    std::uint32_t value = 0;
-    for (const char byte : word.substr(0, 4)) value = value << 8 | static_cast<unsigned char>(byte);
-    return value;
 }
 
 }  // namespace
@@ -73,12 +68,12 @@ NameQualityChecker::NameQualityChecker(SqliteDatabase& db, std::string surname)
                                                                     : std::string(reason));
                       });
     // A given name has two characters at most, so only the words of two characters can be one;
-    // each is kept as its four GBK bytes in one number, sorted, for a look-up per found name.
-    ForEachPackedLine(ReadPackedList(db, "不宜词"), '\n',
-                      [&](std::string_view word, std::string_view) {
-                          if (word.size() == 4) m_badWords.push_back(FourBytes(word));
-                      });
-    std::sort(m_badWords.begin(), m_badWords.end());
+    // each is kept as its four GBK bytes in one number, for a look-up per found name.
+    const std::string badWords = ReadPackedList(db, "不宜词");
+    m_badWords =
+        FourByteSet(static_cast<size_t>(std::count(badWords.begin(), badWords.end(), '\n')));
+    ForEachPackedLine(badWords, '\n',
+                      [&](std::string_view word, std::string_view) { m_badWords.Insert(word); });
 
     std::optional<Statement> surnameRow = PrepareIfPresent(
         db, "select 拼音2 from NB_姓氏读音 where 姓=?1", {SqlValue::Text(m_surname)});
@@ -119,8 +114,7 @@ const std::string* NameQualityChecker::UnfitReason(const std::string& character)
 }
 
 bool NameQualityChecker::IsBadSenseWord(std::string_view givenName) const {
-    return givenName.size() == 4 &&
-           std::binary_search(m_badWords.begin(), m_badWords.end(), FourBytes(givenName));
+    return m_badWords.Contains(givenName);
 }
 
 std::string NameQualityChecker::BadSenseReason(const std::string& givenName) const {
@@ -241,6 +235,8 @@ NameQuality EvaluateNameQuality(SqliteDatabase& db, const std::string& surname,
                                 const std::string& givenName) {
     NameQualityChecker checker(db, surname);
     NameQuality quality = checker.Evaluate(givenName);
+    // No word of bad sense is given a meaning.
+    if (quality.badSenseReason.empty()) quality.sense = NameSenseTable::Load(db).SenseOf(givenName);
     if (quality.givenCharacters.size() == 2) {
         quality.poemLooked = true;
         quality.poem = FindPoemSource(db, quality.givenCharacters[0].character,

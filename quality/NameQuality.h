@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "quality/FourByteSet.h"
 #include "quality/PoemSource.h"
 #include "quality/Syllable.h"
 #include "quality/ToneVerdict.h"
@@ -60,6 +61,8 @@ struct NameQuality {
 
     // The given name is itself a word of bad sense (领养, 清明, 伯伯), and why; empty otherwise.
     std::string badSenseReason;
+    // What the name means (寓意, GBK): "梓木、故乡；包容、涵养"; empty when none is known.
+    std::string sense;
 
     // A given-name character that older systems may not print: outside level 1 and outside
     // GB2312 (the surname is not the parents' choice).
@@ -135,7 +138,7 @@ class NameQualityChecker {
     bool m_allLevelsRead = false;
     std::unordered_map<std::string, int> m_levels;
     std::unordered_map<std::string, std::string> m_unfit;  // character -> reason
-    std::vector<std::uint32_t> m_badWords;  // the words of two characters, as FourBytes, sorted
+    FourByteSet m_badWords;  // the words of bad sense of two characters
     std::unordered_map<std::string, CharacterFacts> m_characters;
     std::unordered_map<std::string, std::string> m_knownReadings;
     std::vector<std::string> m_pieces;                // reused by HasFindings

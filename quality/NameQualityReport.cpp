@@ -38,8 +38,19 @@ struct Finding {
     bool good;
 };
 
+// Where the name's line comes from, after its sense: "（出自杜甫《春夜喜雨》）"; only a line that
+// holds the two characters side by side is one the name comes from.
+std::string SourceNote(const PoemSource& poem) {
+    if (poem.match != PoemMatch::InOrder && poem.match != PoemMatch::Reversed) return {};
+    return "（出自" + poem.poet + "《" + poem.title + "》）";
+}
+
 std::vector<Finding> Findings(const NameQuality& quality) {
     std::vector<Finding> findings;
+
+    // What a parent asks first: what the name means.
+    if (!quality.sense.empty())
+        findings.push_back({"寓意", quality.sense + SourceNote(quality.poem), true});
 
     std::string levels;
     std::string rare;
@@ -155,14 +166,14 @@ std::string NameQualityPage(const NameQuality& quality) {
     return page;
 }
 
-std::string NameQualityPageOf(SqliteDatabase& db, const NameEvaluation& evaluation,
-                              const std::string& surname, const std::string& givenName,
-                              const std::string& favourable) {
+NameQuality NameQualityOf(SqliteDatabase& db, const NameEvaluation& evaluation,
+                          const std::string& surname, const std::string& givenName,
+                          const std::string& favourable) {
     NameQuality quality = EvaluateNameQuality(db, surname, givenName);
     for (size_t i = 0; i < evaluation.givenChars.size() && i < 2; ++i)
         quality.givenElements += evaluation.characters[kGiven1 + i].element;
     quality.favourableElements = favourable;
-    return NameQualityPage(quality);
+    return quality;
 }
 
 files::WriteFileResult WriteNameQualityPage(SqliteDatabase& db, const std::string& surname,

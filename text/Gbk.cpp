@@ -282,6 +282,14 @@ class CharacterCache {
     explicit CharacterCache(size_t size)
         : m_size(size), m_entries(static_cast<Entry*>(std::calloc(size, sizeof(Entry)))) {}
 
+    // The entry at index when its character has been converted already, else nullptr: the
+    // common case, checked before the call that may convert.
+    const Entry* Known(size_t index) const {
+        if (!m_entries || index >= m_size) return nullptr;
+        const Entry& entry = m_entries.get()[index];
+        return entry.state == kKnown ? &entry : nullptr;
+    }
+
     // The converted bytes of the character at index, whose own bytes are source; nullptr when
     // iconv cannot convert it alone (or memory ran out for the table).
     const Entry* Lookup(size_t index, std::string_view source, Converter& converter) {
@@ -355,8 +363,9 @@ std::string GbkToUtf8(std::string_view gbk) {
         }
         const int index =
             i + 1 < size ? GbkPairIndex(lead, static_cast<unsigned char>(bytes[i + 1])) : -1;
-        const auto* character =
-            index >= 0 ? cache.Lookup(size_t(index), gbk.substr(i, 2), converter) : nullptr;
+        const auto* character = index >= 0 ? cache.Known(size_t(index)) : nullptr;
+        if (!character && index >= 0)
+            character = cache.Lookup(size_t(index), gbk.substr(i, 2), converter);
         // Anything else, a damaged byte say, takes iconv's path for the whole text, which marks
         // it as it always has.
         if (!character || character->length < 2 || character->length > 3) return converter.Run(gbk);

@@ -43,6 +43,11 @@ const QStringList& NameListColumns() {
     return columns;
 }
 
+const QStringList& NameListColumnsWithSense() {
+    static const QStringList columns = NameListColumns() + QStringList{QStringLiteral("寓意")};
+    return columns;
+}
+
 const QList<int>& NameListNumericColumns() {
     static const QList<int> columns = {0, 2, 3, 7};
     return columns;

@@ -33,6 +33,8 @@ class ResultListView : public QTableView {
 
 // The columns of every Chinese name list, and the ones that sort as numbers.
 const QStringList& NameListColumns();  // 编号 姓名 简体笔划 繁体笔划 五行 五格 三才 评分
+// The columns of the naming pages' lists: those above, then 寓意, what the name means.
+const QStringList& NameListColumnsWithSense();
 const QList<int>& NameListNumericColumns();
 const QString& NameListHint();  // 姓名列表(双击姓名可查看详细解释)
 

@@ -33,6 +33,8 @@ bool TwoCharacters(SqliteDatabase& db, LoadFailureSink&) {
         const std::string gbk = widgets::ToGbk(QString::fromUtf8(character));
         fixture::InsertCharacter(db, gbk, gbk, 7, 7, widgets::ToGbk(QStringLiteral("木")));
     }
+    fixture::AddPackedList(db, widgets::ToGbk(QStringLiteral("寓意")),
+                           widgets::ToGbk(QStringLiteral("月\t明月、皎洁\n")));
     return true;
 }
 
@@ -70,6 +72,7 @@ class ReportWindowsTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(m_window->combinationPage()->generateButton()->isEnabled(), 60000);
         QStringList row = generated->model()->Row(0);
         QCOMPARE(row.value(1), QStringLiteral("李月"));
+        QCOMPARE(row.value(8), QStringLiteral("明月、皎洁"));
         m_window->modeSelectionPage()->surname()->setText(QString());
         m_messages.clear();  // the run's own note on one-character names
 
@@ -78,9 +81,17 @@ class ReportWindowsTest : public QObject {
         QCOMPARE(DetailWindows().size(), 2);
         QCOMPARE(DetailWindows().first()->windowTitle(), QStringLiteral("李月姓名详细解释"));
         QCOMPARE(DetailWindows().first()->tabs()->tabText(2), QStringLiteral("月"));
+        // The report opens with what the name means, its 名字品质 tab too.
+        for (int tab : {0, int(NameDetailWindow::kQualityTab)}) {
+            const QString text = DetailWindows().first()->view(tab)->toPlainText();
+            QVERIFY2(text.contains(QStringLiteral("明月、皎洁")) &&
+                         text.contains(QStringLiteral("寓意")),
+                     qPrintable(text.left(200)));
+        }
         widgets::ResultListView* records = m_window->recordsPage()->list();
         row[1] = QStringLiteral("李\r\n月");
-        QCOMPARE(records->model()->Rows(), (std::vector<QStringList>{row}));
+        // A record keeps the name's numbers; the list's last column, 寓意, is not stored.
+        QCOMPARE(records->model()->Rows(), (std::vector<QStringList>{row.mid(0, 8)}));
 
         m_window->Navigate(MainWindow::Destination::Records);
         DoubleClickRow(*records, 0);

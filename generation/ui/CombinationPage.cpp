@@ -14,7 +14,7 @@ CombinationPage::CombinationPage(QWidget* parent)
     : QWidget(parent),
       m_characters(Named(new QLineEdit, "编辑框_组合的字")),
       m_generate(Named(new QPushButton(QStringLiteral("生成")), "按钮_组合起名")),
-      m_list(new widgets::ResultListView("超级列表框_组合列表", widgets::NameListColumns(),
+      m_list(new widgets::ResultListView("超级列表框_组合列表", widgets::NameListColumnsWithSense(),
                                          widgets::NameListNumericColumns(),
                                          widgets::NameListHint())) {
     // The characters the page offers until the user types others.

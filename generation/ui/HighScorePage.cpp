@@ -12,7 +12,7 @@ using widgets::Named;
 
 HighScorePage::HighScorePage(QWidget* parent)
     : QWidget(parent),
-      m_list(new widgets::ResultListView("超级列表框_高分起名", widgets::NameListColumns(),
+      m_list(new widgets::ResultListView("超级列表框_高分起名", widgets::NameListColumnsWithSense(),
                                          widgets::NameListNumericColumns(),
                                          widgets::NameListHint())),
       m_pause(new PauseButton(GenerationMode::HighScore, "按钮_高分暂停")),

@@ -17,7 +17,7 @@ NicknamePage::NicknamePage(QWidget* parent)
       m_erSuffix(Named(new QRadioButton(QStringLiteral("A儿型")), "单选框_A儿型")),
       m_aPrefix(Named(new QRadioButton(QStringLiteral("阿A型")), "单选框_阿A型")),
       m_generate(Named(new QPushButton(QStringLiteral("点击生成")), "按钮_起小名")),
-      m_list(new widgets::ResultListView("超级列表框_小名列表", widgets::NameListColumns(),
+      m_list(new widgets::ResultListView("超级列表框_小名列表", widgets::NameListColumnsWithSense(),
                                          widgets::NameListNumericColumns(),
                                          widgets::NameListHint())) {
     m_doubled->setChecked(true);

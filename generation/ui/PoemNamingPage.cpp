@@ -34,7 +34,7 @@ PoemNamingPage::PoemNamingPage(QWidget* parent)
       m_clearAll(Named(new QPushButton(QStringLiteral("全清")), "按钮4")),
       m_invert(Named(new QPushButton(QStringLiteral("反选")), "按钮6")),
       m_generate(Named(new QPushButton(QStringLiteral("生成")), "按钮_诗词起名")),
-      m_list(new widgets::ResultListView("超级列表框_诗名列表", widgets::NameListColumns(),
+      m_list(new widgets::ResultListView("超级列表框_诗名列表", widgets::NameListColumnsWithSense(),
                                          widgets::NameListNumericColumns(),
                                          widgets::NameListHint())),
       m_characterArea(Named(new QScrollArea, "滚动区_诗词字符")),

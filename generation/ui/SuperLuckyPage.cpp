@@ -36,7 +36,7 @@ bool InPositionGroup(int group) {
 
 SuperLuckyPage::SuperLuckyPage(QWidget* parent)
     : QWidget(parent),
-      m_list(new widgets::ResultListView("超级列表框_超吉起名", widgets::NameListColumns(),
+      m_list(new widgets::ResultListView("超级列表框_超吉起名", widgets::NameListColumnsWithSense(),
                                          widgets::NameListNumericColumns(),
                                          widgets::NameListHint())),
       m_generate(Named(new QPushButton(QStringLiteral("生成")), "按钮_超吉生成")),

@@ -8,6 +8,23 @@
 
 namespace numerology_ui {
 
+namespace {
+
+// The report headed by the name's meaning, the first thing a parent looks for.
+std::string WithNameSense(std::string report, const std::string& sense) {
+    if (sense.empty()) return report;
+    const size_t body = report.find("<body>");
+    if (body == std::string::npos) return report;
+    report.insert(body + 6,
+                  "\n<table width=\"760\" border=\"0\" align=\"center\" cellpadding=\"4\" "
+                  "cellspacing=\"0\"><tr><td><span class=\"fontcolor1\">" +
+                      widgets::ToGbk(QStringLiteral("寓意：")) + "</span>" + HtmlEscape(sense) +
+                      "</td></tr></table>");
+    return report;
+}
+
+}  // namespace
+
 NameDetailPages MakeNameDetailPages(SqliteDatabase& db, const std::filesystem::path& pagesFolder,
                                     const QString& surname, const QString& givenName,
                                     const QualityPageMaker& qualityPage) {
@@ -23,7 +40,11 @@ NameDetailPages MakeNameDetailPages(SqliteDatabase& db, const std::filesystem::p
         pages.characterPages.push_back(CharacterPage(db, character));
     }
     pages.surnamePage = SurnamePage(db, gbkSurname);
-    if (qualityPage) pages.qualityPage = qualityPage(db, evaluation, gbkSurname, gbkGivenName);
+    if (qualityPage) {
+        NameQualityParts parts = qualityPage(db, evaluation, gbkSurname, gbkGivenName);
+        pages.qualityPage = std::move(parts.page);
+        pages.report = WithNameSense(std::move(pages.report), parts.sense);
+    }
 
     // Every page is read before any is written: a read error leaves the old files whole.
     files::WriteFileAtomically(PageFile(pagesFolder, 0), pages.report);

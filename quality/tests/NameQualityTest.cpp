@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "namedb/tests/FixtureDatabase.h"
+#include "quality/FourByteSet.h"
 #include "quality/NameQuality.h"
 #include "quality/NameQualityReport.h"
+#include "quality/NameSense.h"
 #include "quality/PoemSource.h"
 
 namespace {
@@ -274,6 +276,39 @@ TEST_F(NameQualityTest, AGivenNameThatIsAWordOfBadSenseIsAFinding) {
     EXPECT_FALSE(checker.HasFindings("明华"));
 }
 
+// 寓意: a word says its own sense, other names their characters' senses in order, a doubled
+// character once; a name with a character without a sense (蚊, unfit) or of bad sense says none.
+// The words are listed out of byte order, as a hand-made file might hold them.
+TEST_F(NameQualityTest, ANameSaysWhatItMeans) {
+    fixture::AddPackedList(db, "寓意",
+                           "明\t光明、聪慧\n月\t明月、皎洁\n华\t华美、繁荣\n婷\t美好\n");
+    fixture::AddPackedList(db, "词义", "明月\t光明的月亮\n华月\t美好的月光\n");
+    Exec(db, "create table NB_不宜词 (词 VarChar(8), 缘由 VarChar(40))");
+    Insert(db, "NB_不宜词", {SqlValue::Text("月华"), SqlValue::Text("字义不佳：试作不宜之词")});
+    fixture::AddPackedList(db, "不宜词", "月华\n");
+    const struct {
+        const char* given;
+        const char* sense;
+        const char* line;  // the 寓意 line of the findings, "" for none
+    } cases[] = {
+        {"明月", "光明的月亮", "寓意：光明的月亮（出自李白《静夜思》）"},
+        {"华月", "美好的月光", "寓意：美好的月光"},
+        {"明华", "光明、聪慧；华美、繁荣", "寓意：光明、聪慧；华美、繁荣"},
+        {"婷婷", "美好", "寓意：美好"},
+        {"华", "华美、繁荣", "寓意：华美、繁荣"},
+        {"明蚊", "", ""},
+        {"月华", "明月、皎洁；华美、繁荣", ""},  // a word of bad sense is given no meaning
+    };
+    const quality::NameSenseTable senses = quality::NameSenseTable::Load(db);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.given);
+        EXPECT_EQ(senses.SenseOf(c.given), c.sense);
+        const std::vector<std::string> lines =
+            quality::NameQualityLines(quality::EvaluateNameQuality(db, "李", c.given));
+        EXPECT_EQ(lines.front().rfind("寓意：", 0) == 0 ? lines.front() : "", c.line);
+    }
+}
+
 TEST_F(NameQualityTest, PoemSourcePrefersAdjacentInOrderThenReversedThenOneLine) {
     const struct {
         const char* first;
@@ -409,3 +444,20 @@ TEST(PoemSourceOnTheNameDatabase, FoundLinesHoldTheirCharacters) {
 }
 
 }  // namespace
+
+// The set of words of bad sense answers for every word put in, past any growth of its table,
+// and for nothing else: not a word of another length, not a word never put in.
+TEST(FourByteSetTest, HoldsExactlyTheWordsPutIn) {
+    quality::FourByteSet words;
+    std::vector<std::string> inserted;
+    for (int k = 0; k < 3000; ++k) {
+        const std::string word = {char(0xB0 + k % 40), char(0xA1 + k / 40 % 90), char(0xC0 + k % 7),
+                                  char(0xA1 + k % 13)};
+        words.Insert(word);
+        inserted.push_back(word);
+    }
+    for (const std::string& word : inserted) EXPECT_TRUE(words.Contains(word));
+    EXPECT_FALSE(words.Contains("\xB0\xA1\xB0"));
+    EXPECT_FALSE(words.Contains("\xF7\xFE\xF7\xFE"));
+    EXPECT_FALSE(quality::FourByteSet().Contains("\xB0\xA1\xB0\xA1"));
+}

@@ -204,7 +204,7 @@ class NamingControllerTest : public QObject {
         QCOMPARE(w.controller->runState().outcome, RunOutcome::Complete);
         QVERIFY(w.pages.highScore->regenerateButton()->isEnabled());
         QVERIFY(!w.controller->waitingWindow() || !w.controller->waitingWindow()->isVisible());
-        QVERIFY(w.Rows(w.pages.highScore->list())[0].size() == 8);
+        QVERIFY(w.Rows(w.pages.highScore->list())[0].size() == 9);
         QVERIFY(!w.pages.highScore->list()
                      ->model()
                      ->data(w.pages.highScore->list()->model()->index(0, 0), Qt::DecorationRole)
@@ -775,9 +775,14 @@ class NamingControllerTest : public QObject {
         const QList<QByteArray> lines = ReadFile(file).split('\n');
         QCOMPARE(size_t(lines.size()),
                  rowsSoFar + 2);  // header, rows, nothing after the last CR LF
-        QCOMPARE(widgets::FromGbk(lines[0].toStdString()),
-                 QStringLiteral(
-                     "编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分\r"));
+        QCOMPARE(
+            widgets::FromGbk(lines[0].toStdString()),
+            QStringLiteral(
+                "编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分    寓意\r"));
+        // The list ends with what each name means, as the review and the dictionary say it.
+        widgets::ResultListModel* model = w.pages.highScore->list()->model();
+        QCOMPARE(model->headerData(8, Qt::Horizontal).toString(), QStringLiteral("寓意"));
+        QVERIFY(!model->data(model->index(0, 8)).toString().isEmpty());
         QCOMPARE(widgets::FromGbk(lines[1].toStdString()),
                  rows[0].join(QStringLiteral("    ")) + QLatin1Char('\r'));
         QCOMPARE(w.opened.back(), file);
