@@ -31,11 +31,12 @@ std::optional<Poem> FindPoem(SqliteDatabase& db, const PoemTitle& title, const s
 }
 
 std::vector<PoemCharacter> PoemCharacters(const Poem& poem,
-                                          const quality::CharacterFitnessTable& fitness) {
+                                          const quality::CharacterFitnessTable& fitness,
+                                          quality::ChildSex sex) {
     std::vector<PoemCharacter> characters;
     for (std::string& piece : SplitCharacters(poem.content)) {
         if (piece == "，" || piece == "。") continue;
-        const bool ticked = GbkContains(poem.marks, piece) && !fitness.IsUnfit(piece);
+        const bool ticked = GbkContains(poem.marks, piece) && fitness.Offers(piece, sex);
         characters.push_back({std::move(piece), ticked});
     }
     return characters;

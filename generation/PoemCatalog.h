@@ -41,8 +41,9 @@ std::vector<PoemTitle> ListPoems(SqliteDatabase& db, const std::string& poet);
 // matches all three.
 std::optional<Poem> FindPoem(SqliteDatabase& db, const PoemTitle& title, const std::string& poet);
 // The poem's characters in reading order without "，" and "。", repeated characters once per
-// occurrence, each ticked when it is among the marks and fit for a name.
+// occurrence, each ticked when it is among the marks and fit for a name for a child of this sex.
 std::vector<PoemCharacter> PoemCharacters(const Poem& poem,
-                                          const quality::CharacterFitnessTable& fitness);
+                                          const quality::CharacterFitnessTable& fitness,
+                                          quality::ChildSex sex);
 
 }  // namespace poem_catalog

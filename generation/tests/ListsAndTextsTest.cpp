@@ -158,17 +158,22 @@ TEST(RememberedNamingInputsTest, AnyChangeOfTheQuestionStartsANewRun) {
     }
 }
 
-// A poem's suggested characters arrive ticked only where they are fit for a name: the review's
-// unfit characters stay unticked, as do characters the poem does not suggest.
+// A poem's suggested characters arrive ticked only where they are fit for a name for the child's
+// sex: the unfit characters and those leaning to the other sex stay unticked, as do characters
+// the poem does not suggest.
 TEST(PoemCharactersTest, TicksOnlySuggestedCharactersFitForAName) {
     SqliteDatabase db;
     fixture::OpenEmptyNameDatabase(db);
-    ASSERT_TRUE(fixture::AddPackedList(db, "用字判定", "逝不宜\t川男\t"));
+    ASSERT_TRUE(fixture::AddPackedList(db, "用字判定", "逝不宜\t川男\t水女\t"));
     const poem_catalog::Poem poem{1, "登楼", "某", "逝者如斯川，山高水长。", "逝川山水"};
     const auto fitness = quality::CharacterFitnessTable::Load(db);
-    std::string ticked, unticked;
-    for (const poem_catalog::PoemCharacter& character : poem_catalog::PoemCharacters(poem, fitness))
-        (character.ticked ? ticked : unticked) += character.character;
-    EXPECT_EQ(ticked, "川山水");
-    EXPECT_EQ(unticked, "逝者如斯高长");
+    // A character leaning to one sex is ticked for that sex only.
+    for (const auto& [sex, expected] :
+         {std::pair{quality::ChildSex::Boy, "川山"}, std::pair{quality::ChildSex::Girl, "山水"}}) {
+        std::string ticked;
+        for (const poem_catalog::PoemCharacter& character :
+             poem_catalog::PoemCharacters(poem, fitness, sex))
+            if (character.ticked) ticked += character.character;
+        EXPECT_EQ(ticked, expected);
+    }
 }

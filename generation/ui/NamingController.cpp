@@ -95,6 +95,10 @@ NamingController::NamingController(NamingPages pages, NamingServices services, Q
     m_pages.poem->poets()->model()->SetRowIcon(icon);
     m_pages.poem->poems()->model()->SetRowIcon(icon);
     m_pages.poem->SetDatabaseSource(m_services.database);
+    m_pages.poem->SetChildSexSource([this] {
+        return m_pages.modeSelection->ChosenSex() == Sex::Female ? quality::ChildSex::Girl
+                                                                 : quality::ChildSex::Boy;
+    });
     ConnectPages();
     SetState(m_state);
 }

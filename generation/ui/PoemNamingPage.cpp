@@ -134,6 +134,10 @@ void PoemNamingPage::SetDatabaseSource(std::function<SqliteDatabase*()> database
     m_database = std::move(database);
 }
 
+void PoemNamingPage::SetChildSexSource(std::function<quality::ChildSex()> sex) {
+    m_childSex = std::move(sex);
+}
+
 SqliteDatabase* PoemNamingPage::Database() const { return m_database ? m_database() : nullptr; }
 
 void PoemNamingPage::Tip(const QString& text, bool error) {
@@ -216,8 +220,8 @@ void PoemNamingPage::UsePoem() {
     }
     if (!poem) return;
     std::vector<std::pair<QString, bool>> boxes;
-    for (const poem_catalog::PoemCharacter& character :
-         poem_catalog::PoemCharacters(*poem, fitness))
+    for (const poem_catalog::PoemCharacter& character : poem_catalog::PoemCharacters(
+             *poem, fitness, m_childSex ? m_childSex() : quality::ChildSex::Boy))
         boxes.emplace_back(widgets::FromGbk(character.character), character.ticked);
     SetPoemCharacters(boxes);
     m_innerTabs->setCurrentWidget(m_charactersPage);

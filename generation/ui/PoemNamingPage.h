@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "generation/PoemCatalog.h"
+#include "quality/CharacterFitness.h"
 #include "widgets/PageView.h"
 #include "widgets/ResultListView.h"
 
@@ -61,6 +62,9 @@ class PoemNamingPage : public QWidget {
     // Where the poets and poems come from: the loaded name database, or nullptr after telling
     // the user why there is none.
     void SetDatabaseSource(std::function<SqliteDatabase*()> database);
+    // The sex of the child, as the mode-selection page says it: a poem's characters that lean to
+    // the other sex arrive unticked.
+    void SetChildSexSource(std::function<quality::ChildSex()> sex);
     // Fills the poet list and shows the first poet's poems on the choice tab.
     void ListPoets();
     // Shows the poets whose name holds the filter's text (all of them for an empty filter),
@@ -78,6 +82,7 @@ class PoemNamingPage : public QWidget {
 
   private:
     QTabWidget* m_innerTabs;
+    std::function<quality::ChildSex()> m_childSex;
     QWidget* m_choosePage;
     QWidget* m_charactersPage;
     QWidget* m_resultsPage;

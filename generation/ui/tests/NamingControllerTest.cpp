@@ -143,6 +143,8 @@ class NamingControllerTest : public QObject {
             if (std::find(characters.begin(), characters.end(), character) == characters.end())
                 characters.push_back(character);
         generation_fixture::AddCharacters(m_luckyDb, characters, 10, G("木"));
+        // 江 leans to boys' names: a girl's poem boxes leave it unticked.
+        fixture::AddPackedList(m_db, G("用字判定"), G("江男\t"));
         // Two poets; 李白 has two poems of one title, and 杜甫 one more of that title.
         const char* poets[][2] = {{"李白", "1"}, {"杜甫", "2"}};
         for (const auto& [poet, order] : poets)
@@ -530,6 +532,13 @@ class NamingControllerTest : public QObject {
         QCOMPARE(captions.join(QString()), QStringLiteral("春江潮水连海平海上明月共潮生"));
         QCOMPARE(ticked,
                  (QStringList{QStringLiteral("江"), QStringLiteral("海"), QStringLiteral("海")}));
+        // For a girl the same poem leaves 江, a boy's character, unticked.
+        w.pages.modeSelection->sex()->setCurrentIndex(1);
+        page->usePoemButton()->click();
+        QCOMPARE(page->TickedCharacters(),
+                 (QStringList{QStringLiteral("海"), QStringLiteral("海")}));
+        w.pages.modeSelection->sex()->setCurrentIndex(0);
+        page->usePoemButton()->click();
 
         page->invertButton()->click();
         QCOMPARE(page->TickedCharacters().size(), 11);
