@@ -25,6 +25,7 @@ bool LoadNameDatabase(SqliteDatabase& db, const std::filesystem::path& databaseF
         if (!db.Execute(copy, &error)) return fail(error);
     }
     std::vector<const OptionalTable*> copied;
+    bool keepAttached = false;
     for (const OptionalTable& table : OptionalNameDatabaseTables()) {
         bool present = false;
         {
@@ -35,13 +36,18 @@ bool LoadNameDatabase(SqliteDatabase& db, const std::filesystem::path& databaseF
             if (found.Failed()) return fail(found.ErrorText());
         }
         if (!present) continue;
+        if (table.readInPlace) {
+            keepAttached = true;
+            continue;
+        }
         const std::string copy =
             "create table " + table.name + " as select * from new_db." + table.name;
         if (!db.Execute(copy, &error)) return fail(error);
         copied.push_back(&table);
     }
     if (!db.Execute("COMMIT", &error)) return fail(error);
-    db.DetachDatabase("new_db");
+    // A table read in place is found through the attached file, whose own indexes serve it.
+    if (!keepAttached) db.DetachDatabase("new_db");
     if (!CheckLookupTablesFilled(db, error)) return fail(error);
     // Index failures leave the data usable, only slower; they are not reported.
     for (const char* index : {"CREATE INDEX NewIndex1 on NB_CNWord(汉字 ASC)",

@@ -90,6 +90,9 @@ const std::vector<OptionalTable>& OptionalNameDatabaseTables() {
         {"NB_用字", {"CREATE INDEX CharacterFitnessIndex on NB_用字(汉字 ASC)"}},
         {"NB_不宜词", {"CREATE INDEX BadSenseWordIndex on NB_不宜词(词 ASC)"}},
         {"NB_用字名单", {}},
+        // The sources of names in the classics and the Song ci.
+        {"NB_典籍句", {}, true},
+        {"NB_出处", {}, true},
     };
     return tables;
 }

@@ -20,6 +20,9 @@ const std::vector<TableSchema>& NameDatabaseTables();
 struct OptionalTable {
     std::string name;
     std::vector<std::string> indexes;  // "create index" statements run after the copy
+    // Left in the file, which then stays attached, instead of copied into memory: a large table
+    // read a row at a time (a name's source) costs the load and the memory nothing.
+    bool readInPlace = false;
 };
 const std::vector<OptionalTable>& OptionalNameDatabaseTables();
 

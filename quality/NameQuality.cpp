@@ -239,7 +239,7 @@ NameQuality EvaluateNameQuality(SqliteDatabase& db, const std::string& surname,
     if (quality.badSenseReason.empty()) quality.sense = NameSenseTable::Load(db).SenseOf(givenName);
     if (quality.givenCharacters.size() == 2) {
         quality.poemLooked = true;
-        quality.poem = FindPoemSource(db, quality.givenCharacters[0].character,
+        quality.poem = FindNameSource(db, quality.givenCharacters[0].character,
                                       quality.givenCharacters[1].character);
     }
     return quality;

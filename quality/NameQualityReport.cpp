@@ -38,11 +38,25 @@ struct Finding {
     bool good;
 };
 
-// Where the name's line comes from, after its sense: "（出自杜甫《春夜喜雨》）"; only a line that
-// holds the two characters side by side is one the name comes from.
+// Where a source stands: "诗经·郑风·子衿", "楚辞·离骚（屈原）" (the author when asked for),
+// "中庸", or a Tang poem's "杜甫《春夜喜雨》".
+std::string SourcePlace(const PoemSource& poem, bool withAuthor) {
+    if (poem.collection.empty() || poem.collection == "唐诗")
+        return poem.poet + "《" + poem.title + "》";
+    std::string place = poem.collection;
+    if (!poem.title.empty()) place += "·" + poem.title;
+    if (withAuthor && !poem.poet.empty()) place += "（" + poem.poet + "）";
+    return place;
+}
+
+// Where the name comes from, after its sense: "（出自诗经·郑风·子衿）"; only a line that holds the
+// two characters side by side, or a classic's sentence that holds them in order, is one the name
+// comes from.
 std::string SourceNote(const PoemSource& poem) {
-    if (poem.match != PoemMatch::InOrder && poem.match != PoemMatch::Reversed) return {};
-    return "（出自" + poem.poet + "《" + poem.title + "》）";
+    if (poem.match != PoemMatch::InOrder && poem.match != PoemMatch::InSentence &&
+        poem.match != PoemMatch::Reversed)
+        return {};
+    return "（出自" + SourcePlace(poem, false) + "）";
 }
 
 std::vector<Finding> Findings(const NameQuality& quality) {
@@ -108,7 +122,12 @@ std::vector<Finding> Findings(const NameQuality& quality) {
     if (!quality.poemLooked)
         source = "单字名不查诗句出处";
     else if (quality.poem.match == PoemMatch::None)
-        source = "唐诗中没有“" + quality.givenName + "”二字同在一句";
+        source =
+            std::string(quality.poem.classicsLooked ? "典籍和唐诗宋词中没有“" : "唐诗中没有“") +
+            quality.givenName + "”二字同在一句";
+    else if (!quality.poem.collection.empty() && quality.poem.collection != "唐诗")
+        source = SourcePlace(quality.poem, true) + "「" + quality.poem.line + "」" +
+                 (quality.poem.match == PoemMatch::InSentence ? "（二字先后同在一句）" : "");
     else
         source = "“" + quality.poem.line + "”——" + quality.poem.poet + "《" + quality.poem.title +
                  "》" +

@@ -84,8 +84,9 @@ PoemSource FindPoemSource(SqliteDatabase& db, const std::string& first, const st
 
     // Walk both lists line by line; within a line, compare every place of the one with every
     // place of the other (a line holds a character a few times at most).
-    std::uint64_t best[4] = {0, 0, 0, 0};
-    bool found[4] = {false, false, false, false};
+    constexpr int kKinds = static_cast<int>(PoemMatch::SameLine) + 1;
+    std::uint64_t best[kKinds] = {};
+    bool found[kKinds] = {};
     size_t i = 0, j = 0;
     while (i < a.size() && j < b.size() && !found[static_cast<int>(PoemMatch::InOrder)]) {
         const std::uint64_t lineA = LineKey(a[i]);
@@ -138,9 +139,41 @@ PoemSource FindPoemSource(SqliteDatabase& db, const std::string& first, const st
         source.line = std::string(lines[lineNumber]);
         source.title = poem.Text(0);
         source.poet = poem.Text(1);
+        source.collection = "唐诗";
         return source;
     }
     return source;
+}
+
+bool PoemSource::FromAClassic() const {
+    for (const char* classic : {"诗经", "楚辞", "论语", "孟子", "大学", "中庸"})
+        if (collection == classic) return true;
+    return false;
+}
+
+PoemSource FindNameSource(SqliteDatabase& db, const std::string& first, const std::string& second) {
+    PoemSource listed;
+    std::optional<Statement> row =
+        PrepareIfPresent(db,
+                         "select j.典籍, j.篇, j.作者, j.句, s.相连 from NB_出处 s join NB_典籍句 "
+                         "j on j.Id = s.句Id "
+                         "where s.字对 = ?1",
+                         {SqlValue::Text(first + second)});
+    listed.classicsLooked = row.has_value();
+    if (row && row->NextOrThrow()) {
+        listed.collection = row->Text(0);
+        listed.title = row->Text(1);
+        listed.poet = row->Text(2);
+        listed.line = row->Text(3);
+        listed.match = row->Int(4) == 1 ? PoemMatch::InOrder : PoemMatch::InSentence;
+    }
+    // The table keeps one source a pair, the best of the classics and the ci; the Tang poems
+    // come between the classics' side by side pairs and the rest.
+    if (listed.match == PoemMatch::InOrder && listed.FromAClassic()) return listed;
+    PoemSource tang = FindPoemSource(db, first, second);
+    tang.classicsLooked = listed.classicsLooked;
+    if (tang.match == PoemMatch::InOrder || listed.match == PoemMatch::None) return tang;
+    return listed;
 }
 
 }  // namespace quality

@@ -9,14 +9,22 @@ class SqliteDatabase;
 
 namespace quality {
 
-// How the two characters of a given name stand in the line that quotes them, best first.
-enum class PoemMatch { None, InOrder, Reversed, SameLine };
+// How the two characters of a given name stand in the line that quotes them: side by side in
+// the name's order, in order within one sentence of a classic (静女其姝 for 静姝), the other way
+// round, or anywhere in one line.
+enum class PoemMatch { None, InOrder, InSentence, Reversed, SameLine };
 
+// The collections a source is drawn from besides the Tang poems: 诗经 楚辞 论语 孟子 大学 中庸
+// 宋词.
 struct PoemSource {
     PoemMatch match = PoemMatch::None;
-    std::string line;  // GBK, the line as the poem has it
-    std::string title;
-    std::string poet;
+    std::string line;   // GBK, the line or sentence as the source has it
+    std::string title;  // the poem's title; the piece of a classic (郑风·子衿) or a ci's 词牌
+    std::string poet;   // the author, empty where none is known
+    std::string collection;       // 唐诗 for a Tang poem, else the collection (诗经 …)
+    bool classicsLooked = false;  // the database has the classics and the ci, and they were read
+    // Whether the collection is one of the classics, cited before any poem.
+    bool FromAClassic() const;
 };
 
 // The Tang poem line in which both characters of a two-character given name stand together:
@@ -25,6 +33,14 @@ struct PoemSource {
 // the poets read most first. Two index lookups and one poem; a file without the index gives no
 // source. Throws DatabaseError when the database cannot be read.
 PoemSource FindPoemSource(SqliteDatabase& db, const std::string& first, const std::string& second);
+
+// The best source of a given name across all collections: a classic where the two characters
+// stand side by side in the name's order (not cut by a word of the line: 子衿 is not taken from
+// 君子衿); else a Tang poem where they do; else a Song ci where they do; else a classic sentence
+// that holds them in order; else a Tang line that holds them the other way round or apart. The
+// classics' and ci's sources come from NB_出处 (absent from an older file: then the Tang poems
+// alone). Throws DatabaseError when the database cannot be read.
+PoemSource FindNameSource(SqliteDatabase& db, const std::string& first, const std::string& second);
 
 // The lines of a poem's text, cut at the marks the index was built with (，。？！；：、 and
 // spaces); empty lines are not counted.

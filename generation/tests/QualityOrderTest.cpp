@@ -74,8 +74,8 @@ TEST(OrderByNameQualityTest, PlainNamesComeBeforeFindingsAndAfterTheOthers) {
                                    Row("李灯", 95),  Row("李月", 95),  Row("李华", 100)};
     OrderByTier(rows, {NameTier::Plain, NameTier::WithFindings, NameTier::Given, NameTier::Plain,
                        NameTier::Given, NameTier::Given});
-    EXPECT_EQ(Names(rows), (std::vector<std::string>{"李明", "李华", "李笔", "李蚊", "李月",
-                                                     "李灯"}));
+    EXPECT_EQ(Names(rows),
+              (std::vector<std::string>{"李明", "李华", "李笔", "李蚊", "李月", "李灯"}));
 }
 
 // The real name database, copied into memory as the program does; its levels decide the pools.
@@ -163,3 +163,16 @@ TEST_F(HighScoreOnTheNameDatabase, WithoutCommonOnlyOnlyEqualScoresChangePlaces)
 }
 
 }  // namespace
+
+// The window's copy of the database reads the sources of the classics in place, in the file it
+// keeps attached: a name's report cites 诗经 and its list says what the name means.
+TEST_F(HighScoreOnTheNameDatabase, TheLoadedCopyCitesTheClassicsAndKnowsTheSenses) {
+    const quality::NameQuality quality = quality::EvaluateNameQuality(*db, "王", "静姝");
+    EXPECT_EQ(quality.poem.collection, "诗经");
+    EXPECT_EQ(quality.poem.title, "邶风·静女");
+    EXPECT_FALSE(quality.sense.empty());
+    RecordingObserver observer;
+    const std::vector<ResultRow> rows = Run(false, observer);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_FALSE(rows.front()[8].empty()) << rows.front()[1];
+}

@@ -335,6 +335,59 @@ TEST_F(NameQualityTest, PoemSourcePrefersAdjacentInOrderThenReversedThenOneLine)
     }
 }
 
+// Across collections: a classic's side by side pair first, then a Tang poem's, then a ci's, then
+// a classic's sentence holding the pair in order, then the Tang poems' other lines.
+TEST_F(NameQualityTest, NameSourcesPutTheClassicsFirstThenTangThenTheCi) {
+    Exec(db,
+         "create table NB_典籍句 (Id Integer(10), 典籍 VarChar(4), 篇 VarChar(40), "
+         "作者 VarChar(20), 句 VarChar(120))");
+    Exec(db, "create table NB_出处 (字对 VarChar(4), 句Id Integer(10), 相连 Integer(1))");
+    const struct {
+        const char* pair;
+        int id;
+        const char* collection;
+        const char* piece;
+        const char* author;
+        const char* sentence;
+        int joined;
+    } listed[] = {
+        {"明月", 1, "诗经", "某风·明月", "", "明月皎皎。", 1},
+        {"前光", 2, "宋词", "某调", "某", "床前光影。", 1},
+        {"月明", 3, "楚辞", "某篇", "屈原", "月出而明。", 0},
+    };
+    for (const auto& c : listed) {
+        Insert(db, "NB_典籍句",
+               {SqlValue::Int(c.id), SqlValue::Text(c.collection), SqlValue::Text(c.piece),
+                SqlValue::Text(c.author), SqlValue::Text(c.sentence)});
+        Insert(db, "NB_出处",
+               {SqlValue::Text(c.pair), SqlValue::Int(c.id), SqlValue::Int(c.joined)});
+    }
+    const struct {
+        const char* first;
+        const char* second;
+        const char* collection;
+        PoemMatch match;
+        const char* line;  // the 出处 finding
+    } cases[] = {
+        {"明", "月", "诗经", PoemMatch::InOrder, "出处：诗经·某风·明月「明月皎皎。」"},
+        {"前", "光", "唐诗", PoemMatch::InOrder, "出处：“照我床前光”——无名氏《月夜》"},
+        {"月", "明", "楚辞", PoemMatch::InSentence,
+         "出处：楚辞·某篇（屈原）「月出而明。」（二字先后同在一句）"},
+        {"床", "光", "唐诗", PoemMatch::SameLine,
+         "出处：“床前明月光”——李白《静夜思》（二字同在一句）"},
+        {"明", "华", "", PoemMatch::None, "出处：典籍和唐诗宋词中没有“明华”二字同在一句"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.first) + c.second);
+        const quality::PoemSource source = quality::FindNameSource(db, c.first, c.second);
+        EXPECT_EQ(source.collection, c.collection);
+        EXPECT_EQ(source.match, c.match);
+        const std::vector<std::string> lines = quality::NameQualityLines(
+            quality::EvaluateNameQuality(db, "李", std::string(c.first) + c.second));
+        EXPECT_NE(std::find(lines.begin(), lines.end(), c.line), lines.end());
+    }
+}
+
 TEST(NameQualityWithoutItsTables, AnOlderDatabaseGivesNoLevelAndNoSource) {
     SqliteDatabase db;
     fixture::OpenEmptyNameDatabase(db);

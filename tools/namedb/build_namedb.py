@@ -22,6 +22,7 @@ import time
 import unicodedata
 
 import name_fitness
+import name_sources
 import quality_tables
 
 TOOL_DIR = os.path.dirname(os.path.abspath(__file__))
@@ -1138,6 +1139,21 @@ def build_poems(pool_characters, gbk_text):
     return poet_rows, poem_rows
 
 
+def build_name_sources(tables, cedict, gbk_text):
+    """NB_典籍句 and NB_出处: the best source in the classics and the Song ci of every pair of
+    characters a parent may give: the characters fit for a name, and in the classics any common
+    character (level 1 or 2 of the standard list) not unfit."""
+    dist = os.path.join(MODULES, "chinese-poetry", "dist")
+    if not os.path.isdir(dist):
+        warn("chinese-poetry is not installed; no name has a source beyond the Tang poems")
+        return [], []
+    fit = {ch for ch, verdict, _, _ in tables["NB_用字"] if verdict != "不宜"}
+    unfit = {ch for ch, verdict, _, _ in tables["NB_用字"] if verdict == "不宜"}
+    common = {row[1] for row in tables["NB_字级"] if row[2] in (1, 2)}
+    return name_sources.build(dist, fit, fit | (common - unfit), cedict.common_words,
+                              lambda lines: opencc("t2s.json", lines), gbk_text)
+
+
 # ---------------------------------------------------------------- texts written by us
 
 def build_numbers():
@@ -1247,7 +1263,8 @@ def build_articles():
 
 def inputs():
     paths = [os.path.abspath(__file__), os.path.join(TOOL_DIR, "package-lock.json"),
-             os.path.abspath(quality_tables.__file__), os.path.abspath(name_fitness.__file__)]
+             os.path.abspath(quality_tables.__file__), os.path.abspath(name_fitness.__file__),
+             os.path.abspath(name_sources.__file__)]
     paths += glob.glob(os.path.join(TOOL_DIR, "*.tsv")) + glob.glob(os.path.join(TOOL_DIR, "*.txt"))
     paths += glob.glob(os.path.join(TEXTS_DIR, "**", "*.*"), recursive=True)
     paths += glob.glob(os.path.join(LISTS_DIR, "*.txt"))
@@ -1277,7 +1294,8 @@ def write_database(tables):
     os.close(handle)
     try:
         connection = sqlite3.connect(temporary)
-        every_table = {**TABLES, **EXTRA_TABLES, **quality_tables.TABLES, **name_fitness.TABLES}
+        every_table = {**TABLES, **EXTRA_TABLES, **quality_tables.TABLES, **name_fitness.TABLES,
+                       **name_sources.TABLES}
         for name, columns in every_table.items():
             connection.execute(f"create table {name} ("
                                + ", ".join(f"{c} {t}" for c, t in columns) + ")")
@@ -1289,7 +1307,7 @@ def write_database(tables):
         connection.execute("create index NumberIndex on NB_八一灵动数(Id ASC)")
         connection.execute("create index ThreeTalentIndex on NB_三才配置(三才 ASC)")
         connection.execute("create index UnfitCharacterIndex on NB_不宜字(汉字 ASC)")
-        for index in quality_tables.INDEXES + name_fitness.INDEXES:
+        for index in quality_tables.INDEXES + name_fitness.INDEXES + name_sources.INDEXES:
             connection.execute(index)
         # What a naming run reads of each character, in one small table that the command line
         # reads in place: the character's first row in NB_CNWord (in rowid order, as every
@@ -1342,10 +1360,12 @@ def main():
     tables.update(fitness_tables)
     tables["NB_育儿百科"], tables["NB_算命风水"] = build_articles()
     tables.update(quality_tables.build(tables, UNICODE_DIR))
+    tables["NB_典籍句"], tables["NB_出处"] = build_name_sources(tables, cedict, GbkText(unihan))
     for name in ("NB_八一灵动数", "NB_三才配置", "NB_百家姓", "NB_EName", "NB_育儿百科", "NB_算命风水"):
         warn_non_gbk(name, tables[name])
     write_database(tables)
-    for name in {**TABLES, **EXTRA_TABLES, **quality_tables.TABLES, **name_fitness.TABLES}:
+    for name in {**TABLES, **EXTRA_TABLES, **quality_tables.TABLES, **name_fitness.TABLES,
+                 **name_sources.TABLES}:
         print(f"{name}: {len(tables[name])} rows")
     print(f"wrote {os.path.relpath(OUTPUT, ROOT)} in {time.time() - started:.1f} s"
           + (f" with {len(warnings)} warnings" if warnings else ""))

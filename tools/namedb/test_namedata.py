@@ -288,6 +288,22 @@ class NameDataTest(unittest.TestCase):
         self.assertEqual(dict(words).get("明月"), "光明的月亮")
         self.assertNotIn("领养", dict(words))
 
+    def test_names_from_the_classics_cite_them(self):
+        found = {pair: (collection, piece) for pair, collection, piece in self.rows(
+            "select s.字对, j.典籍, j.篇 from NB_出处 s join NB_典籍句 j on j.Id = s.句Id "
+            "where s.字对 in ('子衿', '静姝', '清扬', '浩然', '修远', '灵均', '知远')")}
+        self.assertEqual(found, {"子衿": ("诗经", "郑风·子衿"), "静姝": ("诗经", "邶风·静女"),
+                                 "清扬": ("诗经", "鄘风·君子偕老"), "浩然": ("孟子", "公孙丑上"),
+                                 "修远": ("楚辞", "离骚"), "灵均": ("楚辞", "离骚"),
+                                 "知远": ("中庸", "")})
+        # Every cited sentence holds both characters of its pair, in order.
+        for pair, sentence in self.rows(
+                "select s.字对, j.句 from NB_出处 s join NB_典籍句 j on j.Id = s.句Id "
+                "where s.rowid % 97 = 0"):
+            with self.subTest(pair=pair):
+                at = sentence.find(pair[0])
+                self.assertTrue(at >= 0 and sentence.find(pair[1], at + 1) > at, sentence)
+
     def test_name_characters_have_full_texts_and_a_suitable_gloss(self):
         # Texts that once said no more than "用于人名较少" or "姓氏用字".
         for ch in "砂客并泥弄村佟昝佘冼":
@@ -635,6 +651,28 @@ class ReviewFileTest(unittest.TestCase):
             with self.subTest(line=line):
                 with self.assertRaises(name_fitness.ReviewError):
                     self.read(name_fitness.read_plain, plain_header + line, fitness)
+
+class NameSourceTest(unittest.TestCase):
+    """The best source of a pair: side by side in a classic, then in a ci by fame, then in order
+    within a classic's sentence; a word of the line cutting the pair gives no source."""
+
+    def test_the_order_of_sources_and_word_boundaries(self):
+        sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+        import name_sources
+        fit = set("子衿静女姝青心悠我君在贮清扬婉兮")
+        finder = name_sources.SourceFinder(fit, {"君子", "悠悠"})
+        # A ci has 子衿 side by side, but a classic's sentence comes first; 贮在君子衿 is cut.
+        finder.add_adjacent(0, "诗经", "郑风·子衿", "", "青青子衿，悠悠我心。")
+        finder.add_adjacent(1, "宋词", "某调", "某", "贮在君子衿。静姝清扬。")
+        finder.add_in_order(2, "诗经", "邶风·静女", "", "静女其姝，俟我于城隅。")
+        best = {row[0]: row[1:] for row in finder.rows()}
+        self.assertEqual(best["子衿"], ("诗经", "郑风·子衿", "", "青青子衿，悠悠我心。", 1))
+        # 静姝 side by side in the ci beats the classic's 静女其姝 in order.
+        self.assertEqual(best["静姝"][0], "宋词")
+        self.assertEqual(best["女姝"], ("诗经", "邶风·静女", "", "静女其姝，俟我于城隅。", 0))
+        self.assertNotIn("在君", best)  # 君子 is a word: 在|君 is cut
+        self.assertNotIn("衿静", best)  # across the sentence end
+
 
 if __name__ == "__main__":
     if len(sys.argv) > 1 and not sys.argv[1].startswith("-"):
