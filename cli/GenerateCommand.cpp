@@ -1,9 +1,11 @@
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <map>
 #include <optional>
 
 #include "cli/Commands.h"
+#include "generation/CanonPassages.h"
 #include "generation/NameListExport.h"
 #include "generation/RunControl.h"
 #include "generation/RunGeneration.h"
@@ -64,7 +66,7 @@ std::optional<GenerationMode> ModeFromText(const std::string& text) {
         {"高分", GenerationMode::HighScore},  {"超吉", GenerationMode::SuperLucky},
         {"诗词", GenerationMode::Poem},       {"组合", GenerationMode::Combination},
         {"起小名", GenerationMode::Nickname}, {"起英文名", GenerationMode::English},
-        {"经典", GenerationMode::Classic}};
+        {"经典", GenerationMode::Classic},    {"典籍", GenerationMode::Canon}};
     auto it = kModes.find(text);
     if (it == kModes.end()) return std::nullopt;
     return it->second;
@@ -108,6 +110,28 @@ bool SetNicknamePatterns(const std::string& text, NicknamePatterns& patterns) {
     return true;
 }
 
+// 典籍起名's collections, as "诗经,楚辞" names them; each must be one the mode offers.
+bool SetCanonCollections(const std::string& text, std::vector<std::string>& collections) {
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t comma = text.find(',', start);
+        if (comma == std::string::npos) comma = text.size();
+        const std::string name = text.substr(start, comma - start);
+        const std::vector<std::string>& offered = canon::Collections();
+        if (std::find(offered.begin(), offered.end(), name) == offered.end()) return false;
+        if (std::find(collections.begin(), collections.end(), name) == collections.end())
+            collections.push_back(name);
+        start = comma + 1;
+    }
+    return !collections.empty();
+}
+
+std::string CanonCollectionList() {
+    std::string list;
+    for (const std::string& name : canon::Collections()) list += (list.empty() ? "" : "|") + name;
+    return list;
+}
+
 std::optional<std::uint64_t> ParseSeed(const std::string& text) {
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
@@ -145,7 +169,7 @@ int RunGenerateCommand(const CliContext& context) {
             std::optional<GenerationMode> mode = ModeFromText(value);
             if (!mode)
                 return cli::UsageError(
-                    "generate: --mode 须为 高分|超吉|诗词|组合|起小名|起英文名|经典");
+                    "generate: --mode 须为 高分|超吉|诗词|组合|起小名|起英文名|经典|典籍");
             inputs.mode = *mode;
             haveMode = true;
         } else if (option == "--surname") {
@@ -191,6 +215,11 @@ int RunGenerateCommand(const CliContext& context) {
                 setting.fixThird = true;
                 setting.thirdText = character[0];
             }
+        } else if (option == "--source") {
+            inputs.canonCollections.clear();
+            if (!SetCanonCollections(value, inputs.canonCollections))
+                return cli::UsageError("generate: --source 须为 " + CanonCollectionList() +
+                                       " 中的一个或几个，以逗号分隔");
         } else if (option == "--english-given") {
             inputs.englishGivenName = value;
         } else if (option == "--english-sex") {

@@ -44,8 +44,12 @@ void SortByScore(std::vector<ResultRow>& rows) {
     PermuteRows(rows, order);
 }
 
-void FinishResultList(std::vector<ResultRow>& rows) {
-    SortByScore(rows);
+void NumberRows(std::vector<ResultRow>& rows) {
     for (size_t k = 0; k < rows.size(); ++k)
         if (!rows[k].empty()) rows[k].SetNumber(0, static_cast<long long>(k + 1));
+}
+
+void FinishResultList(std::vector<ResultRow>& rows) {
+    SortByScore(rows);
+    NumberRows(rows);
 }

@@ -13,6 +13,9 @@ void SortByScore(std::vector<ResultRow>& rows);
 // are the written ones only; unfilled rows never exist in memory.
 void FinishResultList(std::vector<ResultRow>& rows);
 
+// Numbers the rows 1, 2, 3 ... in column 0, in the order they stand.
+void NumberRows(std::vector<ResultRow>& rows);
+
 // Puts the row at order[k] in place k for every k, moving the rows in place rather than into a
 // second list; order must hold every index once and is used up.
 void PermuteRows(std::vector<ResultRow>& rows, std::vector<std::uint32_t>& order);

@@ -5,7 +5,16 @@
 #include <string>
 #include <vector>
 
-enum class GenerationMode { HighScore, SuperLucky, Poem, Combination, Nickname, English, Classic };
+enum class GenerationMode {
+    HighScore,
+    SuperLucky,
+    Poem,
+    Combination,
+    Nickname,
+    English,
+    Classic,
+    Canon  // 典籍起名: names drawn from the lines of the classics, the Tang poems and the Song ci
+};
 
 // The baby's sex as 组合框_性别 offers it.
 enum class Sex { Male, Female };
@@ -67,6 +76,9 @@ struct GenerationInputs {
     // The pools offer every character, those the review finds unfit for a name or leaning to
     // the other sex too; without it 高分, 超吉 and 起小名 offer only what a parent could give.
     bool allCharacters = false;
+
+    // The collections 典籍起名 draws from (GBK: 诗经 楚辞 …); none chosen means 诗经 and 楚辞.
+    std::vector<std::string> canonCollections;
 
     // Fixes the shuffle of the pools for a reproducible run; without it the clock seeds it.
     std::optional<std::uint64_t> shuffleSeed;

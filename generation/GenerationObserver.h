@@ -8,7 +8,7 @@
 #include "generation/ResultRow.h"
 
 // The lists a run writes into.
-enum class ResultList { HighScore, SuperLucky, Poem, Combination, Nickname, English };
+enum class ResultList { HighScore, SuperLucky, Poem, Combination, Nickname, English, Canon };
 
 enum class MessageIcon { None, Information, Warning, Error };
 

@@ -44,6 +44,24 @@ void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname
     OrderByTier(rows, tiers);
 }
 
+void OrderCanonNames(std::vector<ResultRow>& rows, const std::vector<CanonTier>& canonTiers,
+                     const std::vector<NameTier>& tiers) {
+    std::vector<std::uint64_t> keys;
+    keys.reserve(rows.size());
+    for (size_t k = 0; k < rows.size(); ++k) {
+        const long long score = std::clamp(rows[k].NumberIn(7), -(1LL << 25), (1LL << 25) - 1);
+        const std::uint64_t rank = static_cast<std::uint64_t>((1LL << 25) - 1 - score);
+        const auto drawn =
+            static_cast<std::uint64_t>(k < canonTiers.size() ? canonTiers[k] : CanonTier::Particle);
+        const auto tier = static_cast<std::uint64_t>(k < tiers.size() ? tiers[k] : NameTier::Given);
+        keys.push_back(drawn << 60 | rank << 34 | tier << 32 | k);
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<std::uint32_t> order(rows.size());
+    for (size_t k = 0; k < keys.size(); ++k) order[k] = static_cast<std::uint32_t>(keys[k]);
+    PermuteRows(rows, order);
+}
+
 void OrderByTier(std::vector<ResultRow>& rows, const std::vector<NameTier>& tiers) {
     // One number per row sorts it: the score, highest first, then the tier, then the order
     // found, so that a plain sort keeps each group in that order.

@@ -28,3 +28,14 @@ void OrderByNameQuality(std::vector<ResultRow>& rows, const std::string& surname
 
 // The same order by tiers the caller knows already (tiers[k] for rows[k], one per row).
 void OrderByTier(std::vector<ResultRow>& rows, const std::vector<NameTier>& tiers);
+
+// How a 典籍 name was drawn, best first: two characters side by side in a line that parents give
+// a child of this sex (琼瑶 清扬), any other two side by side, two such characters apart in one
+// passage (静姝 of 静女其姝), and names holding a classical particle (兮 之 其 …) or a plain
+// character.
+enum class CanonTier : std::uint8_t { Named = 0, SideBySide = 1, Apart = 2, Particle = 3 };
+
+// 典籍起名's order: by how the name was drawn, then by score, highest first, then by tier, then
+// in the order found (canonTiers[k] and tiers[k] for rows[k]).
+void OrderCanonNames(std::vector<ResultRow>& rows, const std::vector<CanonTier>& canonTiers,
+                     const std::vector<NameTier>& tiers);

@@ -95,7 +95,7 @@ std::string_view ResultRow::operator[](size_t column) const {
 }
 
 void ResultRow::PushBackSlowly(std::string_view cell) {
-    if (m_cellCount == kMaxCells) throw std::length_error("a result row holds at most 9 cells");
+    if (m_cellCount == kMaxCells) throw std::length_error("a result row holds at most 12 cells");
     const size_t size = TextSize();
     Splice(size, 0, cell);
     m_ends[m_cellCount++] = static_cast<std::uint16_t>(size + cell.size());

@@ -11,8 +11,8 @@
 #include <string_view>
 
 // One row of a result list, all cells text (GBK): 编号 | 姓名 | 简体笔划 | 繁体笔划 | 五行 | 五格
-// | 三才 | 评分 | 寓意 for the Chinese lists, 编号 | 英文名 | 中文读音 | 相关含义 for the English
-// list.
+// | 三才 | 评分 | 寓意 for the Chinese lists (典籍起名 adds 出处 | 作者 | 原句), 编号 | 英文名 |
+// 中文读音 | 相关含义 for the English list.
 //
 // The cells sit one after the other in one text, with a small table of where each ends, and a
 // text of up to kInlineText bytes (a numerology row with a meaning of two characters' senses)
@@ -20,7 +20,7 @@
 // no allocation of its own.
 class ResultRow {
   public:
-    static constexpr size_t kMaxCells = 9;
+    static constexpr size_t kMaxCells = 12;
 
     ResultRow() = default;
     ResultRow(std::initializer_list<std::string_view> cells);
@@ -71,7 +71,7 @@ class ResultRow {
     friend bool operator==(const ResultRow& a, const ResultRow& b);
 
   private:
-    static constexpr size_t kInlineText = 83;
+    static constexpr size_t kInlineText = 77;
     static constexpr size_t kDigits = 24;
 
     // The number's decimal digits, written into digits, without an allocation.

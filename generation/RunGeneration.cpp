@@ -35,6 +35,13 @@ constexpr size_t kRowsPerBatch = 2000;
 constexpr auto kBatchInterval = std::chrono::milliseconds(100);
 
 constexpr size_t kMaxCombinationCharacters = 300;
+// 典籍起名 lists the first names it draws, the classics' before the poems', up to this many.
+constexpr int kMaxCanonNames = 5000;
+
+std::uint64_t PairKey(std::int32_t first, std::int32_t second) {
+    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(first)) << 32 |
+           static_cast<std::uint32_t>(second);
+}
 
 std::string ElementSetOf(const ElementFilterGroup& group) {
     return group.checked && !group.elements.empty() ? group.elements : kAllElements;
@@ -105,6 +112,8 @@ void RunGeneration::ExecuteSteps() {
         built = BuildSuperLuckyCandidates();
     else if (mode == GenerationMode::Nickname)
         built = BuildNicknameCandidates();
+    else if (mode == GenerationMode::Canon)
+        built = BuildCanonCandidates();
     if (!built) return;
 
     if (mode != GenerationMode::Classic && mode != GenerationMode::English) {
@@ -130,6 +139,10 @@ void RunGeneration::ExecuteSteps() {
                 profile.threshold = 99;
             else if (rating == "吉" || rating == "大吉")
                 profile.threshold = 100;
+        } else if (mode == GenerationMode::Canon) {
+            // Every name drawn is judged and listed, the best score first.
+            profile.list = ResultList::Canon;
+            profile.maximumRows = kMaxCanonNames;
         } else {
             // Every candidate is a row here; the pools of these modes are small, and 组合's is
             // capped, so the limit only guards the memory of a list nobody could read.
@@ -167,6 +180,9 @@ bool RunGeneration::PrepareMode() {
             break;
         case GenerationMode::English:
             RunEnglish();
+            break;
+        case GenerationMode::Canon:
+            PrepareCanon();
             break;
     }
     return Checkpoint();
@@ -488,6 +504,142 @@ std::vector<std::string> RunGeneration::CandidateTexts() const {
     return texts;
 }
 
+// ---- 典籍起名 --------------------------------------------------------------------------------
+
+// The names a parent could give drawn from the chosen collections' passages, in their order: the
+// pairs side by side in a line first (子衿 of 青青子衿), then, while the list has room, the pairs
+// apart in one passage (静姝 of 静女其姝). A pair is offered when both characters are (fit for a
+// name and for the child's sex, common with 只用常用字), once, from its first passage.
+void RunGeneration::PrepareCanon() {
+    const std::vector<std::string>& collections =
+        m_inputs.canonCollections.empty() ? canon::DefaultCollections() : m_inputs.canonCollections;
+    const quality::CharacterFitnessTable fitness = quality::CharacterFitnessTable::Load(m_database);
+    const quality::ChildSex sex =
+        m_inputs.sex == Sex::Male ? quality::ChildSex::Boy : quality::ChildSex::Girl;
+    quality::NameQualityChecker& checker = Quality();
+    if (m_inputs.commonOnly) checker.ReadAllLevels();
+    if (!m_senses) m_senses = quality::NameSenseTable::Load(m_database);
+    // Only characters the review saw and found fit: the classics hold many a parent would not
+    // give (刈 匏 觏).
+    std::unordered_map<std::string, bool> offered;
+    const std::function<bool(const std::string&)> take = [&](const std::string& character) {
+        auto [entry, first] = offered.try_emplace(character, false);
+        if (first)
+            entry->second = (m_inputs.allCharacters ||
+                             (fitness.Offers(character, sex) && m_senses->HasSense(character))) &&
+                            (!m_inputs.commonOnly || checker.IsCommonAndFit(character));
+        return entry->second;
+    };
+    // Particles of the classical language read as grammar in a name drawn from its line.
+    static const std::string kParticles = "兮之其以斯尔汝吾予莫维言亦既乃曰聿爰式薄载";
+    // The characters parents give a child of this sex: the pool of the 高分 page.
+    std::unordered_set<std::string> given;
+    for (std::string& character :
+         SplitCharacters(m_inputs.sex == Sex::Male ? MalePool() : FemalePool()))
+        given.insert(std::move(character));
+    const auto tierOf = [&](const std::string& first, const std::string& second, bool sideBySide) {
+        bool bothGiven = true;
+        for (const std::string* character : {&first, &second}) {
+            if (character->empty()) continue;
+            if (GbkContains(kParticles, *character) || fitness.IsPlain(*character))
+                return CanonTier::Particle;
+            bothGiven = bothGiven && given.count(*character);
+        }
+        if (sideBySide) return bothGiven ? CanonTier::Named : CanonTier::SideBySide;
+        return bothGiven ? CanonTier::Apart : CanonTier::Particle;
+    };
+    const GenerationCharacterSetting& setting = m_inputs.generationCharacter;
+    const bool two = m_inputs.nameLength == 2;
+    const bool fixed = two && setting.active && (setting.fixSecond || setting.fixThird);
+    std::unordered_set<std::string> drawn;
+    for (const bool sideBySide : {true, false}) {
+        if ((!two || fixed) && !sideBySide) break;  // one pass draws every such name
+        canon::ForEachPassage(m_database, collections, [&](const canon::Passage& passage) {
+            const auto passageIndex = static_cast<std::uint32_t>(m_canonPassages.size());
+            bool used = false;
+            const auto draw = [&](const std::string& first, const std::string& second,
+                                  bool sideBySide) {
+                if (!drawn.insert(first + second).second) return;
+                if (!second.empty() && IsBadSenseWord(first + second)) return;
+                m_canonNames.emplace_back(first, second);
+                m_canonDraws.push_back({passageIndex, tierOf(first, second, sideBySide)});
+                used = true;
+            };
+            if (!two) {
+                for (const std::string& character : canon::CharactersOf(passage.text, take))
+                    draw(character, "", true);
+            } else if (fixed) {
+                for (const std::string& character : canon::CharactersOf(passage.text, take))
+                    if (setting.fixSecond)
+                        draw(setting.secondText, character, false);
+                    else
+                        draw(character, setting.thirdText, false);
+            } else {
+                for (const canon::Pair& pair : canon::PairsOf(passage.text, sideBySide, take))
+                    draw(pair.first, pair.second, pair.sideBySide);
+            }
+            if (used) m_canonPassages.push_back(passage);
+            return m_canonNames.size() < static_cast<size_t>(kMaxCanonNames) && Checkpoint();
+        });
+        if (m_canonNames.size() >= static_cast<size_t>(kMaxCanonNames)) break;
+    }
+    std::unordered_set<std::string> pooled;
+    std::vector<std::string> characters;
+    for (const auto& [first, second] : m_canonNames)
+        for (const std::string* piece : {&first, &second})
+            if (!piece->empty() && pooled.insert(*piece).second) characters.push_back(*piece);
+    m_pieces = std::move(characters);
+    AppendSurnameCharacters();
+}
+
+// Each drawn name becomes a candidate of its pieces, when their strokes and elements are known
+// and they pass the 超吉-style element filters of the second and third character.
+bool RunGeneration::BuildCanonCandidates() {
+    const SuperLuckyFilters& filters = m_inputs.superLuckyFilters;
+    const std::string allowedFirst = ElementSetOf(filters.secondCharacter);
+    const std::string allowedSecond = ElementSetOf(filters.thirdCharacter);
+    ReadCharacterEssentials(std::vector<std::string>(
+        m_pieces.begin(), m_pieces.begin() + static_cast<std::ptrdiff_t>(m_poolSize)));
+    std::unordered_map<std::string, std::int32_t> pieceOf;
+    std::vector<bool> known(m_poolSize);
+    for (size_t p = 0; p < m_poolSize; ++p) {
+        known[p] = FillTableEntry(p);
+        pieceOf.emplace(m_pieces[p], static_cast<std::int32_t>(p));
+    }
+    const auto passes = [&](std::int32_t piece, const ElementFilterGroup& group,
+                            const std::string& allowed) {
+        return !group.checked || GbkContains(allowed, m_table[static_cast<size_t>(piece)].element);
+    };
+    for (size_t k = 0; k < m_canonNames.size(); ++k) {
+        const auto& [firstText, secondText] = m_canonNames[k];
+        const std::int32_t first = pieceOf.at(firstText);
+        const std::int32_t second = secondText.empty() ? -1 : pieceOf.at(secondText);
+        if (!known[static_cast<size_t>(first)] ||
+            (second >= 0 && !known[static_cast<size_t>(second)]))
+            continue;
+        if (!passes(first, filters.secondCharacter, allowedFirst) ||
+            (second >= 0 && !passes(second, filters.thirdCharacter, allowedSecond)))
+            continue;
+        m_candidates.push_back({first, second});
+        m_canonDrawOf.emplace(PairKey(first, second), m_canonDraws[k]);
+        if (!Checkpoint()) return false;
+    }
+    return true;
+}
+
+void RunGeneration::AppendCanonSource(ResultRow& row, Candidate candidate) const {
+    const auto found = m_canonDrawOf.find(PairKey(candidate.first, candidate.second));
+    if (found == m_canonDrawOf.end()) {
+        for (int cell = 0; cell < 3; ++cell) row.push_back("");
+        return;
+    }
+    const canon::Passage& passage = m_canonPassages[found->second.passage];
+    row.push_back(passage.piece.empty() ? passage.collection
+                                        : passage.collection + "·" + passage.piece);
+    row.push_back(passage.author);
+    row.push_back(passage.text);
+}
+
 // ---- scoring -------------------------------------------------------------------------------
 
 bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
@@ -522,7 +674,8 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
         }
         if (IsBadSenseWord(givenName)) return Visit::Next;
         const size_t rowCount = m_rows.size() + 1;
-        m_rows.push_back(MakeResultRow(static_cast<int>(rowCount), givenName, cells));
+        m_rows.push_back(
+            MakeResultRow(static_cast<int>(rowCount), givenName, cells, {first, second}));
         m_foundCandidates.push_back({first, second});
         const auto now = std::chrono::steady_clock::now();
         if (rowCount == 1 || m_rows.size() - m_deliveredRows >= kRowsPerBatch ||
@@ -539,12 +692,25 @@ bool RunGeneration::ScoreIntoList(const ScoringProfile& profile) {
     FlushRows(profile.list);
     // Numerology alone ranks 李勐渗 beside 李明华; among names of one score, those a parent can
     // write anywhere, say easily and hear no joke in come first.
-    if (profile.list == ResultList::HighScore || profile.list == ResultList::SuperLucky) {
+    if (profile.list == ResultList::HighScore || profile.list == ResultList::SuperLucky ||
+        profile.list == ResultList::Canon) {
         // The pool's readings came with its strokes.
         quality::NameQualityChecker& checker = Quality();
         for (const auto& [character, essentials] : m_essentials) {
             checker.KnowReading(character, essentials.reading);
             if (essentials.level) checker.KnowLevel(character, *essentials.level);
+        }
+        if (profile.list == ResultList::Canon && m_foundCandidates.size() == m_rows.size()) {
+            std::vector<CanonTier> drawn;
+            drawn.reserve(m_foundCandidates.size());
+            for (const Candidate& candidate : m_foundCandidates) {
+                const auto found = m_canonDrawOf.find(PairKey(candidate.first, candidate.second));
+                drawn.push_back(found == m_canonDrawOf.end() ? CanonTier::Particle
+                                                             : found->second.tier);
+            }
+            OrderCanonNames(m_rows, drawn, TiersOfFoundNames(checker));
+            NumberRows(m_rows);
+            return Deliver([&] { m_observer.ListFinished(profile.list, m_rows); });
         }
         if (m_foundCandidates.size() == m_rows.size())
             OrderByTier(m_rows, TiersOfFoundNames(checker));
@@ -599,7 +765,7 @@ std::vector<NameTier> RunGeneration::TiersOfFoundNames(quality::NameQualityCheck
 }
 
 ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName,
-                                       const ScoredCells& cells) {
+                                       const ScoredCells& cells, Candidate candidate) {
     ResultRow row;
     row.PushNumber(number);
     row.push_back(m_inputs.surname);
@@ -613,6 +779,7 @@ ResultRow RunGeneration::MakeResultRow(int number, const std::string& givenName,
     m_senseText.clear();
     if (m_senses) m_senses->AppendSenseOf(givenName, m_senseText);
     row.push_back(m_senseText);
+    if (m_inputs.mode == GenerationMode::Canon) AppendCanonSource(row, candidate);
     return row;
 }
 

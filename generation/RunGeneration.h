@@ -8,6 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "generation/CanonPassages.h"
 #include "generation/GenerationInputs.h"
 #include "generation/GenerationObserver.h"
 #include "generation/QualityOrder.h"
@@ -75,6 +76,7 @@ class RunGeneration {
     void PreparePoem();
     void PrepareCombination();
     void PrepareNickname();
+    void PrepareCanon();
     void RunClassic();
     void RunEnglish();
 
@@ -99,14 +101,18 @@ class RunGeneration {
     bool BuildStandardCandidates();
     bool BuildSuperLuckyCandidates();
     bool BuildNicknameCandidates();
+    bool BuildCanonCandidates();
 
     // Hands the candidates to visit(first, second) in the order they were formed; false when the
     // visitor answered Stopped.
     template <typename Visitor>
     bool ForEachCandidate(Visitor&& visit) const;
     bool ScoreIntoList(const ScoringProfile& profile);
-    // The row of a found name, its meaning (寓意) in the last cell.
-    ResultRow MakeResultRow(int number, const std::string& givenName, const ScoredCells& cells);
+    // The row of a found name, its meaning (寓意) after the numbers, and for 典籍起名 its source.
+    ResultRow MakeResultRow(int number, const std::string& givenName, const ScoredCells& cells,
+                            Candidate candidate);
+    // 典籍起名's three cells: collection·piece, author, the passage.
+    void AppendCanonSource(ResultRow& row, Candidate candidate) const;
     // Whether each name found, in the order found, has findings (rare or unfit characters, tones,
     // unfortunate sounds).
     // Where each found name stands among the names of its score (findings, plain characters).
@@ -138,6 +144,17 @@ class RunGeneration {
     std::optional<quality::CharacterFitnessTable> m_fitness;
     std::optional<quality::NameSenseTable> m_senses;  // read when scoring starts
     std::string m_senseText;                          // reused by MakeResultRow
+
+    // 典籍起名: the passages names were drawn from, and for each name the passage it was drawn
+    // from first and how; by candidate (first piece << 32 | second piece, as unsigned numbers).
+    struct CanonDraw {
+        std::uint32_t passage;
+        CanonTier tier;
+    };
+    std::vector<canon::Passage> m_canonPassages;
+    std::vector<std::pair<std::string, std::string>> m_canonNames;  // in the order drawn
+    std::vector<CanonDraw> m_canonDraws;                            // one per name
+    std::unordered_map<std::uint64_t, CanonDraw> m_canonDrawOf;
 
     std::vector<ResultRow> m_rows;             // the rows found so far
     size_t m_deliveredRows = 0;                // how many of them the window has been handed

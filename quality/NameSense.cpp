@@ -148,6 +148,17 @@ void NameSenseTable::AppendSenseOf(std::string_view givenName, std::string& text
     }
 }
 
+bool NameSenseTable::HasSense(std::string_view character) const {
+    const Slot* slot = SlotOf(character);
+    return slot && slot->senseLength > 0;
+}
+
+bool NameSenseTable::IsNameWord(std::string_view givenName) const {
+    if (givenName.size() != 4) return false;
+    const Slot* first = SlotOf(givenName.substr(0, 2));
+    return first && !WordSense(*first, givenName.substr(2)).empty();
+}
+
 std::string NameSenseTable::SenseOf(std::string_view givenName) const {
     std::string text;
     AppendSenseOf(givenName, text);

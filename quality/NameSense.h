@@ -26,6 +26,10 @@ class NameSenseTable {
     std::string SenseOf(std::string_view givenName) const;
     // The same, appended to text.
     void AppendSenseOf(std::string_view givenName, std::string& text) const;
+    // Whether the review gave the character a sense: it was reviewed, and found fit for a name.
+    bool HasSense(std::string_view character) const;
+    // Whether the given name of two characters is a word with a sense fit for a name (明月).
+    bool IsNameWord(std::string_view givenName) const;
 
   private:
     // What is known of one character: its sense, and where the words that begin with it stand

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""The first screens of 高分, 超吉 and 起小名 on the built name database: no character the review
+"""The first screens of 高分, 超吉, 起小名 and 典籍 on the built name database: no character the review
 finds unfit for a name, no given name that is a word of bad sense in the first 1000 rows, and no
 character leaning to the other sex in the first 200; --all-characters still offers the whole pools.
 
@@ -52,6 +52,24 @@ class FirstScreensTest(unittest.TestCase):
                         names = given_names("--mode", mode, "--sex", sex, "--seed", seed, *filters)
                         self.check(names, sex)
                         self.check_no_plain_first(names)
+
+    def test_names_from_the_classics_hold_their_lines(self):
+        # 典籍: two thousand names and more, each with the passage that holds its characters in
+        # order, from the chosen collections only, fit for a name and for the child's sex.
+        for sex, sources in (("女", "诗经,楚辞"), ("男", "论语,孟子")):
+            with self.subTest(sex=sex, sources=sources):
+                done = subprocess.run([CLI, "--db", DATABASE, "generate", "--mode", "典籍",
+                                       "--surname", "王", "--sex", sex, "--source", sources],
+                                      capture_output=True, text=True, check=True)
+                rows = [line.split("\t") for line in done.stdout.splitlines()]
+                self.assertGreaterEqual(len(rows), 2000)
+                for row in rows:
+                    self.assertEqual(len(row), 12, row)
+                    given, passage = row[1][1:], row[11]
+                    at = passage.find(given[0])
+                    self.assertTrue(at >= 0 and passage.find(given[1], at + 1) > at, row)
+                    self.assertIn(row[9].split("·")[0], sources.split(","))
+                self.check([row[1][1:] for row in rows], sex, len(rows), len(rows))
 
     def test_nicknames_follow_the_childs_sex(self):
         # The patterns' own 小, 阿 and 儿 are given to boys and girls alike; the pool's A is not.

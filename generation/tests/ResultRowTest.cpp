@@ -60,8 +60,8 @@ TEST(ResultRowTest, NumbersAreReadFromTheirLeadingDigits) {
 }
 
 TEST(ResultRowTest, RefusesMoreThanItCanHold) {
-    ResultRow row{"1", "2", "3", "4", "5", "6", "7", "8", "9"};
-    EXPECT_THROW(row.push_back("10"), std::length_error);
+    ResultRow row{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"};
+    EXPECT_THROW(row.push_back("13"), std::length_error);
     ResultRow wide;
     wide.push_back(std::string(65535, 'a'));
     EXPECT_THROW(wide.AppendToLastCell("a"), std::length_error);

@@ -75,6 +75,8 @@ std::optional<ResultList> ListOfMode(GenerationMode mode) {
         case GenerationMode::English:
             return ResultList::English;
         case GenerationMode::Classic:
+        // 典籍起名 runs from the command line; the mode-selection page does not offer it.
+        case GenerationMode::Canon:
             break;
     }
     return std::nullopt;
@@ -191,6 +193,8 @@ void NamingController::StartNaming() {
     const GenerationMode mode = NamingModes()[size_t(page->ChosenMode())].mode;
     QTabWidget* tabs = m_pages.tabs;
     switch (mode) {
+        case GenerationMode::Canon:  // not offered by the page
+            break;
         case GenerationMode::Classic:
             StartRun(mode);
             break;
@@ -342,7 +346,9 @@ void NamingController::AppendRows(ResultList list, std::vector<QStringList> rows
     QElapsedTimer timer;
     timer.start();
     const bool first = !rows.empty() && !m_state.rowsShown;
-    ListView(list)->model()->AppendRows(std::move(rows));
+    widgets::ResultListView* view = ListView(list);
+    if (!view) return;
+    view->model()->AppendRows(std::move(rows));
     m_rowFilingNanoseconds += timer.nsecsElapsed();
     if (first) {
         CloseWaitingWindow();
@@ -355,7 +361,9 @@ void NamingController::AppendRows(ResultList list, std::vector<QStringList> rows
 void NamingController::ReplaceRows(ResultList list, std::vector<QStringList> rows) {
     QElapsedTimer timer;
     timer.start();
-    widgets::ResultListModel* model = ListView(list)->model();
+    widgets::ResultListView* view = ListView(list);
+    if (!view) return;
+    widgets::ResultListModel* model = view->model();
     // The rows being replaced are freed on a pool thread: 100000 rows of eight strings take
     // longer to free than the window may stall. The copy only shares them.
     auto replaced = std::make_shared<std::vector<QStringList>>(model->Rows());
@@ -420,8 +428,10 @@ widgets::ResultListView* NamingController::ListView(ResultList list) const {
             return m_pages.nickname->list();
         case ResultList::English:
             return m_pages.english->list();
+        case ResultList::Canon:
+            return nullptr;  // no page of the window shows this list
     }
-    return m_pages.highScore->list();
+    return nullptr;
 }
 
 // A generated name is split by the surname its list was made for: the surname box may have

@@ -24,12 +24,13 @@ TANG = "唐诗"
 SONG_CI = "宋词"
 
 TABLES = {
-    # The sentences cited, once each: the collection (典籍), the piece (篇: 郑风·子衿, a ci's 词牌),
-    # the author where known, and the sentence as cited.
+    # Every passage of the classics and the Song ci (a sentence, or a line of a long one), Id in
+    # their order (the classics as written, then the ci searched most first): the collection
+    # (典籍), the piece (篇: 郑风·子衿, a ci's 词牌), the author where known, and the passage.
     "NB_典籍句": [("Id", "Integer(10)"), ("典籍", "VarChar(4)"), ("篇", "VarChar(40)"),
                 ("作者", "VarChar(20)"), ("句", "VarChar(120)")],
-    # The best source of every pair of characters that some sentence holds: the pair (字对), the
-    # sentence (句Id in NB_典籍句), and 相连 1 when the two stand side by side.
+    # The best source of every pair of characters that some passage holds: the pair (字对), the
+    # passage (句Id in NB_典籍句), and 相连 1 when the two stand side by side.
     "NB_出处": [("字对", "VarChar(4)"), ("句Id", "Integer(10)"), ("相连", "Integer(1)")],
 }
 INDEXES = ("create index NameSourceIndex on NB_出处(字对 ASC)",
@@ -115,26 +116,31 @@ def sentences(text):
     return [s for s in SENTENCE.findall(text) if s]
 
 
-def cited(sentence, line):
-    """The sentence as cited, or the line when the sentence is too long to read at a glance."""
-    return sentence if len(sentence) <= SENTENCE_LIMIT else line
+def units(text):
+    """The passages a name is drawn from and cited by: each sentence, or the lines of a sentence
+    too long to read at a glance."""
+    found = []
+    for sentence in sentences(text):
+        if len(sentence) <= SENTENCE_LIMIT:
+            found.append(sentence)
+        else:
+            found.extend(line for line in LINE_BREAKS.split(sentence) if line)
+    return found
 
 
 class SourceFinder:
-    """Collects the best source of every pair of fit characters over the collections handed in,
-    best kinds first."""
+    """Collects the best passage of every pair of characters over the passages handed in, best
+    kinds first, earlier passages first within a kind."""
 
-    def __init__(self, fit, words):
-        self.fit = fit
+    def __init__(self, characters, words):
+        self.characters = characters
         self.words = words
-        self.best = {}  # pair -> (kind, order, row)
-        self.order = 0
+        self.best = {}  # pair -> (kind, passage number, side by side)
 
-    def _offer(self, pair, kind, row):
-        self.order += 1
+    def _offer(self, pair, kind, passage, joined):
         known = self.best.get(pair)
-        if known is None or (kind, self.order) < known[:2]:
-            self.best[pair] = (kind, self.order, row)
+        if known is None or (kind, passage) < known[:2]:
+            self.best[pair] = (kind, passage, joined)
 
     def cut(self, line, at):
         """Whether a word of the line cuts between line[at] and line[at + 1]."""
@@ -144,54 +150,47 @@ class SourceFinder:
         return ((at > 0 and line[at - 1:at + 1] in self.words)
                 or (at + 2 < len(line) and line[at + 1:at + 3] in self.words))
 
-    def add_adjacent(self, kind, collection, piece, author, text):
-        for sentence in sentences(text):
-            for line in LINE_BREAKS.split(sentence):
-                for at in range(len(line) - 1):
-                    a, b = line[at], line[at + 1]
-                    if a in self.fit and b in self.fit and not self.cut(line, at):
-                        self._offer(a + b, kind,
-                                    (collection, piece, author, cited(sentence, line), 1))
+    def add_adjacent(self, kind, passage, text):
+        for line in LINE_BREAKS.split(text):
+            for at in range(len(line) - 1):
+                a, b = line[at], line[at + 1]
+                if a in self.characters and b in self.characters and not self.cut(line, at):
+                    self._offer(a + b, kind, passage, 1)
 
-    def add_in_order(self, kind, collection, piece, author, text):
-        # Across a short sentence, or within a line of a long one, so that the citation shows
-        # both characters and stays readable.
-        for sentence in sentences(text):
-            spans = [sentence] if len(sentence) <= SENTENCE_LIMIT else LINE_BREAKS.split(sentence)
-            for span in spans:
-                characters = [(ch, index) for index, ch in enumerate(span) if ch in self.fit]
-                for i, (a, at) in enumerate(characters):
-                    for b, bt in characters[i + 1:]:
-                        if a != b and bt > at + 1:
-                            self._offer(a + b, kind, (collection, piece, author, span, 0))
+    def add_in_order(self, kind, passage, text):
+        characters = [(ch, index) for index, ch in enumerate(text) if ch in self.characters]
+        for i, (a, at) in enumerate(characters):
+            for b, bt in characters[i + 1:]:
+                if a != b and bt > at + 1:
+                    self._offer(a + b, kind, passage, 0)
 
     def rows(self):
-        return [(pair,) + row for pair, (_, _, row) in sorted(self.best.items())]
+        return [(pair, passage, joined) for pair, (_, passage, joined) in sorted(self.best.items())]
 
 
 def build(dist, fit, classic_characters, words, to_simplified, gbk_text):
-    """(NB_典籍句 rows, NB_出处 rows). fit: the characters fit for a name, the pairs of the Song ci
-    are made of; classic_characters: the wider set the classics' pairs are made of (a parent
-    takes 衿 from 子衿 though no pool offers it); gbk_text makes a text GBK-safe. The Tang poems
-    have their own index, read by the program."""
-    classics = read_classics(dist, to_simplified)
-    finder = SourceFinder(classic_characters, words)
-    for collection, piece, author, text in classics:
-        finder.add_adjacent(0, collection, piece, author, text)
-    finder.fit = fit
+    """(NB_典籍句 rows, NB_出处 rows): every passage of the classics and the Song ci, numbered in
+    their order (the classics as written, then the ci searched most first), and the best passage
+    of every pair. fit: the characters fit for a name, the ci's pairs are made of;
+    classic_characters: the wider set the classics' pairs are made of (a parent takes 衿 from 子衿
+    though no pool offers it); gbk_text makes a text GBK-safe. The Tang poems have their own
+    index, read by the program."""
+    passages = []  # (collection, piece, author, text)
+    classic_count = 0
+    for collection, piece, author, text in read_classics(dist, to_simplified):
+        passages.extend((collection, piece, author, unit) for unit in units(text))
+    classic_count = len(passages)
     for rhythmic, author, text in read_song_ci(dist):
-        finder.add_adjacent(1, SONG_CI, rhythmic, author, text)
-    finder.fit = classic_characters
-    for collection, piece, author, text in classics:
-        finder.add_in_order(2, collection, piece, author, text)
-    sentence_rows = []
-    sentence_ids = {}
-    source_rows = []
-    for pair, collection, piece, author, sentence, joined in finder.rows():
-        key = (collection, piece, author, sentence)
-        if key not in sentence_ids:
-            sentence_ids[key] = len(sentence_ids) + 1
-            sentence_rows.append((sentence_ids[key], collection, gbk_text(piece),
-                                  gbk_text.name(author), gbk_text(sentence)))
-        source_rows.append((pair, sentence_ids[key], joined))
-    return sentence_rows, source_rows
+        passages.extend((SONG_CI, rhythmic, author, unit) for unit in units(text))
+    finder = SourceFinder(classic_characters, words)
+    for number in range(classic_count):
+        finder.add_adjacent(0, number + 1, passages[number][3])
+    finder.characters = fit
+    for number in range(classic_count, len(passages)):
+        finder.add_adjacent(1, number + 1, passages[number][3])
+    finder.characters = classic_characters
+    for number in range(classic_count):
+        finder.add_in_order(2, number + 1, passages[number][3])
+    sentence_rows = [(number, collection, gbk_text(piece), gbk_text.name(author), gbk_text(text))
+                     for number, (collection, piece, author, text) in enumerate(passages, 1)]
+    return sentence_rows, finder.rows()

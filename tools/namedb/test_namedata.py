@@ -659,19 +659,23 @@ class NameSourceTest(unittest.TestCase):
     def test_the_order_of_sources_and_word_boundaries(self):
         sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
         import name_sources
-        fit = set("子衿静女姝青心悠我君在贮清扬婉兮")
-        finder = name_sources.SourceFinder(fit, {"君子", "悠悠"})
-        # A ci has 子衿 side by side, but a classic's sentence comes first; 贮在君子衿 is cut.
-        finder.add_adjacent(0, "诗经", "郑风·子衿", "", "青青子衿，悠悠我心。")
-        finder.add_adjacent(1, "宋词", "某调", "某", "贮在君子衿。静姝清扬。")
-        finder.add_in_order(2, "诗经", "邶风·静女", "", "静女其姝，俟我于城隅。")
-        best = {row[0]: row[1:] for row in finder.rows()}
-        self.assertEqual(best["子衿"], ("诗经", "郑风·子衿", "", "青青子衿，悠悠我心。", 1))
+        finder = name_sources.SourceFinder(set("子衿静女姝青心悠我君在贮清扬婉兮"), {"君子", "悠悠"})
+        # A ci has 子衿 side by side, but a classic's passage comes first; 贮在君子衿 is cut.
+        passages = ["青青子衿，悠悠我心。", "静女其姝，俟我于城隅。", "贮在君子衿，静姝清扬。"]
+        finder.add_adjacent(0, 1, passages[0])
+        finder.add_adjacent(0, 2, passages[1])
+        finder.add_adjacent(1, 3, passages[2])
+        finder.add_in_order(2, 1, passages[0])
+        finder.add_in_order(2, 2, passages[1])
+        best = {pair: (passage, joined) for pair, passage, joined in finder.rows()}
+        self.assertEqual(best["子衿"], (1, 1))
         # 静姝 side by side in the ci beats the classic's 静女其姝 in order.
-        self.assertEqual(best["静姝"][0], "宋词")
-        self.assertEqual(best["女姝"], ("诗经", "邶风·静女", "", "静女其姝，俟我于城隅。", 0))
+        self.assertEqual(best["静姝"], (3, 1))
+        self.assertEqual(best["女姝"], (2, 0))
         self.assertNotIn("在君", best)  # 君子 is a word: 在|君 is cut
-        self.assertNotIn("衿静", best)  # across the sentence end
+        self.assertNotIn("衿静", best)  # across lines of a passage, never side by side
+        self.assertEqual(name_sources.units("短句。" + "长" * 25 + "，" + "句" * 20 + "。"),
+                         ["短句。", "长" * 25, "句" * 20])
 
 
 if __name__ == "__main__":
