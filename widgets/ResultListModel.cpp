@@ -22,7 +22,9 @@ int ResultListModel::columnCount(const QModelIndex& parent) const {
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || size_t(index.row()) >= m_rows.size()) return {};
     if (role == Qt::DecorationRole && index.column() == 0 && !m_rowIcon.isNull()) return m_rowIcon;
-    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
+    // The tip shows a cell whole where the column is too narrow for it (a long 寓意).
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole)
+        return {};
     const QStringList& row = m_rows[size_t(index.row())];
     if (index.column() >= row.size()) return QString();
     // A saved or scored name keeps its surname and given name on two lines (李 CR LF 月光); a

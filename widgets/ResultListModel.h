@@ -29,6 +29,8 @@ class ResultListModel : public QAbstractTableModel {
     void RemoveRow(int row);
     const QStringList& Row(int row) const { return m_rows[size_t(row)]; }
     const std::vector<QStringList>& Rows() const { return m_rows; }
+    // The columns that hold numbers and sort by value.
+    const QList<int>& NumericColumns() const { return m_numericColumns; }
     // Every row shows this image in its first cell (the lists' image 0).
     void SetRowIcon(const QIcon& icon) { m_rowIcon = icon; }
 

@@ -22,6 +22,11 @@ ResultListView::ResultListView(const QString& objectName, const QStringList& hea
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setStretchLastSection(true);
+    // Numbers need less room than texts: the last column (a name's 寓意) gets what they spare.
+    const int numberWidth = fontMetrics().horizontalAdvance(QStringLiteral("繁体笔划")) + 20;
+    for (int column : m_model->NumericColumns())
+        if (column + 1 < m_model->columnCount())
+            horizontalHeader()->resizeSection(column, numberWidth);
     auto* layout = new QVBoxLayout(m_frame);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(this);

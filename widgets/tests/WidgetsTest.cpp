@@ -116,6 +116,20 @@ class WidgetsTest : public QObject {
         QCOMPARE(view.accessibleName(), NameListHint());
     }
 
+    // The meaning takes the room the numbers spare, and a cell too long for its column shows
+    // whole in its tip.
+    void theMeaningGetsTheRoomAndItsTip() {
+        ResultListView view("列表", NameListColumnsWithSense(), NameListNumericColumns(),
+                            NameListHint());
+        view.frame()->resize(1000, 300);
+        view.frame()->show();
+        const QString sense = QStringLiteral("梓木、故乡；包容、涵养");
+        view.model()->AppendRows({{"1", "李梓涵", "21", "24", "木水", "", "", "92", sense}});
+        QVERIFY(view.columnWidth(0) < view.columnWidth(1));
+        QVERIFY(view.columnWidth(8) > view.columnWidth(1));
+        QCOMPARE(view.model()->data(view.model()->index(0, 8), Qt::ToolTipRole).toString(), sense);
+    }
+
     void dateSelectorStartsOnTheFirstDayOf2013() {
         DateSelector date({"年", "月", "日", "时", "分"}, QStringLiteral("出生日期"));
         date.Reset();
