@@ -530,8 +530,10 @@ void RunGeneration::PrepareCanon() {
                             (!m_inputs.commonOnly || checker.IsCommonAndFit(character));
         return entry->second;
     };
-    // Particles of the classical language read as grammar in a name drawn from its line.
-    static const std::string kParticles = "兮之其以斯尔汝吾予莫维言亦既乃曰聿爰式薄载";
+    // Particles of the classical language, numbers and 人 read as the grammar of the line in a
+    // name drawn from it (子宁 of 子宁不嗣音, 九月 of 九月授衣, 人可 of 人可以食).
+    static const std::string kParticles =
+        "兮之其以斯尔汝吾予莫维言亦既乃曰聿爰式薄载一二三四五六七八九十百千人";
     // The characters parents give a child of this sex: the pool of the 高分 page.
     std::unordered_set<std::string> given;
     for (std::string& character :
@@ -555,6 +557,9 @@ void RunGeneration::PrepareCanon() {
     for (const bool sideBySide : {true, false}) {
         if ((!two || fixed) && !sideBySide) break;  // one pass draws every such name
         canon::ForEachPassage(m_database, collections, [&](const canon::Passage& passage) {
+            // A line of grief, illness or crime gives no name, however fit its characters.
+            for (const std::string& character : SplitCharacters(passage.text))
+                if (fitness.IsDark(character)) return Checkpoint();
             const auto passageIndex = static_cast<std::uint32_t>(m_canonPassages.size());
             bool used = false;
             const auto draw = [&](const std::string& first, const std::string& second,

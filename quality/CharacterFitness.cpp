@@ -27,10 +27,12 @@ CharacterFitnessTable CharacterFitnessTable::Load(SqliteDatabase& db) {
                 table.m_flagged.try_emplace(std::string(entry.substr(0, 2)),
                                             FitnessOfVerdict(std::string(entry.substr(2))));
         });
-    ForEachPackedLine(ReadPackedList(db, "平实字"), '\n',
-                      [&](std::string_view character, std::string_view) {
-                          table.m_plain.emplace(character);
-                      });
+    ForEachPackedLine(
+        ReadPackedList(db, "平实字"), '\n',
+        [&](std::string_view character, std::string_view) { table.m_plain.emplace(character); });
+    ForEachPackedLine(
+        ReadPackedList(db, "悲字"), '\n',
+        [&](std::string_view character, std::string_view) { table.m_dark.emplace(character); });
     return table;
 }
 

@@ -35,10 +35,14 @@ class CharacterFitnessTable {
     // Whether the character, though fit, reads as an everyday word rather than a name (笔 评 机
     // 灯): the generators offer it after the characters parents give.
     bool IsPlain(const std::string& character) const { return m_plain.count(character) > 0; }
+    // Whether the character is unfit for a dark sense (悲 伤 死 病 罪): a line holding one gives
+    // no name.
+    bool IsDark(const std::string& character) const { return m_dark.count(character) > 0; }
 
   private:
     std::unordered_map<std::string, Fitness> m_flagged;
     std::unordered_set<std::string> m_plain;
+    std::unordered_set<std::string> m_dark;
 };
 
 }  // namespace quality

@@ -19,6 +19,9 @@ VERDICTS = ("不宜", "男", "女", "中")
 # The kinds of reason an unfit character or a word of bad sense is given.
 UNFIT_KINDS = ("字义不佳", "谐音不雅", "疾病", "死丧", "罪恶暴力", "低俗", "亲属称谓", "仆役身份",
                "术语", "虫兽", "虚词", "失意", "离愁", "场所")
+# The kinds of unfit character that darken a whole line: 典籍起名 draws no name from a line that
+# holds one (女心 of 女心伤悲).
+DARK_KINDS = ("字义不佳", "死丧", "疾病", "罪恶暴力", "低俗", "失意", "离愁")
 # A name sense is a few characters a parent reads at a glance.
 SENSE_LENGTH = (2, 10)
 HAN = re.compile(r"^[\u3400-\u9fff]$")
@@ -35,7 +38,7 @@ TABLES = {
     # The same lists as the program reads them before every run, one row each, already in GBK:
     # 用字判定 "字判定<TAB>" for every flagged character, 不宜字 "字<TAB>缘由<LF>", 不宜词 "词<LF>",
     # 寓意 "字<TAB>寓意<LF>" for every fit character, 词义 "词<TAB>义<LF>" in GBK byte order,
-    # 平实字 "字<LF>".
+    # 平实字 "字<LF>", 悲字 "字<LF>" for the unfit characters of a dark kind.
     # One row read as it is stored costs a run far less than thousands of rows converted one by one.
     "NB_用字名单": [("名单", "VarChar(8)"), ("内容", "Blob")],
 }
@@ -191,6 +194,8 @@ def build(fitness_path, words_paths, plain_path, word_senses_of):
         ("寓意", "".join(f"{ch}\t{sense}\n" for ch, verdict, _, sense in fitness if verdict != "不宜")),
         ("词义", "".join(f"{word}\t{sense}\n" for word, sense in word_senses)),
         ("平实字", "".join(f"{ch}\n" for ch, _ in plain)),
+        ("悲字", "".join(f"{ch}\n" for ch, verdict, reason, _ in fitness
+                        if verdict == "不宜" and reason.partition("：")[0] in DARK_KINDS)),
     ]
     packed = [(name, text.encode("gbk")) for name, text in lists]
     return {"NB_用字": fitness, "NB_不宜词": words, "NB_名词义": word_senses,

@@ -269,6 +269,10 @@ class NameDataTest(unittest.TestCase):
         self.assertEqual(sorted(ch for ch in plain if review.get(ch) in (None, "不宜")), [])
         self.assertLessEqual(set("笔评机灯描厦唤"), plain)
         self.assertEqual(plain & set("梓涵之博茜灵智雁霏心蓉宇浩思雨欣怡婷诗嘉子文明杰月秋柳"), set())
+        # The dark unfit characters darken a line for 典籍起名; grammar words do not.
+        dark = set(packed["悲字"].split())
+        self.assertLessEqual(set("悲伤死病罪"), dark)
+        self.assertEqual(dark & set("于而乎也者"), set())
         # Every fit character's sense is in the run's list; no unfit one has a line.
         senses = dict(line.split("\t") for line in packed["寓意"].splitlines())
         self.assertEqual(set(senses), {ch for ch, verdict in review.items() if verdict != "不宜"})
