@@ -27,6 +27,7 @@
 #include "app/Skins.h"
 #include "birthchart/ui/BirthChartPage.h"
 #include "files/RemoveLeftovers.h"
+#include "generation/ui/CanonPage.h"
 #include "generation/ui/ClassicPage.h"
 #include "generation/ui/CombinationPage.h"
 #include "generation/ui/EnglishNamePage.h"
@@ -156,6 +157,7 @@ void MainWindow::BuildPages() {
     m_records = new RecordsPage;
     m_superLucky = new generation_ui::SuperLuckyPage;
     m_classic = new generation_ui::ClassicPage;
+    m_canon = new generation_ui::CanonPage;
 
     m_pages = new QTabWidget;
     m_pages->setObjectName(QStringLiteral("高级选择夹1"));
@@ -163,7 +165,7 @@ void MainWindow::BuildPages() {
         {m_modeSelection, "模式选择"}, {m_highScore, "高分模式"}, {m_poem, "诗词起名"},
         {m_combination, "组合起名"},   {m_nickname, "起小名"},    {m_english, "起英文名"},
         {m_birthChart, "生辰八字"},    {m_score, "姓名评分"},     {m_records, "起名记录"},
-        {m_superLucky, "超吉模式"},    {m_classic, "经典模式"},
+        {m_superLucky, "超吉模式"},    {m_classic, "经典模式"},   {m_canon, "典籍起名"},
     };
     for (const auto& [page, caption] : pages) m_pages->addTab(page, QString::fromUtf8(caption));
 
@@ -177,9 +179,9 @@ void MainWindow::BuildPages() {
 // Starting, pausing and exporting the naming runs belongs to the naming controller; the pages
 // switch their own buttons from the run's state, the window only its 模式选择.
 void MainWindow::ConnectNaming() {
-    generation_ui::NamingPages pages{m_modeSelection, m_highScore,   m_superLucky,
-                                     m_poem,          m_combination, m_nickname,
-                                     m_english,       m_classic,     m_pages};
+    generation_ui::NamingPages pages{m_modeSelection, m_highScore, m_superLucky, m_poem,
+                                     m_combination,   m_nickname,  m_english,    m_classic,
+                                     m_canon,         m_pages};
     generation_ui::NamingServices services{&m_session.runs(), [this] { return NeededDatabase(); },
                                            m_session.exportFolder(), this};
     m_naming = new generation_ui::NamingController(pages, std::move(services), this);

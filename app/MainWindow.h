@@ -24,6 +24,7 @@ class NicknamePage;
 class EnglishNamePage;
 class SuperLuckyPage;
 class ClassicPage;
+class CanonPage;
 class NamingController;
 }  // namespace generation_ui
 namespace numerology_ui {
@@ -89,6 +90,7 @@ class MainWindow : public QMainWindow, public KeepsSavedSettings {
     RecordsPage* recordsPage() const { return m_records; }
     generation_ui::SuperLuckyPage* superLuckyPage() const { return m_superLucky; }
     generation_ui::ClassicPage* classicPage() const { return m_classic; }
+    generation_ui::CanonPage* canonPage() const { return m_canon; }
     generation_ui::NamingController* namingController() const { return m_naming; }
     knowledge_ui::ReadingRoom* readingRoom() const { return m_readingRoom; }
 
@@ -141,6 +143,7 @@ class MainWindow : public QMainWindow, public KeepsSavedSettings {
     RecordsPage* m_records = nullptr;
     generation_ui::SuperLuckyPage* m_superLucky = nullptr;
     generation_ui::ClassicPage* m_classic = nullptr;
+    generation_ui::CanonPage* m_canon = nullptr;
     SettingsKeeper* m_settings = nullptr;
     generation_ui::NamingController* m_naming = nullptr;
     numerology_ui::NameDetailOpener* m_nameDetail = nullptr;

@@ -99,7 +99,7 @@ class MainWindowTest : public QObject {
     void startUpDefaults() {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("禾朗宝宝起名软件"));
         QVERIFY(m_window->isVisible());
-        QCOMPARE(m_window->pages()->count(), 11);
+        QCOMPARE(m_window->pages()->count(), 12);
         QCOMPARE(m_window->pages()->currentWidget(),
                  static_cast<QWidget*>(m_window->modeSelectionPage()));
         const widgets::DateSelector* date = m_window->modeSelectionPage()->birthDate();
@@ -175,7 +175,7 @@ class MainWindowTest : public QObject {
 
     void modeRadioButtonsSetTheStatusBar() {
         const QList<QRadioButton*>& modes = m_window->modeSelectionPage()->modeButtons();
-        QCOMPARE(modes.size(), 7);
+        QCOMPARE(modes.size(), 8);
         modes[2]->click();  // 超吉起名
         QCOMPARE(m_window->statusIcon(), 6);
         QCOMPARE(

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "generation/RunController.h"
+#include "generation/ui/CanonPage.h"
 #include "generation/ui/ClassicPage.h"
 #include "generation/ui/CombinationPage.h"
 #include "generation/ui/EnglishNamePage.h"
@@ -48,12 +49,14 @@ SqliteDatabase* Database() {
 // The naming pages in their tab host with their controller, as the main window places them.
 struct NamingWindow {
     explicit NamingWindow(SqliteDatabase& db) {
-        pages = {new ModeSelectionPage, new HighScorePage,   new SuperLuckyPage,
-                 new PoemNamingPage,    new CombinationPage, new NicknamePage,
-                 new EnglishNamePage,   new ClassicPage,     &tabs};
+        pages = {new ModeSelectionPage, new HighScorePage,
+                 new SuperLuckyPage,    new PoemNamingPage,
+                 new CombinationPage,   new NicknamePage,
+                 new EnglishNamePage,   new ClassicPage,
+                 new CanonPage,         &tabs};
         for (QWidget* page : std::initializer_list<QWidget*>{
                  pages.modeSelection, pages.highScore, pages.poem, pages.combination,
-                 pages.nickname, pages.english, pages.superLucky, pages.classic})
+                 pages.nickname, pages.english, pages.superLucky, pages.classic, pages.canon})
             tabs.addTab(page, page->metaObject()->className());
         controller = std::make_unique<NamingController>(
             pages, NamingServices{&runs, [&db] { return &db; }, {}, &tabs});

@@ -10,6 +10,7 @@
 
 #include "generation/NameListExport.h"
 #include "generation/RunController.h"
+#include "generation/ui/CanonPage.h"
 #include "generation/ui/ClassicPage.h"
 #include "generation/ui/CombinationPage.h"
 #include "generation/ui/EnglishNamePage.h"
@@ -75,9 +76,8 @@ std::optional<ResultList> ListOfMode(GenerationMode mode) {
         case GenerationMode::English:
             return ResultList::English;
         case GenerationMode::Classic:
-        // 典籍起名 runs from the command line; the mode-selection page does not offer it.
         case GenerationMode::Canon:
-            break;
+            return ResultList::Canon;
     }
     return std::nullopt;
 }
@@ -91,8 +91,9 @@ NamingController::NamingController(NamingPages pages, NamingServices services, Q
       m_observer(new QtGenerationObserver(*this, this)),
       m_exporter(new NameListExporter(m_services.exportFolder, m_services.window)) {
     const QIcon icon = RowIcon();
-    for (ResultList list : {ResultList::HighScore, ResultList::SuperLucky, ResultList::Poem,
-                            ResultList::Combination, ResultList::Nickname, ResultList::English})
+    for (ResultList list :
+         {ResultList::HighScore, ResultList::SuperLucky, ResultList::Poem, ResultList::Combination,
+          ResultList::Nickname, ResultList::English, ResultList::Canon})
         ListView(list)->model()->SetRowIcon(icon);
     m_pages.poem->poets()->model()->SetRowIcon(icon);
     m_pages.poem->poems()->model()->SetRowIcon(icon);
@@ -124,6 +125,9 @@ void NamingController::ConnectPages() {
     startOn(m_pages.nickname, &NicknamePage::startRequested, GenerationMode::Nickname);
     startOn(m_pages.english->generateButton(), &QPushButton::clicked, GenerationMode::English);
     startOn(m_pages.classic, &ClassicPage::startRequested, GenerationMode::Classic);
+    startOn(m_pages.canon->generateButton(), &QPushButton::clicked, GenerationMode::Canon);
+    connect(m_pages.canon, &CanonPage::exportRequested, this,
+            [this] { m_exporter->ExportList(*m_pages.canon->list()->model(), kCanonExportFile); });
 
     for (PauseButton* pause :
          {m_pages.highScore->pauseButton(), m_pages.superLucky->pauseButton()}) {
@@ -141,7 +145,7 @@ void NamingController::ConnectPages() {
             [this] { m_exporter->ExportClassicText(m_pages.classic->namesText()); });
 
     for (ResultList list : {ResultList::HighScore, ResultList::SuperLucky, ResultList::Poem,
-                            ResultList::Combination, ResultList::Nickname})
+                            ResultList::Combination, ResultList::Nickname, ResultList::Canon})
         connect(ListView(list), &widgets::ResultListView::rowActivated, this,
                 [this, list](int row) { OnRowActivated(list, row); });
 }
@@ -181,6 +185,7 @@ GenerationInputs NamingController::ReadInputs(GenerationMode mode) const {
     // "请输入姓氏" must not answer an empty box on another page.
     if (mode == GenerationMode::English)
         inputs.surname = ToGbk(m_pages.english->surname()->text().trimmed());
+    if (mode == GenerationMode::Canon) m_pages.canon->AddInputs(inputs);
     return inputs;
 }
 
@@ -193,7 +198,9 @@ void NamingController::StartNaming() {
     const GenerationMode mode = NamingModes()[size_t(page->ChosenMode())].mode;
     QTabWidget* tabs = m_pages.tabs;
     switch (mode) {
-        case GenerationMode::Canon:  // not offered by the page
+        case GenerationMode::Canon:
+            m_pages.canon->list()->model()->Clear();
+            tabs->setCurrentWidget(m_pages.canon);
             break;
         case GenerationMode::Classic:
             StartRun(mode);
@@ -241,6 +248,13 @@ bool NamingController::ReadyToStart(GenerationMode mode) {
         }
         if (m_pages.english->givenName()->text().trimmed().isEmpty()) {
             Tip(QStringLiteral("请输入名字"), MessageIcon::None);
+            return false;
+        }
+    }
+    if (mode == GenerationMode::Canon) {
+        const QString missing = m_pages.canon->MissingInput();
+        if (!missing.isEmpty()) {
+            Tip(missing, MessageIcon::Information);
             return false;
         }
     }
@@ -314,6 +328,7 @@ void NamingController::SetState(const RunState& state) {
     m_pages.highScore->SetRunState(state);
     m_pages.superLucky->SetRunState(state);
     m_pages.nickname->SetRunState(state);
+    m_pages.canon->SetRunState(state);
     emit runStateChanged(state);
 }
 
@@ -429,7 +444,7 @@ widgets::ResultListView* NamingController::ListView(ResultList list) const {
         case ResultList::English:
             return m_pages.english->list();
         case ResultList::Canon:
-            return nullptr;  // no page of the window shows this list
+            return m_pages.canon->list();
     }
     return nullptr;
 }

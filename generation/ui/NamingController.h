@@ -27,6 +27,7 @@ namespace generation_ui {
 
 class ClassicPage;
 class CombinationPage;
+class CanonPage;
 class EnglishNamePage;
 class HighScorePage;
 class ModeSelectionPage;
@@ -46,6 +47,7 @@ struct NamingPages {
     NicknamePage* nickname = nullptr;
     EnglishNamePage* english = nullptr;
     ClassicPage* classic = nullptr;
+    CanonPage* canon = nullptr;
     QTabWidget* tabs = nullptr;  // 高级选择夹1
 };
 

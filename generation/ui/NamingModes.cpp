@@ -18,6 +18,8 @@ const std::vector<NamingMode>& NamingModes() {
          "小名即为乳名,以好听为主,侧重好记好听顺口,评分不用考虑", 4},
         {GenerationMode::English, "单选框_起英文名", "起英文名",
          "有了中文名之后,还应该给宝宝起个英文名字,向国际化接轨", 5},
+        {GenerationMode::Canon, "单选框_典籍起名", "典籍起名",
+         "从诗经、楚辞、论语、孟子、唐诗、宋词中取名,每个名字附原句", 2},
     };
     return modes;
 }

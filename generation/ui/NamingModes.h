@@ -17,7 +17,7 @@ struct NamingMode {
     int statusIcon;          // the status bar image shown beside it
 };
 
-// In the order of the radio buttons: 经典 高分 超吉 诗词 组合 起小名 起英文名.
+// In the order of the radio buttons: 经典 高分 超吉 诗词 组合 起小名 起英文名 典籍.
 const std::vector<NamingMode>& NamingModes();
 
 }  // namespace generation_ui

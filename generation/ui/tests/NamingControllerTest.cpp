@@ -18,8 +18,10 @@
 #include <tuple>
 
 #include "generation/BuiltinLists.h"
+#include "generation/NameListExport.h"
 #include "generation/RunController.h"
 #include "generation/tests/GenerationFixture.h"
+#include "generation/ui/CanonPage.h"
 #include "generation/ui/ClassicPage.h"
 #include "generation/ui/CombinationPage.h"
 #include "generation/ui/EnglishNamePage.h"
@@ -51,12 +53,14 @@ std::string G(const char* utf8) { return ToGbk(QString::fromUtf8(utf8)); }
 // main window places them.
 struct NamingWindow {
     explicit NamingWindow(SqliteDatabase& db, const std::filesystem::path& exportFolder) {
-        pages = {new ModeSelectionPage, new HighScorePage,   new SuperLuckyPage,
-                 new PoemNamingPage,    new CombinationPage, new NicknamePage,
-                 new EnglishNamePage,   new ClassicPage,     &tabs};
+        pages = {new ModeSelectionPage, new HighScorePage,
+                 new SuperLuckyPage,    new PoemNamingPage,
+                 new CombinationPage,   new NicknamePage,
+                 new EnglishNamePage,   new ClassicPage,
+                 new CanonPage,         &tabs};
         for (QWidget* page : std::initializer_list<QWidget*>{
                  pages.modeSelection, pages.highScore, pages.poem, pages.combination,
-                 pages.nickname, pages.english, pages.superLucky, pages.classic})
+                 pages.nickname, pages.english, pages.superLucky, pages.classic, pages.canon})
             tabs.addTab(page, page->metaObject()->className());
         NamingServices services{&runs, [&db] { return &db; }, exportFolder, &tabs};
         controller = std::make_unique<NamingController>(pages, std::move(services));
@@ -755,6 +759,55 @@ class NamingControllerTest : public QObject {
   private slots:
     // The typical request on the real names: 李, 男, 二字, 高分, 开始起名 gives 10000 names of
     // 90 or more; 暂停 holds the run, 导出列表 writes the rows shown so far, 继续 finishes it.
+    // 典籍起名 on the name database, through its page: the mode opens the page, no collection
+    // ticked is a tip and no run, a girl's names from 诗经 and 楚辞 each carry the passage that
+    // holds both characters, and the export writes the source columns too.
+    void canonNamesOnTheNameDatabase() {
+        SqliteDatabase names;
+        if (!OpenNameDatabase(names)) QSKIP("data/namedata.db has not been built");
+        NamingWindow w(names, m_exportFolder.path().toStdString());
+        CanonPage* page = w.pages.canon;
+        w.Choose(GenerationMode::Canon, QStringLiteral("王"));
+        w.pages.modeSelection->sex()->setCurrentIndex(1);
+        w.pages.modeSelection->startButton()->click();
+        QCOMPARE(w.tabs.currentWidget(), page);
+        QVERIFY(!w.runs.IsActive());
+        QStringList ticked;
+        for (QCheckBox* box : page->collectionBoxes())
+            if (box->isChecked()) ticked << box->text();
+        QCOMPARE(ticked, (QStringList{QStringLiteral("诗经"), QStringLiteral("楚辞")}));
+
+        for (QCheckBox* box : page->collectionBoxes()) box->setChecked(false);
+        m_messages.clear();
+        page->generateButton()->click();
+        QCOMPARE(m_messages.value(0).value(0), QStringLiteral("请至少选择一部典籍"));
+        QVERIFY(!w.runs.IsActive());
+
+        page->collectionBoxes()[0]->setChecked(true);
+        page->collectionBoxes()[1]->setChecked(true);
+        QVERIFY(w.RunFrom(page->generateButton()));
+        const auto& rows = w.Rows(page->list());
+        QVERIFY(rows.size() >= 2000);
+        QCOMPARE(page->list()->model()->headerData(11, Qt::Horizontal).toString(),
+                 QStringLiteral("原句"));
+        for (const QStringList& row : rows) {
+            const QString given = row.value(1).mid(1);
+            const QString passage = row.value(11);
+            const int at = passage.indexOf(given.at(0));
+            QVERIFY2(at >= 0 && passage.indexOf(given.at(1), at + 1) > at,
+                     qPrintable(row.join('|')));
+            QVERIFY(row.value(9).startsWith(QStringLiteral("诗经")) ||
+                    row.value(9).startsWith(QStringLiteral("楚辞")));
+        }
+        page->exportButton()->click();
+        const std::filesystem::path file =
+            m_exportFolder.path().toStdString() + "/" + kCanonExportFile;
+        const QList<QByteArray> lines = ReadFile(file).split('\n');
+        QVERIFY(widgets::FromGbk(lines[0].toStdString())
+                    .endsWith(QStringLiteral("出处    作者    原句\r")));
+        QCOMPARE(size_t(lines.size()), rows.size() + 2);
+    }
+
     void typicalRequestOnTheNameDatabase() {
         SqliteDatabase names;
         if (!OpenNameDatabase(names)) QSKIP("data/namedata.db has not been built");
