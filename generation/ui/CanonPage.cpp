@@ -49,6 +49,9 @@ CanonPage::CanonPage(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(m_list->frame(), 1);
+    // The list shows each name with its elements, score, meaning and line; the strokes, grids
+    // and 三才 stay in the rows (and the export), where the report of the name shows them.
+    for (int column : {2, 3, 5, 6}) m_list->setColumnHidden(column, true);
     connect(m_export, &QPushButton::clicked, this, &CanonPage::exportRequested);
 }
 

@@ -790,6 +790,9 @@ class NamingControllerTest : public QObject {
         QVERIFY(rows.size() >= 2000);
         QCOMPARE(page->list()->model()->headerData(11, Qt::Horizontal).toString(),
                  QStringLiteral("原句"));
+        // The line shows beside the name: the strokes, grids and 三才 are left to the report.
+        for (int column : {2, 3, 5, 6}) QVERIFY(page->list()->isColumnHidden(column));
+        QVERIFY(!page->list()->isColumnHidden(11));
         for (const QStringList& row : rows) {
             const QString given = row.value(1).mid(1);
             const QString passage = row.value(11);
