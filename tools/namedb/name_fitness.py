@@ -110,18 +110,24 @@ def read_fitness(path):
     return rows
 
 
+def _two_cells(path, header):
+    """(where, first, second) of the data lines of a reviewed file of two cells, the header
+    checked."""
+    name = os.path.basename(path)
+    for number, found, cells in _lines(path):
+        where = f"{name}:{number}"
+        if found != header:
+            raise ReviewError(f"{name}: header must be {' '.join(header)}")
+        if len(cells) != 2:
+            raise ReviewError(f"{where}: two cells expected")
+        yield where, cells[0].strip(), cells[1].strip()
+
+
 def read_bad_words(path):
     """[(word, reason)] in the file's order, a word listed once; raises ReviewError otherwise."""
     rows = []
     seen = set()
-    name = os.path.basename(path)
-    for number, header, cells in _lines(path):
-        where = f"{name}:{number}"
-        if header != ["词", "缘由"]:
-            raise ReviewError(f"{name}: header must be 词 缘由")
-        if len(cells) != 2:
-            raise ReviewError(f"{where}: two cells expected")
-        word, reason = (cell.strip() for cell in cells)
+    for where, word, reason in _two_cells(path, ["词", "缘由"]):
         if len(word) < 2 or not all(HAN.match(ch) for ch in word):
             raise ReviewError(f"{where}: {word!r} is not a word of two characters or more")
         _check_reason(where, reason)
@@ -137,14 +143,7 @@ def read_plain(path, fitness):
     fit = {ch for ch, verdict, _, _ in fitness if verdict != "不宜"}
     rows = []
     seen = set()
-    name = os.path.basename(path)
-    for number, header, cells in _lines(path):
-        where = f"{name}:{number}"
-        if header != ["字", "缘由"]:
-            raise ReviewError(f"{name}: header must be 字 缘由")
-        if len(cells) != 2:
-            raise ReviewError(f"{where}: two cells expected")
-        ch, reason = (cell.strip() for cell in cells)
+    for where, ch, reason in _two_cells(path, ["字", "缘由"]):
         if ch not in fit:
             raise ReviewError(f"{where}: {ch} is not a character the review finds fit")
         if ch in seen:
