@@ -1,8 +1,10 @@
 #include "quality/PoemSource.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "namedb/SqliteDatabase.h"
+#include "numerology/CharacterLookup.h"
 #include "quality/QualityTables.h"
 
 namespace quality {
@@ -34,7 +36,63 @@ std::optional<std::string> ReadPostings(SqliteDatabase& db, const std::string& c
     return rows->Bytes(0);
 }
 
+// The text of the line a posting's line key names: the line of the poem at that rank.
+std::optional<std::string> LineOf(SqliteDatabase& db, std::uint64_t lineKey) {
+    std::optional<Statement> poemId =
+        PrepareIfPresent(db, "select 诗Id from NB_诗篇次序 where 次序=?1",
+                         {SqlValue::Int(static_cast<std::int64_t>(lineKey >> kLineBits))});
+    if (!poemId || !poemId->NextOrThrow()) return std::nullopt;
+    Statement poem =
+        db.Prepare("select 内容 from NB_全唐诗 where Id=?1", {SqlValue::Int(poemId->Int64(0))});
+    if (!poem.NextOrThrow()) return std::nullopt;
+    const std::string text = poem.Text(0);
+    const std::vector<std::string_view> lines = PoemLines(text);
+    const std::uint64_t number = lineKey & ((1u << kLineBits) - 1);
+    if (number >= lines.size()) return std::nullopt;
+    return std::string(lines[number]);
+}
+
+// Whether a word of the line cuts between its characters at place and place + 1: 君子衿 holds
+// 子衿 side by side, but its 子 belongs to 君子.
+bool CutByAWord(const std::string& line, std::uint64_t place, const WordList& words) {
+    std::vector<std::string> characters = SplitCharacters(line);
+    const auto at = static_cast<size_t>(place);
+    if (at + 1 >= characters.size()) return false;
+    const auto word = [&](size_t from) { return characters[from] + characters[from + 1]; };
+    if (words.Contains(word(at))) return false;
+    return (at > 0 && words.Contains(word(at - 1))) ||
+           (at + 2 < characters.size() && words.Contains(word(at + 1)));
+}
+
 }  // namespace
+
+WordList::WordList(std::vector<std::string> words) {
+    std::sort(words.begin(), words.end());
+    for (const std::string& word : words)
+        if (word.size() == 4) m_packed += word;
+}
+
+WordList WordList::FromPacked(std::string packed) {
+    WordList list;
+    packed.resize(packed.size() / 4 * 4);
+    list.m_packed = std::move(packed);
+    return list;
+}
+
+bool WordList::Contains(std::string_view word) const {
+    if (word.size() != 4) return false;
+    size_t low = 0, high = m_packed.size() / 4;
+    while (low < high) {
+        const size_t middle = (low + high) / 2;
+        const int order = std::string_view(m_packed).substr(middle * 4, 4).compare(word);
+        if (order == 0) return true;
+        if (order < 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return false;
+}
 
 std::vector<std::string_view> PoemLines(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -72,7 +130,8 @@ std::vector<std::uint64_t> DecodePostings(std::string_view blob) {
     return postings;
 }
 
-PoemSource FindPoemSource(SqliteDatabase& db, const std::string& first, const std::string& second) {
+PoemSource FindPoemSource(SqliteDatabase& db, const std::string& first, const std::string& second,
+                          const WordList* words) {
     PoemSource source;
     const std::optional<std::string> firstBlob = ReadPostings(db, first);
     if (!firstBlob) return source;
@@ -87,6 +146,8 @@ PoemSource FindPoemSource(SqliteDatabase& db, const std::string& first, const st
     constexpr int kKinds = static_cast<int>(PoemMatch::SameLine) + 1;
     std::uint64_t best[kKinds] = {};
     bool found[kKinds] = {};
+    constexpr int kMostCutLines = 20;
+    int cutLines = 0;
     size_t i = 0, j = 0;
     while (i < a.size() && j < b.size() && !found[static_cast<int>(PoemMatch::InOrder)]) {
         const std::uint64_t lineA = LineKey(a[i]);
@@ -111,10 +172,19 @@ PoemSource FindPoemSource(SqliteDatabase& db, const std::string& first, const st
                                        : placeA == placeB + 1 ? PoemMatch::Reversed
                                                               : PoemMatch::SameLine;
                 const int k = static_cast<int>(kind);
-                if (!found[k]) {
-                    found[k] = true;
-                    best[k] = lineA;
+                if (found[k]) continue;
+                // A pair a word of the line cuts is no source; a few such lines are looked at,
+                // then the pair is taken as never side by side.
+                if (kind == PoemMatch::InOrder && words && !words->empty()) {
+                    if (cutLines >= kMostCutLines) continue;
+                    const std::optional<std::string> line = LineOf(db, lineA);
+                    if (line && CutByAWord(*line, placeA, *words)) {
+                        ++cutLines;
+                        continue;
+                    }
                 }
+                found[k] = true;
+                best[k] = lineA;
             }
         }
         i = endA;
@@ -170,7 +240,8 @@ PoemSource FindNameSource(SqliteDatabase& db, const std::string& first, const st
     // The table keeps one source a pair, the best of the classics and the ci; the Tang poems
     // come between the classics' side by side pairs and the rest.
     if (listed.match == PoemMatch::InOrder && listed.FromAClassic()) return listed;
-    PoemSource tang = FindPoemSource(db, first, second);
+    const WordList words = WordList::FromPacked(ReadPackedList(db, "常用词"));
+    PoemSource tang = FindPoemSource(db, first, second, &words);
     tang.classicsLooked = listed.classicsLooked;
     if (tang.match == PoemMatch::InOrder || listed.match == PoemMatch::None) return tang;
     return listed;

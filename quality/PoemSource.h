@@ -32,7 +32,25 @@ struct PoemSource {
 // anywhere in one line. Among lines of one kind the first in the index's order wins, which puts
 // the poets read most first. Two index lookups and one poem; a file without the index gives no
 // source. Throws DatabaseError when the database cannot be read.
-PoemSource FindPoemSource(SqliteDatabase& db, const std::string& first, const std::string& second);
+// The common words of two characters as the builder packs them (常用词): four GBK bytes each, in
+// byte order, searched in place, so that a look-up of one name builds nothing.
+class WordList {
+  public:
+    WordList() = default;
+    // Sorts the words; each must be of four bytes.
+    explicit WordList(std::vector<std::string> words);
+    static WordList FromPacked(std::string packed);
+    bool Contains(std::string_view word) const;
+    bool empty() const { return m_packed.size() < 4; }
+
+  private:
+    std::string m_packed;
+};
+
+// With words (the common words of two characters), a pair side by side that a word of its line
+// cuts (子衿 in 贮在君子衿) does not count as side by side.
+PoemSource FindPoemSource(SqliteDatabase& db, const std::string& first, const std::string& second,
+                          const WordList* words = nullptr);
 
 // The best source of a given name across all collections: a classic where the two characters
 // stand side by side in the name's order (not cut by a word of the line: 子衿 is not taken from

@@ -335,6 +335,21 @@ TEST_F(NameQualityTest, PoemSourcePrefersAdjacentInOrderThenReversedThenOneLine)
     }
 }
 
+// A pair side by side that a word of its line cuts is no source there: 照我床前光 holds 前光, but
+// its 前 belongs to 床前, so the pair is found apart in 床前明月光 instead.
+TEST_F(NameQualityTest, AWordOfTheLineCutsAPairSideBySide) {
+    const quality::WordList words({"床前"});
+    EXPECT_EQ(quality::FindPoemSource(db, "前", "光").match, PoemMatch::InOrder);
+    const quality::PoemSource cut = quality::FindPoemSource(db, "前", "光", &words);
+    EXPECT_EQ(cut.match, PoemMatch::SameLine);
+    EXPECT_EQ(cut.line, "床前明月光");
+    // A pair that is itself a word is never cut: 明月 stays in 床前明月光 beside 月光.
+    const quality::WordList more({"月光", "床前", "明月"});
+    const quality::PoemSource word = quality::FindPoemSource(db, "明", "月", &more);
+    EXPECT_EQ(word.match, PoemMatch::InOrder);
+    EXPECT_EQ(word.line, "床前明月光");
+}
+
 // Across collections: a classic's side by side pair first, then a Tang poem's, then a ci's, then
 // a classic's sentence holding the pair in order, then the Tang poems' other lines.
 TEST_F(NameQualityTest, NameSourcesPutTheClassicsFirstThenTangThenTheCi) {

@@ -1358,6 +1358,12 @@ def main():
         FITNESS_FILE, BAD_WORD_FILES, PLAIN_FILE,
         lambda fit, bad: name_word_senses(explanations, fit, bad))
     tables.update(fitness_tables)
+    # The words of two characters in common use, four GBK bytes each in byte order, with which
+    # the program tells a pair of a Tang line that a word cuts (君子|衿 holds no 子衿).
+    common_pairs = sorted(word.encode("gbk") for word in cedict.common_words
+                          if len(word) == 2 and encodes_in_gbk(word)
+                          and len(word.encode("gbk")) == 4)
+    tables["NB_用字名单"].append(("常用词", b"".join(common_pairs)))
     tables["NB_育儿百科"], tables["NB_算命风水"] = build_articles()
     tables.update(quality_tables.build(tables, UNICODE_DIR))
     tables["NB_典籍句"], tables["NB_出处"] = build_name_sources(tables, cedict, GbkText(unihan))

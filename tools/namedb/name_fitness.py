@@ -38,7 +38,8 @@ TABLES = {
     # The same lists as the program reads them before every run, one row each, already in GBK:
     # 用字判定 "字判定<TAB>" for every flagged character, 不宜字 "字<TAB>缘由<LF>", 不宜词 "词<LF>",
     # 寓意 "字<TAB>寓意<LF>" for every fit character, 词义 "词<TAB>义<LF>" in GBK byte order,
-    # 平实字 "字<LF>", 悲字 "字<LF>" for the unfit characters of a dark kind.
+    # 平实字 "字<LF>", 悲字 "字<LF>" for the unfit characters of a dark kind; the builder adds
+    # 常用词, the common words of two characters, four GBK bytes each.
     # One row read as it is stored costs a run far less than thousands of rows converted one by one.
     "NB_用字名单": [("名单", "VarChar(8)"), ("内容", "Blob")],
 }
